@@ -1,0 +1,100 @@
+#include "core/AddressText.h"
+
+#include "core/Error.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+
+namespace maskwell {
+
+std::int32_t DecimalValue(std::string_view text) {
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+'))
+        i = 1;
+    if (i == text.size())
+        throw ConversionError(text);
+    std::int64_t magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9')
+            throw ConversionError(text);
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1)
+            throw ConversionError(text);
+    }
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    if (value > std::numeric_limits<std::int32_t>::max())
+        throw ConversionError(text);
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t OctetOf(std::string_view dotted, int n) {
+    std::int32_t result = 0;
+    std::string_view rest = dotted;
+    for (int i = 0; i < n; ++i) {
+        const auto dot = rest.find('.');
+        result = DecimalValue(rest.substr(0, dot));
+        if (dot != std::string_view::npos)
+            rest.remove_prefix(dot + 1);
+    }
+    return result;
+}
+
+std::string BinaryText(std::int64_t value, int width) {
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), (value & 1) ? '1' : '0');
+        value /= 2;
+    } while (value != 0);
+    if (static_cast<int>(digits.size()) < width)
+        digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
+    return digits;
+}
+
+std::string DecimalText(std::int64_t value) {
+    char buffer[24];
+    const auto [end, failure] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    (void)failure; // 24 characters hold every 64-bit value
+    return std::string(buffer, end);
+}
+
+namespace {
+
+std::string HexOctetText(std::int32_t value) {
+    constexpr char digits[] = "0123456789ABCDEF";
+    auto v = static_cast<std::uint32_t>(value);
+    std::string text;
+    do {
+        text.insert(text.begin(), digits[v & 0xF]);
+        v >>= 4;
+    } while (v != 0);
+    if (text.size() < 2)
+        text.insert(text.begin(), '0');
+    return text;
+}
+
+template <typename Form>
+std::string JoinOctets(std::string_view dotted, Form form) {
+    std::string text;
+    text.reserve(36);
+    for (int i = 1; i <= 4; ++i) {
+        if (i > 1)
+            text += '.';
+        text += form(OctetOf(dotted, i));
+    }
+    return text;
+}
+
+} // namespace
+
+std::string BinaryAddressText(std::string_view dotted) {
+    return JoinOctets(dotted, [](std::int32_t octet) { return BinaryText(octet, 8); });
+}
+
+std::string HexAddressText(std::string_view dotted) {
+    return JoinOctets(dotted, HexOctetText);
+}
+
+} // namespace maskwell

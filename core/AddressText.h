@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Addresses, masks and results are kept as dotted decimal text ("192.168.0.1");
+// these are the conversions every part of the calculator shares.
+namespace maskwell {
+
+// The value of a decimal integer text: an optional sign and digits, nothing
+// else, within 32 bits. Anything else raises ConversionError naming the text.
+std::int32_t DecimalValue(std::string_view text);
+
+// The value of field n (1 = leftmost) of a dotted text. Fields before n are
+// converted on the way; a text with fewer fields repeats its last one; n <= 0
+// gives 0.
+std::int32_t OctetOf(std::string_view dotted, int n);
+
+// Base-2 digits of value, left-padded with "0" to width, never shortened.
+std::string BinaryText(std::int64_t value, int width);
+
+// The decimal text of a number: digits, a sign only when negative.
+std::string DecimalText(std::int64_t value);
+
+// "192.168.0.1" -> "11000000.10101000.00000000.00000001".
+std::string BinaryAddressText(std::string_view dotted);
+
+// "192.168.0.1" -> "C0.A8.00.01".
+std::string HexAddressText(std::string_view dotted);
+
+} // namespace maskwell

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Maskwell needs to build, test and run, and only
+# those that are missing, so a second run installs nothing.
+#   scripts/deps.sh build     compiler, CMake, Qt 6, test and benchmark libraries
+#   scripts/deps.sh run       the above plus the fonts the windows are drawn with
+#   scripts/deps.sh desktop   the above plus Xvfb and the tools to drive it by hand
+set -euo pipefail
+
+build=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev
+       qt6-base-dev qt6-qpa-plugins libgl-dev
+       fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
+desktop=(xvfb xauth xdotool xclip imagemagick)
+
+wanted=("${build[@]}")
+case "${1:-build}" in
+  build|run) ;;
+  desktop) wanted+=("${desktop[@]}") ;;
+  *) echo "usage: $0 [build|run|desktop]" >&2; exit 2 ;;
+esac
+
+missing=()
+for pkg in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q '^install ok installed$'; then
+    missing+=("$pkg")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+if ! "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"; then
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi

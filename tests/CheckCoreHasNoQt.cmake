@@ -1,0 +1,13 @@
+# Fails when the calculator core reaches for Qt, by include or by link.
+file(GLOB_RECURSE sources "${CORE_DIR}/*.h" "${CORE_DIR}/*.cpp")
+foreach(source IN LISTS sources)
+  file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
+  if(includes)
+    message(FATAL_ERROR "${source} includes Qt: ${includes}")
+  endif()
+endforeach()
+if(CORE_LINKS MATCHES "Qt")
+  message(FATAL_ERROR "maskwell_core links Qt: ${CORE_LINKS}")
+endif()
+list(LENGTH sources count)
+message(STATUS "core: ${count} files, no Qt")

@@ -1,0 +1,25 @@
+// The main of every Qt test executable: one QApplication for the whole run,
+// no error box and no modal box reaching the (offscreen) screen unexpected.
+#include "platform/ErrorBox.h"
+#include "tests/support/ModalBoxCloser.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    // Headless unless a run asks for a real display (a drag under Xvfb, say).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Maskwell"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Maskwell"));
+
+    maskwell::SetErrorBoxSink([](const QString& message) {
+        ADD_FAILURE() << "unexpected error box: " << message.toStdString();
+    });
+    maskwell::test::InstallUnexpectedModalWatchdog();
+
+    return RUN_ALL_TESTS();
+}
