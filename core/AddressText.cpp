@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 namespace maskwell {
@@ -42,14 +43,29 @@ std::int32_t OctetOf(std::string_view dotted, int n) {
     return result;
 }
 
+std::array<std::int32_t, 4> OctetsOf(std::string_view dotted) {
+    std::array<std::int32_t, 4> octets{};
+    std::string_view rest = dotted;
+    for (std::int32_t& octet : octets) {
+        const auto dot = rest.find('.');
+        octet = DecimalValue(rest.substr(0, dot));
+        if (dot != std::string_view::npos)
+            rest.remove_prefix(dot + 1);
+    }
+    return octets;
+}
+
 std::string BinaryText(std::int64_t value, int width) {
-    std::string digits;
+    // Digits come least significant first; halving truncates toward zero.
+    char reversed[64];
+    int count = 0;
     do {
-        digits.insert(digits.begin(), (value & 1) ? '1' : '0');
+        reversed[count++] = (value & 1) ? '1' : '0';
         value /= 2;
     } while (value != 0);
-    if (static_cast<int>(digits.size()) < width)
-        digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
+    std::string digits(static_cast<std::size_t>(width > count ? width - count : 0), '0');
+    digits.append(std::make_reverse_iterator(reversed + count),
+                  std::make_reverse_iterator(reversed));
     return digits;
 }
 
@@ -75,14 +91,13 @@ std::string HexOctetText(std::int32_t value) {
     return text;
 }
 
-template <typename Form>
-std::string JoinOctets(std::string_view dotted, Form form) {
+template <typename Form> std::string JoinOctets(std::string_view dotted, Form form) {
     std::string text;
     text.reserve(36);
-    for (int i = 1; i <= 4; ++i) {
-        if (i > 1)
+    for (const std::int32_t octet : OctetsOf(dotted)) {
+        if (!text.empty())
             text += '.';
-        text += form(OctetOf(dotted, i));
+        text += form(octet);
     }
     return text;
 }

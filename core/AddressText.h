@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,10 @@ std::int32_t DecimalValue(std::string_view text);
 // converted on the way; a text with fewer fields repeats its last one; n <= 0
 // gives 0.
 std::int32_t OctetOf(std::string_view dotted, int n);
+
+// All four fields at once, exactly as OctetOf(dotted, 1) to OctetOf(dotted, 4)
+// give them: converted left to right, so the first bad field is the one named.
+std::array<std::int32_t, 4> OctetsOf(std::string_view dotted);
 
 // Base-2 digits of value, left-padded with "0" to width, never shortened.
 std::string BinaryText(std::int64_t value, int width);

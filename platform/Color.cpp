@@ -9,22 +9,38 @@ namespace {
 // System colours without a palette role keep the classic desktop values.
 QColor ClassicSystemColor(int index) {
     switch (index) {
-    case 0: return QColor(212, 208, 200);  // scroll bar
-    case 1: return QColor(58, 110, 165);   // desktop
-    case 2: return QColor(10, 36, 106);    // active caption
-    case 3: return QColor(128, 128, 128);  // inactive caption
-    case 4: return QColor(212, 208, 200);  // menu
-    case 6: return QColor(0, 0, 0);        // window frame
-    case 7: return QColor(0, 0, 0);        // menu text
-    case 9: return QColor(255, 255, 255);  // caption text
-    case 10: return QColor(212, 208, 200); // active border
-    case 11: return QColor(212, 208, 200); // inactive border
-    case 12: return QColor(128, 128, 128); // application workspace
-    case 19: return QColor(212, 208, 200); // inactive caption text
-    case 26: return QColor(0, 0, 128);     // hot light
-    case 27: return QColor(166, 202, 240); // gradient active caption
-    case 28: return QColor(192, 192, 192); // gradient inactive caption
-    default: return QColor(0, 0, 0);
+    case 0:
+        return QColor(212, 208, 200); // scroll bar
+    case 1:
+        return QColor(58, 110, 165); // desktop
+    case 2:
+        return QColor(10, 36, 106); // active caption
+    case 3:
+        return QColor(128, 128, 128); // inactive caption
+    case 4:
+        return QColor(212, 208, 200); // menu
+    case 6:
+        return QColor(0, 0, 0); // window frame
+    case 7:
+        return QColor(0, 0, 0); // menu text
+    case 9:
+        return QColor(255, 255, 255); // caption text
+    case 10:
+        return QColor(212, 208, 200); // active border
+    case 11:
+        return QColor(212, 208, 200); // inactive border
+    case 12:
+        return QColor(128, 128, 128); // application workspace
+    case 19:
+        return QColor(212, 208, 200); // inactive caption text
+    case 26:
+        return QColor(0, 0, 128); // hot light
+    case 27:
+        return QColor(166, 202, 240); // gradient active caption
+    case 28:
+        return QColor(192, 192, 192); // gradient inactive caption
+    default:
+        return QColor(0, 0, 0);
     }
 }
 
@@ -36,23 +52,39 @@ QColor ResolveColor(TColor color, const QPalette& palette) {
                       static_cast<int>(color >> 16 & 0xFF));
     const int index = static_cast<int>(color & 0xFF);
     switch (index) {
-    case 5: return palette.color(QPalette::Active, QPalette::Base);
-    case 8: return palette.color(QPalette::Active, QPalette::Text);
-    case 13: return palette.color(QPalette::Active, QPalette::Highlight);
-    case 14: return palette.color(QPalette::Active, QPalette::HighlightedText);
-    case 15: return palette.color(QPalette::Active, QPalette::Button);
-    case 16: return palette.color(QPalette::Active, QPalette::Dark);
-    case 17: return palette.color(QPalette::Disabled, QPalette::WindowText);
-    case 18: return palette.color(QPalette::Active, QPalette::ButtonText);
-    case 20: return palette.color(QPalette::Active, QPalette::Light);
-    case 21: return palette.color(QPalette::Active, QPalette::Shadow);
-    case 22: return palette.color(QPalette::Active, QPalette::Midlight);
-    case 23: return palette.color(QPalette::Active, QPalette::ToolTipText);
-    case 24: return palette.color(QPalette::Active, QPalette::ToolTipBase);
-    default: return ClassicSystemColor(index);
+    case 5:
+        return palette.color(QPalette::Active, QPalette::Base);
+    case 8:
+        return palette.color(QPalette::Active, QPalette::Text);
+    case 13:
+        return palette.color(QPalette::Active, QPalette::Highlight);
+    case 14:
+        return palette.color(QPalette::Active, QPalette::HighlightedText);
+    case 15:
+        return palette.color(QPalette::Active, QPalette::Button);
+    case 16:
+        return palette.color(QPalette::Active, QPalette::Dark);
+    case 17:
+        return palette.color(QPalette::Disabled, QPalette::WindowText);
+    case 18:
+        return palette.color(QPalette::Active, QPalette::ButtonText);
+    case 20:
+        return palette.color(QPalette::Active, QPalette::Light);
+    case 21:
+        return palette.color(QPalette::Active, QPalette::Shadow);
+    case 22:
+        return palette.color(QPalette::Active, QPalette::Midlight);
+    case 23:
+        return palette.color(QPalette::Active, QPalette::ToolTipText);
+    case 24:
+        return palette.color(QPalette::Active, QPalette::ToolTipBase);
+    default:
+        return ClassicSystemColor(index);
     }
 }
 
-QColor ResolveColor(TColor color) { return ResolveColor(color, QGuiApplication::palette()); }
+QColor ResolveColor(TColor color) {
+    return ResolveColor(color, QGuiApplication::palette());
+}
 
 } // namespace maskwell

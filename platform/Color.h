@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QPalette>
-
 #include <cstdint>
 
 namespace maskwell {
@@ -15,8 +14,12 @@ using TColor = std::uint32_t;
 constexpr TColor RGBColor(int red, int green, int blue) {
     return static_cast<TColor>((red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16);
 }
-constexpr TColor SystemColor(int index) { return 0xFF000000u | static_cast<TColor>(index & 0xFF); }
-constexpr bool IsSystemColor(TColor color) { return (color >> 24) == 0xFF; }
+constexpr TColor SystemColor(int index) {
+    return 0xFF000000u | static_cast<TColor>(index & 0xFF);
+}
+constexpr bool IsSystemColor(TColor color) {
+    return (color >> 24) == 0xFF;
+}
 
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clMaroon = 0x000080;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <exception>
 #include <functional>
 #include <utility>
@@ -22,8 +21,7 @@ ErrorBoxSink SetErrorBoxSink(ErrorBoxSink sink);
 // Every entry from Qt into our code (slot, event override, timer) runs its body
 // through here. The program's failures are exceptions that stop the operation
 // where it is; this is the one place they are caught, so none crosses a Qt frame.
-template <typename Body>
-void Guarded(Body&& body) noexcept {
+template <typename Body> void Guarded(Body&& body) noexcept {
     try {
         std::forward<Body>(body)();
     } catch (const std::exception& failure) {

@@ -1,4 +1,5 @@
 #include "core/AddressText.h"
+
 #include "core/Error.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +45,21 @@ TEST(OctetOf, ConvertsEveryFieldOnTheWay) {
         ADD_FAILURE() << "empty field accepted";
     } catch (const ConversionError& e) {
         EXPECT_STREQ(e.what(), "'' is not a valid integer value");
+    }
+}
+
+TEST(OctetsOf, AgreesWithOctetOfFieldByField) {
+    for (const char* text : {"192.168.0.1", "10.1", "7", "1.2.3.4.5", "010.0.300.-1"}) {
+        const auto octets = OctetsOf(text);
+        for (int i = 1; i <= 4; ++i)
+            EXPECT_EQ(octets[static_cast<std::size_t>(i - 1)], OctetOf(text, i))
+                << text << " field " << i;
+    }
+    try {
+        OctetsOf("1.x..y");
+        ADD_FAILURE() << "accepted";
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'x' is not a valid integer value") << "the leftmost bad field";
     }
 }
 

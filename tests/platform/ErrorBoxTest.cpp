@@ -1,5 +1,6 @@
-#include "core/Error.h"
 #include "platform/ErrorBox.h"
+
+#include "core/Error.h"
 #include "platform/NoticeBox.h"
 #include "tests/support/ErrorBoxRecorder.h"
 #include "tests/support/ModalBoxCloser.h"
@@ -7,7 +8,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-
 #include <gtest/gtest.h>
 
 namespace maskwell {

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
-
 #include <gtest/gtest.h>
 
 namespace maskwell::test {
@@ -34,9 +33,13 @@ ModalBoxCloser::ModalBoxCloser() {
     timer_.start();
 }
 
-ModalBoxCloser::~ModalBoxCloser() { --activeClosers; }
+ModalBoxCloser::~ModalBoxCloser() {
+    --activeClosers;
+}
 
-bool ModalBoxCloser::Active() { return activeClosers > 0; }
+bool ModalBoxCloser::Active() {
+    return activeClosers > 0;
+}
 
 void ModalBoxCloser::CloseActiveModal() {
     if (QWidget* modal = QApplication::activeModalWidget()) {

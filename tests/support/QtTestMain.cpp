@@ -4,7 +4,6 @@
 #include "tests/support/ModalBoxCloser.h"
 
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {

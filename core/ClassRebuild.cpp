@@ -1,0 +1,52 @@
+#include "core/ClassRebuild.h"
+
+#include "core/AddressText.h"
+#include "core/ClassTables.h"
+#include "core/SelectorLinkage.h"
+
+#include <optional>
+
+namespace maskwell {
+
+void Refill(Selector& selector, std::span<const std::string_view> items) {
+    selector.Clear();
+    selector.AddItems(items);
+}
+
+void RebindCheckbox(CalculatorState& state) {
+    const std::string rememberedMask = state.CB1.Text();
+
+    const std::optional<AddressClassInfo> addressClass =
+        ClassOfFirstOctet(OctetOf(state.IPE.Text(), 1));
+    if (addressClass) {
+        state.AddressClass = addressClass->Letter;
+        if (const ClassLists* lists = addressClass->Lists) {
+            Refill(state.CB1, state.ChB1.Checked() ? lists->InversedMasks : lists->Masks);
+            Refill(state.CB2, lists->MaskBits);
+            Refill(state.CB3, lists->MaxSubnets);
+            Refill(state.CB4, lists->MaxHosts);
+        } else {
+            // Multicast offers no masks: the selectors stay as they are.
+            state.Notices.Notice("multicast or class d");
+        }
+        state.CBA1.SetItemIndex(addressClass->Row);
+        state.L10.SetText(addressClass->Title);
+        state.EA1.SetText(addressClass->Pattern);
+    }
+
+    // Keep the chosen mask where the new list has it (in the same form), else
+    // fall back to the first row; with nothing chosen, nothing gets chosen.
+    for (int row = 0; row < state.CB1.Count(); ++row)
+        if (state.CB1.Item(row) == rememberedMask)
+            state.CB1.SetItemIndex(row);
+    if (state.CB1.Text() != rememberedMask)
+        state.CB1.SetItemIndex(0);
+
+    CB1Change(state);
+
+    const std::string address = state.IPE.Text();
+    state.EA2.SetText(BinaryAddressText(address));
+    state.EA3.SetText(HexAddressText(address));
+}
+
+} // namespace maskwell
