@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ErrorBox.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QStringList>
 

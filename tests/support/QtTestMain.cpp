@@ -1,6 +1,7 @@
 // The main of every Qt test executable: one QApplication for the whole run,
 // no error box and no modal box reaching the (offscreen) screen unexpected.
 #include "platform/ErrorBox.h"
+#include "platform/Fonts.h"
 #include "tests/support/ModalBoxCloser.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Maskwell"));
     QApplication::setApplicationDisplayName(QStringLiteral("Maskwell"));
+    maskwell::InstallFontSubstitutions(); // the fonts the program itself draws with
 
     maskwell::SetErrorBoxSink([](const QString& message) {
         ADD_FAILURE() << "unexpected error box: " << message.toStdString();

@@ -1,0 +1,34 @@
+#include "platform/Fonts.h"
+#include "tests/support/QtPrinters.h"
+
+#include <QFontInfo>
+
+#include <gtest/gtest.h>
+
+namespace maskwell {
+namespace {
+
+TEST(Fonts, DesignFontsResolveToTheInstalledStandIns) {
+    InstallFontSubstitutions();
+    const struct {
+        const char* Design;
+        const char* Installed;
+    } cases[] = {{"MS Sans Serif", "Liberation Sans"}, {"Arial", "Liberation Sans"},
+                 {"Courier New", "Liberation Mono"},   {"Verdana", "DejaVu Sans"},
+                 {"Book Antiqua", "P052"}};
+    for (const auto& c : cases) {
+        // The matched family may carry its foundry: "P052 [UKWN]".
+        const QString family = QFontInfo(PixelFont(c.Design, 11)).family().section(" [", 0, 0);
+        EXPECT_EQ(family, c.Installed) << c.Design;
+    }
+}
+
+TEST(Fonts, PixelFontKeepsTheGivenHeightAndStyle) {
+    const QFont font = PixelFont("Courier New", 15, true, true);
+    EXPECT_EQ(font.pixelSize(), 15);
+    EXPECT_TRUE(font.bold());
+    EXPECT_TRUE(font.italic());
+}
+
+} // namespace
+} // namespace maskwell
