@@ -44,13 +44,7 @@ QColor ClassicSystemColor(int index) {
     }
 }
 
-} // namespace
-
-QColor ResolveColor(TColor color, const QPalette& palette) {
-    if (!IsSystemColor(color))
-        return QColor(static_cast<int>(color & 0xFF), static_cast<int>(color >> 8 & 0xFF),
-                      static_cast<int>(color >> 16 & 0xFF));
-    const int index = static_cast<int>(color & 0xFF);
+QColor PaletteColor(int index, const QPalette& palette) {
     switch (index) {
     case 5:
         return palette.color(QPalette::Active, QPalette::Base);
@@ -81,6 +75,17 @@ QColor ResolveColor(TColor color, const QPalette& palette) {
     default:
         return ClassicSystemColor(index);
     }
+}
+
+} // namespace
+
+QColor ResolveColor(TColor color, const QPalette& palette) {
+    if (!IsSystemColor(color))
+        return QColor(static_cast<int>(color & 0xFF), static_cast<int>(color >> 8 & 0xFF),
+                      static_cast<int>(color >> 16 & 0xFF));
+    // Derived palette shades carry more than 8 bits per channel; drawing and
+    // comparing happen in 8-bit RGB.
+    return QColor::fromRgb(PaletteColor(static_cast<int>(color & 0xFF), palette).rgb());
 }
 
 QColor ResolveColor(TColor color) {

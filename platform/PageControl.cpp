@@ -1,0 +1,176 @@
+#include "platform/PageControl.h"
+
+#include "platform/Color.h"
+#include "platform/ErrorBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace maskwell {
+
+namespace {
+
+constexpr int tabTop = 2;
+constexpr int tabHeight = 20;
+constexpr int tabGap = 3;
+constexpr int pageMargin = 4;
+
+} // namespace
+
+TTabSheet::TTabSheet(const QString& caption, QWidget* parent)
+    : QWidget(parent), caption_(caption) {}
+
+void TTabSheet::mousePressEvent(QMouseEvent* event) {
+    // A press a child control passed on is not a press on the free area.
+    const bool onChild = childAt(event->position().toPoint()) != nullptr;
+    if (OnMouseDown && !onChild)
+        Guarded([&] { OnMouseDown(event); });
+    else
+        QWidget::mousePressEvent(event);
+}
+
+TFlatTabButton::TFlatTabButton(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
+    setText(caption);
+    setCheckable(true);
+    setAutoExclusive(true);
+    setFocusPolicy(Qt::NoFocus); // the page control holds the focus for its tabs
+}
+
+QSize TFlatTabButton::sizeHint() const {
+    return {fontMetrics().horizontalAdvance(text()) + 16, tabHeight};
+}
+
+void TFlatTabButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect box = rect();
+    const QColor face = ResolveColor(clBtnFace, palette());
+    const QColor shadow = ResolveColor(clBtnShadow, palette());
+    const QColor highlight = ResolveColor(clBtnHighlight, palette());
+    if (isChecked()) {
+        // A pushed flat button: a dithered face inside a sunken edge.
+        painter.fillRect(box, face);
+        painter.fillRect(box.adjusted(1, 1, -1, -1), QBrush(highlight, Qt::Dense4Pattern));
+        painter.setPen(shadow);
+        painter.drawLine(box.topLeft(), box.topRight());
+        painter.drawLine(box.topLeft(), box.bottomLeft());
+        painter.setPen(highlight);
+        painter.drawLine(box.bottomLeft(), box.bottomRight());
+        painter.drawLine(box.topRight(), box.bottomRight());
+    } else if (isDown()) {
+        painter.fillRect(box, face);
+    }
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    const QRect textBox = isChecked() ? box.translated(1, 1) : box;
+    painter.drawText(textBox, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    if (parentWidget() && parentWidget()->hasFocus() && isChecked()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = box.adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+TPageControl::TPageControl(QWidget* parent) : QWidget(parent), stack_(new QStackedWidget(this)) {
+    setFocusPolicy(Qt::TabFocus);
+    const auto bind = [this](const QKeySequence& keys, int delta) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, delta] { Step(delta); });
+    };
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+}
+
+TTabSheet* TPageControl::AddPage(const QString& caption) {
+    auto* page = new TTabSheet(caption);
+    auto* tab = new TFlatTabButton(caption, this);
+    const int index = PageCount();
+    pages_.push_back(page);
+    tabs_.push_back(tab);
+    stack_->addWidget(page);
+    connect(tab, &QAbstractButton::clicked, this, [this, index] { SetActivePageIndex(index); });
+    if (index == 0)
+        SetActivePageIndex(0);
+    ArrangeTabs();
+    tab->show();
+    return page;
+}
+
+int TPageControl::ActivePageIndex() const {
+    return stack_->currentIndex();
+}
+
+void TPageControl::SetActivePageIndex(int index) {
+    if (index < 0 || index >= PageCount())
+        return;
+    stack_->setCurrentIndex(index);
+    tabs_[static_cast<std::size_t>(index)]->setChecked(true);
+    update();
+}
+
+QRect TPageControl::PageRect() const {
+    const int top = tabTop + tabHeight + pageMargin;
+    return {pageMargin, top, width() - 2 * pageMargin, height() - top - pageMargin};
+}
+
+void TPageControl::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ArrangeTabs();
+}
+
+void TPageControl::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+        Step(-1);
+        break;
+    case Qt::Key_Right:
+        Step(1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+}
+
+void TPageControl::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        ArrangeTabs();
+}
+
+void TPageControl::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    for (TFlatTabButton* tab : tabs_)
+        tab->update(); // the active tab shows the focus
+}
+
+void TPageControl::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    for (TFlatTabButton* tab : tabs_)
+        tab->update();
+}
+
+void TPageControl::ArrangeTabs() {
+    int left = pageMargin;
+    for (TFlatTabButton* tab : tabs_) {
+        const QSize size = tab->sizeHint();
+        tab->setGeometry(left, tabTop, size.width(), size.height());
+        left += size.width() + tabGap;
+    }
+    stack_->setGeometry(PageRect());
+}
+
+void TPageControl::Step(int delta) {
+    if (PageCount() > 0)
+        SetActivePageIndex((ActivePageIndex() + delta + PageCount()) % PageCount());
+}
+
+} // namespace maskwell

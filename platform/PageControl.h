@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class QMouseEvent;
+class QStackedWidget;
+
+namespace maskwell {
+
+// One page of a TPageControl; its free area (where no child control sits) can
+// react to a mouse press.
+class TTabSheet : public QWidget {
+public:
+    explicit TTabSheet(const QString& caption, QWidget* parent = nullptr);
+
+    const QString& Caption() const { return caption_; }
+
+    // Any mouse button going down on the page itself, not on a control on it.
+    std::function<void(QMouseEvent* event)> OnMouseDown;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QString caption_;
+};
+
+// A tab of the flat-button style: flat until it is the active page, then drawn
+// pushed in.
+class TFlatTabButton : public QAbstractButton {
+public:
+    explicit TFlatTabButton(const QString& caption, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Pages behind a row of tabs drawn as flat buttons. Ctrl+Tab and Ctrl+Page
+// Down/Up switch pages from anywhere inside; Left and Right do when the
+// control itself has the focus.
+class TPageControl : public QWidget {
+public:
+    explicit TPageControl(QWidget* parent = nullptr);
+
+    TTabSheet* AddPage(const QString& caption);
+    int PageCount() const { return static_cast<int>(pages_.size()); }
+    TTabSheet* Page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+    QAbstractButton* Tab(int index) const { return tabs_.at(static_cast<std::size_t>(index)); }
+
+    int ActivePageIndex() const;
+    void SetActivePageIndex(int index);
+
+    // The area pages are shown in, within the control.
+    QRect PageRect() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void ArrangeTabs();
+    void Step(int delta);
+
+    std::vector<TTabSheet*> pages_;
+    std::vector<TFlatTabButton*> tabs_;
+    QStackedWidget* stack_;
+};
+
+} // namespace maskwell
