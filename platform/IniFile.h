@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/Error.h"
+
+#include <QString>
+
+namespace maskwell {
+
+// A settings write the system refused: "Unable to write to %s" with the full path.
+class WriteError : public Error {
+public:
+    explicit WriteError(const QString& path);
+};
+
+// A private-profile (INI) file, read and written one value at a time.
+//
+// Reading: sections and keys match without regard to case, the first matching
+// section and the first matching key in it win, blanks around names and values
+// are ignored, a value in matching double or single quotes loses them, and a
+// string is cut to 2047 characters. Anything missing or unreadable yields the
+// default; reading never throws.
+//
+// Writing: every write goes to the file at once, as a whole new file renamed over
+// the old one, and changes only the key's own line (or adds the key at the end of
+// its section, or the section at the end of the file). Every other line, the
+// line endings and the text encoding (UTF-8) stay as they were.
+class TIniFile {
+public:
+    // Binding does not touch the disk. A relative name is taken against the
+    // working directory of this moment.
+    explicit TIniFile(QString fileName);
+
+    // The name as given.
+    const QString& FileName() const;
+
+    QString ReadString(const QString& section, const QString& key,
+                       const QString& defaultValue) const;
+    // "0x1F" (longer than two characters) and "$1F" are hexadecimal; otherwise
+    // blanks, a sign and decimal digits. Anything else, or a number beyond 32
+    // bits, yields the default.
+    int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
+
+    // Throws WriteError when the file cannot be written.
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    // Written as decimal text.
+    void WriteInteger(const QString& section, const QString& key, int value);
+
+private:
+    QString fileName_;
+    QString path_; // absolute: what is read, written and named in a WriteError
+};
+
+// True for an existing file (not a directory).
+bool FileExists(const QString& fileName);
+
+} // namespace maskwell

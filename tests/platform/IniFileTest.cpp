@@ -1,0 +1,304 @@
+#include "platform/IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace maskwell {
+namespace {
+
+class IniFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+
+    QString PathOf(const QString& name) const { return dir_.filePath(name); }
+
+    void Put(const QString& name, const QByteArray& bytes) const {
+        QFile file(PathOf(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    QByteArray Get(const QString& name) const {
+        QFile file(PathOf(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    static QString WriteFailure(const std::function<void()>& write) {
+        try {
+            write();
+        } catch (const WriteError& error) {
+            return QString::fromUtf8(error.what());
+        }
+        return QStringLiteral("<no error>");
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(IniFileTest, ReadsTheFirstMatchingSectionAndKeyWithoutRegardToCase) {
+    Put("m.ini", "top=outside\n"
+                 "[other]\n"
+                 "ipaddr=other section\n"
+                 "  [ Conf ]  \n"
+                 "; mask=5\n"
+                 "# mask=6\n"
+                 "\tIPADDR =  10.1.2.3  \n"
+                 "ipaddr=second key\n"
+                 "dq=\" spaced \"\n"
+                 "sq='x'\n"
+                 "mixed=\"y'\n"
+                 "bare\n"
+                 "[CONF]\n"
+                 "later=only in the second conf\n");
+    const TIniFile ini(PathOf("m.ini"));
+    EXPECT_EQ(ini.ReadString("conf", "ipaddr", "-"), "10.1.2.3");
+    EXPECT_EQ(ini.ReadString("CONF", "Dq", "-"), " spaced ");
+    EXPECT_EQ(ini.ReadString("conf", "sq", "-"), "x");
+    EXPECT_EQ(ini.ReadString("conf", "mixed", "-"), "\"y'");
+    EXPECT_EQ(ini.ReadInteger("conf", "mask", 14), 14) << "comment lines are no keys";
+    EXPECT_EQ(ini.ReadString("conf", "bare", "-"), "-");
+    EXPECT_EQ(ini.ReadString("conf", "later", "-"), "-");
+    EXPECT_EQ(ini.ReadString("conf", "top", "-"), "-");
+}
+
+TEST_F(IniFileTest, MissingFileSectionOrKeyYieldsTheDefault) {
+    Put("m.ini", "\xEF\xBB\xBF[conf]\r\nipaddr=10.0.0.1\r\n");
+    const TIniFile ini(PathOf("m.ini"));
+    EXPECT_EQ(ini.ReadString("conf", "ipaddr", "-"), "10.0.0.1") << "a UTF-8 mark is no text";
+    EXPECT_EQ(ini.ReadString("conf", "mask", "def"), "def");
+    EXPECT_EQ(ini.ReadString("other", "ipaddr", "def"), "def");
+    EXPECT_EQ(TIniFile(PathOf("absent.ini")).ReadInteger("conf", "mask", 14), 14);
+    EXPECT_EQ(TIniFile(dir_.path()).ReadString("conf", "ipaddr", "def"), "def");
+    EXPECT_FALSE(QFile::exists(PathOf("absent.ini"))) << "reading creates nothing";
+}
+
+TEST_F(IniFileTest, StringValuesAreCutTo2047Characters) {
+    const QString longValue = QString(2046, u'a') + QStringLiteral("bcd");
+    const QString pairAtTheCut = QString(2046, u'a') + QStringLiteral("\U0001F600");
+    Put("m.ini",
+        ("[conf]\nlong=" + longValue + "\npair=" + pairAtTheCut + "\nutf=Zürich\n").toUtf8());
+    const TIniFile ini(PathOf("m.ini"));
+    EXPECT_EQ(ini.ReadString("conf", "long", "-"), QString(2046, u'a') + u'b');
+    EXPECT_EQ(ini.ReadString("conf", "pair", "-"), QString(2046, u'a')) << "no half character";
+    EXPECT_EQ(ini.ReadString("conf", "utf", "-"), QStringLiteral("Zürich"));
+}
+
+TEST_F(IniFileTest, IntegerValuesTakeHexadecimalAndDecimalForms) {
+    const std::pair<const char*, int> cases[] = {
+        {"0x0E", 14},
+        {"0X1f", 31},
+        {"$1F", 31},
+        {"-$10", -16},
+        {"-1", -1},
+        {"+7", 7},
+        {"' 12'", 12},
+        {"012", 12},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"0xFFFFFFFF", -1},
+        {"abc", 99},
+        {"12abc", 99},
+        {"1 2", 99},
+        {"0x", 99},
+        {"0xG1", 99},
+        {"-0x10", 99},
+        {"$", 99},
+        {"-", 99},
+        {"", 99},
+        {"2147483648", 99},
+        {"0x100000000", 99},
+        {"1.5", 99},
+        {"\xd9\xa3", 99}, // a non-ASCII digit
+    };
+    QByteArray file = "[conf]\n";
+    for (int i = 0; i < static_cast<int>(std::size(cases)); ++i)
+        file += "k" + QByteArray::number(i) + "=" + cases[i].first + "\n";
+    Put("m.ini", file);
+    const TIniFile ini(PathOf("m.ini"));
+    for (int i = 0; i < static_cast<int>(std::size(cases)); ++i)
+        EXPECT_EQ(ini.ReadInteger("conf", "k" + QString::number(i), 99), cases[i].second)
+            << "value " << cases[i].first;
+}
+
+TEST_F(IniFileTest, WritingIntoAMissingFileCreatesFileSectionAndKeys) {
+    TIniFile ini(PathOf("maskwell.ini"));
+    EXPECT_FALSE(FileExists(ini.FileName())) << "binding touches nothing";
+    ini.WriteString("conf", "ipaddr", "10.1.2.3");
+    EXPECT_EQ(Get("maskwell.ini"), "[conf]\nipaddr=10.1.2.3\n");
+    ini.WriteInteger("conf", "mask", 3);
+    EXPECT_EQ(Get("maskwell.ini"), "[conf]\nipaddr=10.1.2.3\nmask=3\n");
+    ini.WriteInteger("CONF", "MASK", -1);
+    EXPECT_EQ(Get("maskwell.ini"), "[conf]\nipaddr=10.1.2.3\nMASK=-1\n");
+    EXPECT_TRUE(FileExists(ini.FileName()));
+    EXPECT_FALSE(FileExists(dir_.path()));
+}
+
+TEST_F(IniFileTest, RewritingChangesOnlyTheKeysLine) {
+    const QByteArray before = "; settings\r\n"
+                              "[conf]\r\n"
+                              "  Mask = 5  ; note\r\n"
+                              "ipaddr = 1.2.3.4\r\n"
+                              "unknown=\xe9t\xe9\r\n" // not UTF-8: must come back byte for byte
+                              "\r\n"
+                              "# trailing comment\r\n"
+                              "[other]\r\n"
+                              "mask=7\r\n";
+    Put("m.ini", before);
+    const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(PathOf("m.ini"), mode));
+    TIniFile ini(PathOf("m.ini"));
+    ini.WriteInteger("conf", "mask", 20);
+    ini.WriteString("conf", "city", "Zürich");
+    ini.WriteString("new", "a", "b");
+    EXPECT_EQ(Get("m.ini"), "; settings\r\n"
+                            "[conf]\r\n"
+                            "mask=20\r\n"
+                            "ipaddr = 1.2.3.4\r\n"
+                            "unknown=\xe9t\xe9\r\n"
+                            "city=Z\xc3\xbcrich\r\n"
+                            "\r\n"
+                            "# trailing comment\r\n"
+                            "[other]\r\n"
+                            "mask=7\r\n"
+                            "[new]\r\n"
+                            "a=b\r\n");
+    EXPECT_EQ(ini.ReadString("conf", "city", "-"), QStringLiteral("Zürich"));
+    EXPECT_EQ(QFile::permissions(PathOf("m.ini")), mode | QFile::ReadUser | QFile::WriteUser);
+}
+
+TEST_F(IniFileTest, AddedLinesStartOnTheirOwnLineAndLineBreaksStayOutOfValues) {
+    Put("a.ini", "[conf]\nipaddr=1.2.3.4");
+    TIniFile(PathOf("a.ini")).WriteInteger("conf", "mask", 3);
+    EXPECT_EQ(Get("a.ini"), "[conf]\nipaddr=1.2.3.4\nmask=3\n");
+
+    Put("b.ini", "[x]\ny=1");
+    TIniFile b(PathOf("b.ini"));
+    b.WriteString("conf", "ipaddr", "9.9.9.9\n[x]\ny=2");
+    EXPECT_EQ(Get("b.ini"), "[x]\ny=1\n[conf]\nipaddr=9.9.9.9\n");
+}
+
+// Refusals that hold for every user, root included.
+TEST_F(IniFileTest, ARefusedWriteNamesTheFullPath) {
+    Put("plain", "I am a file");
+    const QString underAFile = PathOf("plain/maskwell.ini");
+    EXPECT_EQ(WriteFailure([&] { TIniFile(underAFile).WriteString("conf", "ipaddr", "x"); }),
+              "Unable to write to " + underAFile);
+
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("maskwell.ini"));
+    const QString aDirectory = PathOf("maskwell.ini");
+    EXPECT_EQ(WriteFailure([&] { TIniFile(aDirectory).WriteInteger("conf", "mask", 1); }),
+              "Unable to write to " + aDirectory);
+
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    TIniFile relative(QStringLiteral("missing/m.ini"));
+    ASSERT_TRUE(QDir::setCurrent(previous));
+    EXPECT_EQ(relative.FileName(), "missing/m.ini");
+    EXPECT_EQ(WriteFailure([&] { relative.WriteString("conf", "ipaddr", "x"); }),
+              "Unable to write to " + dir_.path() + "/missing/m.ini");
+}
+
+// Root passes every permission check. While this lives, file access on this
+// thread is checked as the unprivileged user "nobody", so that permission bits
+// bite as they do for an ordinary user.
+class AccessAsNobody {
+public:
+    AccessAsNobody() : root_(geteuid() == 0) {
+        if (root_) {
+            setfsgid(65534);
+            setfsuid(65534);
+        }
+    }
+    ~AccessAsNobody() {
+        if (root_) {
+            setfsuid(0);
+            setfsgid(0);
+        }
+    }
+    AccessAsNobody(const AccessAsNobody&) = delete;
+    AccessAsNobody& operator=(const AccessAsNobody&) = delete;
+
+private:
+    bool root_;
+};
+
+TEST_F(IniFileTest, ReadOnlyDirectoryOrFileRefusesTheWrite) {
+    const QByteArray before = "[conf]\nmask=1\n";
+    ASSERT_TRUE(QDir(dir_.path()).mkpath("locked") && QDir(dir_.path()).mkpath("open"));
+    for (const char* name : {"locked/writable.ini", "locked/readonly.ini", "open/readonly.ini"})
+        Put(name, before);
+    const auto mode = [&](const char* name, mode_t bits) {
+        ASSERT_EQ(chmod(PathOf(name).toUtf8().constData(), bits), 0);
+    };
+    mode(".", 0777);
+    mode("open", 0777);
+    mode("locked/writable.ini", 0666);
+    mode("locked/readonly.ini", 0444);
+    mode("open/readonly.ini", 0444);
+    mode("locked", 0555);
+    const auto unlock = qScopeGuard([&] { mode("locked", 0777); });
+
+    AccessAsNobody nobody;
+    for (const char* name : {"locked/absent.ini", "locked/readonly.ini", "open/readonly.ini"}) {
+        const QString path = PathOf(name);
+        EXPECT_EQ(WriteFailure([&] { TIniFile(path).WriteInteger("conf", "mask", 2); }),
+                  "Unable to write to " + path);
+    }
+    EXPECT_EQ(Get("locked/readonly.ini"), before);
+    EXPECT_EQ(Get("open/readonly.ini"), before);
+    EXPECT_FALSE(QFile::exists(PathOf("locked/absent.ini")));
+
+    // A writable file in a locked directory is rewritten in place.
+    TIniFile inPlace(PathOf("locked/writable.ini"));
+    inPlace.WriteInteger("conf", "mask", 2);
+    EXPECT_EQ(inPlace.ReadInteger("conf", "mask", 14), 2);
+    EXPECT_EQ(QDir(PathOf("locked")).entryList(QDir::Files).size(), 2);
+}
+
+// A disk that fills up mid-write, as a file-size limit. Writes past the limit
+// fail instead of raising SIGXFSZ while this lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(IniFileTest, AFailedWriteLeavesTheOldFileWhole) {
+    const QByteArray before = "[conf]\nipaddr=10.1.2.3\nmask=3\n";
+    Put("m.ini", before);
+    const QString path = PathOf("m.ini");
+    {
+        FileSizeLimit diskFull(4096);
+        EXPECT_EQ(WriteFailure(
+                      [&] { TIniFile(path).WriteString("conf", "ipaddr", QString(100000, u'1')); }),
+                  "Unable to write to " + path);
+    }
+    EXPECT_EQ(Get("m.ini"), before);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"m.ini"});
+}
+
+} // namespace
+} // namespace maskwell
