@@ -1,0 +1,75 @@
+#include "app/SettingsFile.h"
+
+#include "core/AddressText.h"
+#include "core/ClassRebuild.h"
+#include "platform/IniFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <optional>
+
+namespace maskwell {
+
+namespace {
+
+void SelectRowInAllFour(CalculatorState& state, int row) {
+    for (Selector* selector : {&state.CB1, &state.CB2, &state.CB3, &state.CB4})
+        selector->SetItemIndex(row);
+}
+
+// The integer stored under a key, or none when the key is missing or does not
+// hold an integer: only then do two reads with different defaults disagree.
+std::optional<int> StoredInteger(const TIniFile& ini, const QString& section, const QString& key) {
+    const int first = ini.ReadInteger(section, key, 0);
+    return first == ini.ReadInteger(section, key, 1) ? std::optional<int>(first) : std::nullopt;
+}
+
+} // namespace
+
+QString SettingsFilePath(const QString& executableDir, const QString& userConfigDir) {
+    const QDir besideProgram(executableDir);
+    const QString beside = besideProgram.filePath(SettingsFileName);
+    if (QFileInfo::exists(beside) || QFileInfo(executableDir).isWritable())
+        return beside;
+    return QDir(userConfigDir).filePath(QStringLiteral("maskwell/") + SettingsFileName);
+}
+
+QString SettingsFilePath() {
+    return SettingsFilePath(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+}
+
+void LoadSettings(const TIniFile& ini, CalculatorState& state,
+                  const std::function<void()>& repairAddress) {
+    const QString section = SettingsSection;
+    SelectRowInAllFour(state, DefaultMaskRow);
+
+    const QString address = ini.ReadString(section, AddressKey, DefaultAddress);
+    state.IPE.SetText(address.toStdString());
+    if (repairAddress)
+        repairAddress();
+
+    RebindCheckbox(state);
+
+    // A stored row applies as it stands, also when the rebuilt lists are too
+    // short for it. Without one, the default row is the one step 1 chose in the
+    // initial lists (mask bits 24), which the rebuild has already carried over
+    // into the address's class.
+    if (const std::optional<int> row = StoredInteger(ini, section, MaskKey))
+        SelectRowInAllFour(state, *row);
+
+    const std::string text = state.IPE.Text();
+    state.EA2.SetText(BinaryAddressText(text));
+    state.EA3.SetText(HexAddressText(text));
+}
+
+void StoreSettings(TIniFile& ini, const CalculatorState& state) {
+    QDir().mkpath(QFileInfo(ini.FileName()).absolutePath());
+    ini.WriteString(SettingsSection, AddressKey, QString::fromStdString(state.IPE.Text()));
+    ini.WriteInteger(SettingsSection, MaskKey, state.CB1.ItemIndex());
+}
+
+} // namespace maskwell

@@ -1,0 +1,157 @@
+#include "app/SettingsFile.h"
+
+#include "core/MemoryCalculator.h"
+#include "core/SubnetComputation.h"
+#include "platform/IniFile.h"
+#include "tests/support/QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace maskwell {
+namespace {
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void WriteFile(const QByteArray& contents) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+    QByteArray FileContents() const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void Load() {
+        TIniFile ini(path);
+        LoadSettings(ini, calc.State, {});
+    }
+    std::string Masks() const {
+        return calc.CB1.Text() + " / " + calc.CB2.Text() + " / " + calc.CB3.Text() + " / " +
+               calc.CB4.Text();
+    }
+
+    QTemporaryDir folder;
+    QString path = folder.filePath("maskwell.ini");
+    MemoryCalculator calc;
+};
+
+TEST_F(SettingsFile, FirstStartShowsTheDefaultAddressWithMaskBits24) {
+    Load();
+    EXPECT_EQ(calc.IPE.Text(), "192.168.0.1");
+    EXPECT_EQ(Masks(), "255.255.255.0 / 24 / 1 / 254");
+    EXPECT_EQ(calc.E1.Text(), "192.168.0.1 - 192.168.0.254");
+    EXPECT_EQ(calc.EA3.Text(), "C0.A8.00.01");
+    EXPECT_FALSE(QFile::exists(path)) << "nothing is written at start";
+}
+
+TEST_F(SettingsFile, StoredValuesComeBackOnTheNextStart) {
+    WriteFile("[conf]\nipaddr=10.1.2.3\nmask=3\n");
+    Load();
+    StartCalc(calc.State); // the first activation computes right after the load
+    EXPECT_EQ(calc.IPE.Text(), "10.1.2.3");
+    EXPECT_EQ(Masks(), "255.248.0.0 / 13 / 30 / 524286");
+    EXPECT_EQ(calc.E2.Text(), "10.0.0.0");
+    EXPECT_EQ(calc.EA2.Text(), "00001010.00000001.00000010.00000011");
+}
+
+TEST_F(SettingsFile, MaskValueForms) {
+    const struct {
+        const char* Mask;
+        const char* Address;
+        const char* Expected;
+    } cases[] = {
+        {"mask=0x0E", "10.1.2.3", "255.255.255.0 / 24 / 65534 / 254"},
+        {"mask=$E", "10.1.2.3", "255.255.255.0 / 24 / 65534 / 254"},
+        {"MASK = 20", "10.1.2.3", "255.255.255.252 / 30 / 4194302 / 2"},
+        {"mask=abc", "10.1.2.3", "255.255.255.0 / 24 / 65534 / 254"},
+        {"mask=abc", "150.1.2.3", "255.255.255.0 / 24 / 254 / 254"},
+        {"mask=-1", "10.1.2.3", " /  /  / "},
+        {"mask=14", "200.1.2.3", " /  /  / "}, // beyond the 7 class C rows
+        {"mask=6", "200.1.2.3", "255.255.255.252 / 30 / 62 / 2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Mask);
+        WriteFile(QByteArray("[conf]\nipaddr=") + c.Address + "\n" + c.Mask + "\n");
+        MemoryCalculator fresh;
+        TIniFile ini(path);
+        LoadSettings(ini, fresh.State, {});
+        EXPECT_EQ(fresh.CB1.Text() + " / " + fresh.CB2.Text() + " / " + fresh.CB3.Text() + " / " +
+                      fresh.CB4.Text(),
+                  c.Expected);
+    }
+}
+
+TEST_F(SettingsFile, AddressIsRepairedRightAfterItIsAssigned) {
+    WriteFile("[conf]\nipaddr=-5.1.2.3\nmask=14\n");
+    std::string seenByRepair;
+    TIniFile ini(path);
+    LoadSettings(ini, calc.State, [&] {
+        seenByRepair = calc.IPE.Text();
+        calc.IPE.SetText("1.1.2.3");
+    });
+    EXPECT_EQ(seenByRepair, "-5.1.2.3");
+    EXPECT_EQ(calc.State.AddressClass, "a");
+    EXPECT_EQ(calc.EA3.Text(), "01.01.02.03");
+}
+
+TEST_F(SettingsFile, StoreWritesBothKeysAndKeepsTheRestOfTheFile) {
+    WriteFile("; kept\n[window]\nleft=3\n[conf]\nipaddr=1.2.3.4\nextra=yes\n");
+    calc.IPE.SetText("172.16.77.9");
+    calc.CB1.SetItemIndex(5);
+    TIniFile ini(path);
+    StoreSettings(ini, calc.State);
+    EXPECT_EQ(FileContents(),
+              "; kept\n[window]\nleft=3\n[conf]\nipaddr=172.16.77.9\nextra=yes\nmask=5\n");
+
+    calc.CB1.SetItemIndex(-1);
+    StoreSettings(ini, calc.State);
+    EXPECT_TRUE(FileContents().endsWith("mask=-1\n"));
+}
+
+TEST_F(SettingsFile, StoreCreatesTheFileAndItsFolder) {
+    TIniFile ini(folder.filePath("maskwell/maskwell.ini"));
+    calc.IPE.SetText("10.1.2.3");
+    calc.CB1.SetItemIndex(3);
+    StoreSettings(ini, calc.State);
+    QFile file(folder.filePath("maskwell/maskwell.ini"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "[conf]\nipaddr=10.1.2.3\nmask=3\n");
+}
+
+TEST_F(SettingsFile, RefusedWriteNamesTheFullPath) {
+    WriteFile("not a folder");
+    TIniFile ini(folder.filePath("maskwell.ini/maskwell.ini"));
+    try {
+        StoreSettings(ini, calc.State);
+        ADD_FAILURE() << "stored";
+    } catch (const WriteError& error) {
+        EXPECT_EQ(QString::fromUtf8(error.what()),
+                  "Unable to write to " + folder.filePath("maskwell.ini/maskwell.ini"));
+    }
+}
+
+TEST(SettingsLocation, BesideTheProgramWhenWritableElseUserConfig) {
+    QTemporaryDir program;
+    QTemporaryDir config;
+    EXPECT_EQ(SettingsFilePath(program.path(), config.path()), program.filePath("maskwell.ini"));
+    // A folder that cannot take a new file, even for root: it does not exist.
+    const QString gone = program.filePath("gone");
+    EXPECT_EQ(SettingsFilePath(gone, config.path()), config.filePath("maskwell/maskwell.ini"));
+}
+
+TEST(SettingsLocation, AnExistingFileBesideTheProgramWinsOverAReadOnlyFolder) {
+    QTemporaryDir program;
+    QTemporaryDir config;
+    const QString readOnly = program.filePath("ro");
+    QDir().mkpath(readOnly);
+    QFile(readOnly + "/maskwell.ini").open(QIODevice::WriteOnly);
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_EQ(SettingsFilePath(readOnly, config.path()), readOnly + "/maskwell.ini");
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
+} // namespace maskwell
