@@ -23,10 +23,11 @@ namespace maskwell {
 // Corner rule. Within the box (bw x bh pixels), each corner is a quarter of a
 // cw x ch ellipse with cw = min(w, bw) and ch = min(h, bh). A pixel belongs to
 // the region when its centre lies inside the figure: the cross of the two
-// straight bands, or one of the four corner ellipses (with whole-pixel sizes a
-// pixel centre never falls exactly on a corner's curve). Each corner is the mirror
-// image of the top-left one, so the region is symmetric about both centre lines
-// whatever the sizes. For a pixel (i, j) counted from the corner ellipse's box,
+// straight bands, or one of the four corner ellipses (with whole-pixel sizes
+// no pixel centre falls exactly on a corner's curve). Each corner is the
+// mirror image of the top-left one, so the region is symmetric about both
+// centre lines whatever the sizes. For a pixel (i, j) counted from the top-left
+// corner ellipse's box, it is inside when
 //   (2i + 1 - cw)^2 * ch^2 + (2j + 1 - ch)^2 * cw^2 < cw^2 * ch^2,
 // evaluated in integers. A 16 x 16 box with an 8 x 8 corner loses 2, 1, 0, 0
 // pixels at the ends of its first four rows (and likewise at the bottom).

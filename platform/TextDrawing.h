@@ -44,9 +44,9 @@ inline constexpr unsigned DT_END_ELLIPSIS = 0x8000;
 // - DT_END_ELLIPSIS: a line wider than the rectangle keeps as many leading
 //   characters as fit before "...". DT_PATH_ELLIPSIS (checked first): the part
 //   from the last "\" or "/" on is kept whole, and the characters just before
-//   that separator give way to "..." ("C:\Program Files\Maskwell\maskwell.ini"
-//   becomes "C:\Program Fi...\maskwell.ini"); a line without a separator ends
-//   with "..." as for DT_END_ELLIPSIS.
+//   that separator give way to "..." (in a narrow rectangle
+//   "C:\Program Files\Maskwell\maskwell.ini" gives "C:\Progr...\maskwell.ini");
+//   a line without a separator ends with "..." as for DT_END_ELLIPSIS.
 // - Horizontal: DT_LEFT, DT_CENTER (left + (width - line width) / 2, dividing
 //   toward zero) or DT_RIGHT (DT_CENTER wins when both are given), per line.
 // - Vertical, only with DT_SINGLELINE: top, DT_VCENTER (top + (height - line

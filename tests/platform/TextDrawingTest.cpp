@@ -246,11 +246,5 @@ TEST(TextOut, PutsTheTopOfTheTextCellAtTheGivenPoint) {
               Drawn("&a", QRect(3, 3, 200, 40), DT_NOPREFIX));
 }
 
-TEST(TextExtent, IsTheAdvanceWidthByTheFontHeight) {
-    EXPECT_EQ(TextExtent(TestFont(), "Subnet Info"),
-              QSize(Advance("Subnet Info"), Metrics().ascent() + Metrics().descent()));
-    EXPECT_EQ(TextExtent(TestFont(), ""), QSize(0, Metrics().height()));
-}
-
 } // namespace
 } // namespace maskwell
