@@ -1,7 +1,9 @@
 // The main of every Qt test executable: one QApplication for the whole run,
-// no error box and no modal box reaching the (offscreen) screen unexpected.
+// no error box, no modal box and no shell "open" reaching the (offscreen)
+// screen unexpected.
 #include "platform/ErrorBox.h"
 #include "platform/Fonts.h"
+#include "platform/ShellOpen.h"
 #include "tests/support/ModalBoxCloser.h"
 
 #include <QApplication>
@@ -19,6 +21,9 @@ int main(int argc, char** argv) {
 
     maskwell::SetErrorBoxSink([](const QString& message) {
         ADD_FAILURE() << "unexpected error box: " << message.toStdString();
+    });
+    maskwell::SetShellOpenHandler([](const QString& target) {
+        ADD_FAILURE() << "unexpected shell open: " << target.toStdString();
     });
     maskwell::test::InstallUnexpectedModalWatchdog();
 
