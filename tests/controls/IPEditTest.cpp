@@ -129,27 +129,35 @@ TEST_F(IPEditTest, ReleasingAnyKeyInAFullFieldMovesOn) {
 }
 
 // Keys typed from the first field, and the address once the focus has left.
-class RepairTest : public IPEditTest,
-                   public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+struct RepairCase {
+    const char* typed;
+    const char* repaired;
+};
+
+void PrintTo(const RepairCase& row, std::ostream* out) {
+    *out << QString::fromLatin1(row.typed).replace(u'\b', QStringLiteral("<BS>")).toStdString()
+         << " -> " << row.repaired;
+}
+
+class RepairTest : public IPEditTest, public ::testing::WithParamInterface<RepairCase> {};
 
 TEST_P(RepairTest, LeavingAFieldRepairsTheOctetsAndAnnouncesIt) {
     EnterAndReset();
-    Type(GetParam().first);
+    Type(GetParam().typed);
     Key(Qt::Key_Tab);
-    const QString repaired = GetParam().second;
+    const QString repaired = GetParam().repaired;
     EXPECT_EQ(ipe->Text(), repaired);
     EXPECT_GE(rebinds, 1);
     ASSERT_FALSE(changes.isEmpty());
     EXPECT_EQ(changes.last(), repaired);
 }
 
-INSTANTIATE_TEST_SUITE_P(IPEdit, RepairTest,
-                         ::testing::Values(std::pair{"1.300", "1.255.0.0"},
-                                           std::pair{"250", "239.0.0.0"}, std::pair{"0", "1.0.0.0"},
-                                           std::pair{"1.2.\b", "1.2.0.0"},
-                                           std::pair{"\b", "1.0.0.0"}, std::pair{"1.00", "1.0.0.0"},
-                                           std::pair{"1.007", "1.7.0.0"},
-                                           std::pair{"1.2.3.09", "1.2.3.9"}));
+INSTANTIATE_TEST_SUITE_P(
+    IPEdit, RepairTest,
+    ::testing::Values(RepairCase{"1.300", "1.255.0.0"}, RepairCase{"250", "239.0.0.0"},
+                      RepairCase{"0", "1.0.0.0"}, RepairCase{"1.2.\b", "1.2.0.0"},
+                      RepairCase{"\b", "1.0.0.0"}, RepairCase{"1.00", "1.0.0.0"},
+                      RepairCase{"1.007", "1.7.0.0"}, RepairCase{"1.2.3.09", "1.2.3.9"}));
 
 TEST_F(IPEditTest, WritingTextReadsEachPartLeniently) {
     ipe->SetText("  10.1.2.3 ");
