@@ -1,0 +1,146 @@
+#pragma once
+
+#include "platform/Alignment.h"
+#include "platform/Color.h"
+#include "platform/NotifyEvent.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QLabel;
+
+namespace maskwell {
+
+// One octet field of the address control: a borderless single-line edit with
+// centred text "0" that, like every edit field of the platform, selects its
+// whole text when it gains the focus other than by a click.
+class TIPByteEdit : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit TIPByteEdit(QWidget* parent = nullptr);
+
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+
+    int Tag() const { return FTag; }
+    void SetTag(int value) { FTag = value; }
+
+    // Limits what the user types or pastes (0: no limit). Text written by code
+    // is never cut to it.
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int value);
+
+    QString Text() const { return text(); }
+    void SetText(const QString& value);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    int EditLimit() const;
+
+    TAlignment FAlignment = taCenter;
+    int FTag = 0;
+    int FMaxLength = 0;
+};
+
+// The input control for an IPv4 address: a framed panel holding four octet
+// fields separated by dots. It filters typing to digits, moves to the next
+// field on "." or after three digits, repairs and clamps the octets whenever a
+// field is left, and then calls the installed rebind callback.
+class TIPEdit : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit TIPEdit(QWidget* parent = nullptr);
+    ~TIPEdit() override;
+
+    // The four field texts joined with ".", as they stand (no repair).
+    QString Text() const;
+    // Sets the fields from a dotted text; never fails (parts are read leniently).
+    void SetText(const QString& value);
+
+    // The address as a number, the first octet most significant; a field that
+    // is not a decimal number raises ConversionError.
+    std::uint32_t Value() const;
+    void SetValue(std::uint32_t value);
+
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool value);
+
+    // The panel's and the fields' background.
+    TColor Color() const { return FColor; }
+    void SetColor(TColor value);
+
+    // Called after every completed repair of the octets.
+    void SetRebindCheckbox(std::function<void()> call) { FRebindCheckbox = std::move(call); }
+
+    // Lays the fields out once all properties are set (the fields are laid
+    // out on every resize as well).
+    void Loaded() { ArrangeFields(); }
+
+    TIPByteEdit* ByteEdit(int index) const {
+        return FByteEdits.at(static_cast<std::size_t>(index));
+    }
+    QLabel* DotLabel(int index) const { return FDotLabels.at(static_cast<std::size_t>(index)); }
+
+    // Sender: this control.
+    TNotifyEvent OnChange;   // any field's text changed
+    TNotifyEvent OnClick;    // click on a field, a dot or the free area
+    TNotifyEvent OnDblClick; // double-click on a field or a dot
+    TNotifyEvent OnEnter;    // the focus entered the control (now in field 0)
+    TNotifyEvent OnExit;     // the focus left the control as a whole
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    class Fields;
+
+    int FieldIndex(const QObject* object) const;
+    int DotIndex(const QObject* object) const;
+
+    bool ByteKeyPress(int index, const QKeyEvent& event);
+    void ByteKeyUp(int index, const QKeyEvent& event);
+    void ByteFocusIn(const QFocusEvent& event);
+    void ByteExit(const QFocusEvent& event);
+    bool PartMouse(QWidget* part, const QMouseEvent& event, bool isDot);
+    void ByteClick();
+    void DotClick();
+    void PartDblClick();
+    void ByteChange();
+    void PanelEnter();
+    void MoveToField(int index);
+    void ValidateOctets();
+    void ArrangeFields();
+    void GrowTo(int width, int height);
+
+    std::array<TIPByteEdit*, 4> FByteEdits{};
+    std::array<QLabel*, 4> FDotLabels{};
+    bool FFocusMoved = false;
+    bool FEnabled = true;
+    TColor FColor = clWindow;
+    std::function<void()> FRebindCheckbox;
+
+    // Whether the focus is in one of the fields as far as entering and leaving
+    // the control go (switching windows neither enters nor leaves it).
+    bool FFocusWithin = false;
+    // Set while the focus is being taken to field 0 on entry.
+    bool FRedirecting = false;
+    // The field moved into after three digits, until its first key press.
+    int FJustAdvanced = -1;
+    // The part a left press began on; a release on the same part is a click.
+    QObject* FPressed = nullptr;
+    int FArrangeRuns = 0;
+};
+
+} // namespace maskwell

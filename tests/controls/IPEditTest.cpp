@@ -1,0 +1,319 @@
+#include "controls/IPEdit.h"
+
+#include "core/Error.h"
+#include "tests/support/ErrorBoxRecorder.h"
+#include "tests/support/QtPrinters.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTest>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace maskwell {
+namespace {
+
+// The control in a window beside another control, the window active, the
+// events counted. Keys go to whatever has the focus, as a keyboard's do.
+class IPEditTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.resize(320, 90);
+        // First in the tab order, so that the window's first focus is not in the control.
+        other = new QLineEdit(&window);
+        other->setGeometry(72, 50, 100, 21);
+        ipe = new TIPEdit(&window);
+        ipe->setGeometry(72, 6, 169, 21);
+        ipe->SetRebindCheckbox([this] { ++rebinds; });
+        ipe->OnChange = [this](QObject* sender) {
+            EXPECT_EQ(sender, ipe);
+            changes << ipe->Text();
+        };
+        ipe->OnClick = [this](QObject* sender) { clicks += sender == ipe; };
+        ipe->OnDblClick = [this](QObject* sender) { doubleClicks += sender == ipe; };
+        ipe->OnEnter = [this](QObject*) { enteredAt = FocusedField(); };
+        ipe->OnExit = [this](QObject*) { ++exits; };
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        other->setFocus();
+    }
+
+    static void Type(const char* keys) { QTest::keyClicks(static_cast<QWidget*>(nullptr), keys); }
+    static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+    }
+    TIPByteEdit* Field(int i) const { return ipe->ByteEdit(i); }
+    int FocusedField() const {
+        for (int i = 0; i < 4; ++i)
+            if (Field(i)->hasFocus())
+                return i;
+        return -1;
+    }
+    void EnterAndReset() {
+        ipe->setFocus();
+        rebinds = 0;
+        changes.clear();
+    }
+
+    QWidget window;
+    TIPEdit* ipe = nullptr;
+    QLineEdit* other = nullptr;
+    int rebinds = 0;
+    QStringList changes;
+    int clicks = 0;
+    int doubleClicks = 0;
+    int enteredAt = -2;
+    int exits = 0;
+};
+
+TEST_F(IPEditTest, TypingTheAddressWithItsDotsFillsTheFourFields) {
+    EnterAndReset();
+    Type("192.168.0.1");
+    EXPECT_EQ(ipe->Text(), "192.168.0.1");
+    EXPECT_EQ(FocusedField(), 3);
+    EXPECT_EQ(rebinds, 3); // fields 0 to 2 were left
+    Type("..");
+    EXPECT_EQ(ipe->Text(), "192.168.0.1");
+}
+
+TEST_F(IPEditTest, ThreeDigitsMoveOnAndTheNextDigitsReplaceTheSelectedText) {
+    EnterAndReset();
+    Type("192");
+    EXPECT_EQ(FocusedField(), 1);
+    EXPECT_EQ(Field(1)->selectedText(), "0");
+    Type("168");
+    EXPECT_EQ(ipe->Text(), "192.168.0.0");
+    EXPECT_EQ(FocusedField(), 2);
+    EXPECT_EQ(Field(2)->selectedText(), "0");
+}
+
+TEST_F(IPEditTest, AThirdDigitInTheLastFieldRepairsAndSelectsIt) {
+    EnterAndReset();
+    Type("1.2.3.");
+    Field(0)->SetText("250"); // written by code: nothing repairs it yet
+    rebinds = 0;
+    Type("300");
+    EXPECT_EQ(ipe->Text(), "239.2.3.255");
+    EXPECT_EQ(rebinds, 1);
+    EXPECT_EQ(FocusedField(), 3);
+    EXPECT_EQ(Field(3)->selectedText(), "255");
+}
+
+TEST_F(IPEditTest, OnlyDigitsAndBackspaceAreTyped) {
+    QGuiApplication::clipboard()->setText("77");
+    EnterAndReset();
+    Type("a -");
+    Key(Qt::Key_V, Qt::ControlModifier);
+    Key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(ipe->Text(), "0.0.0.0");
+    EXPECT_TRUE(changes.isEmpty());
+    Type("12");
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Home);
+    // Delete edits as usual: it types no character, although X11 gives it a text.
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(Field(0), &del);
+    EXPECT_EQ(Field(0)->Text(), "");
+    Type("1234");
+    EXPECT_EQ(Field(0)->Text(), "123");
+}
+
+TEST_F(IPEditTest, ReleasingAnyKeyInAFullFieldMovesOn) {
+    ipe->SetText("192.0.0.0");
+    EnterAndReset();
+    Key(Qt::Key_Right);
+    EXPECT_EQ(FocusedField(), 1);
+}
+
+// Keys typed from the first field, and the address once the focus has left.
+struct RepairCase {
+    const char* typed;
+    const char* repaired;
+};
+
+void PrintTo(const RepairCase& row, std::ostream* out) {
+    *out << QString::fromLatin1(row.typed).replace(u'\b', QStringLiteral("<BS>")).toStdString()
+         << " -> " << row.repaired;
+}
+
+class RepairTest : public IPEditTest, public ::testing::WithParamInterface<RepairCase> {};
+
+TEST_P(RepairTest, LeavingAFieldRepairsTheOctetsAndAnnouncesIt) {
+    EnterAndReset();
+    Type(GetParam().typed);
+    Key(Qt::Key_Tab);
+    const QString repaired = GetParam().repaired;
+    EXPECT_EQ(ipe->Text(), repaired);
+    EXPECT_GE(rebinds, 1);
+    ASSERT_FALSE(changes.isEmpty());
+    EXPECT_EQ(changes.last(), repaired);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    IPEdit, RepairTest,
+    ::testing::Values(RepairCase{"1.300", "1.255.0.0"}, RepairCase{"250", "239.0.0.0"},
+                      RepairCase{"0", "1.0.0.0"}, RepairCase{"1.2.\b", "1.2.0.0"},
+                      RepairCase{"\b", "1.0.0.0"}, RepairCase{"1.00", "1.0.0.0"},
+                      RepairCase{"1.007", "1.7.0.0"}, RepairCase{"1.2.3.09", "1.2.3.9"}));
+
+TEST_F(IPEditTest, WritingTextReadsEachPartLeniently) {
+    ipe->SetText("  10.1.2.3 ");
+    EXPECT_EQ(ipe->Text(), "10.1.2.3");
+    EXPECT_EQ(changes.size(), 4);
+    ipe->SetText("10.1.2.3");
+    EXPECT_EQ(changes.size(), 4); // unchanged fields raise nothing
+    ipe->SetText("7");
+    EXPECT_EQ(ipe->Text(), "7.1.2.3");
+    ipe->SetText("1.2.3.4.5");
+    EXPECT_EQ(ipe->Text(), "1.2.3.4");
+    ipe->SetText("10.300.ab.2");
+    EXPECT_EQ(ipe->Text(), "10.44.0.2");
+    ipe->SetText("-255.$1f.0x10.-1");
+    EXPECT_EQ(ipe->Text(), "-255.31.16.-1"); // written text is not cut to three characters
+    EXPECT_EQ(rebinds, 0);
+}
+
+TEST_F(IPEditTest, ValueIsTheAddressAsANumber) {
+    ipe->SetValue(3232235521u);
+    EXPECT_EQ(ipe->Text(), "192.168.0.1");
+    EXPECT_EQ(ipe->Value(), 3232235521u);
+    ipe->SetText("10.0.0.255");
+    EXPECT_EQ(ipe->Value(), 0x0A0000FFu);
+    Field(2)->setText("");
+    EXPECT_THROW(ipe->Value(), ConversionError);
+}
+
+TEST_F(IPEditTest, APastedNonNumberShowsTheErrorAndSkipsTheRebind) {
+    test::ErrorBoxRecorder errors;
+    EnterAndReset();
+    Type("007.");
+    QGuiApplication::clipboard()->setText("ab");
+    Field(1)->paste(); // what the context menu does
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(errors.Messages(), QStringList{"'ab' is not a valid integer value"});
+    EXPECT_EQ(rebinds, 1); // leaving field 0 only
+    EXPECT_EQ(ipe->Text(), "7.ab.0.0");
+    EXPECT_THROW(ipe->Value(), ConversionError);
+}
+
+TEST_F(IPEditTest, APasteIsCutToThreeCharacters) {
+    EnterAndReset();
+    QGuiApplication::clipboard()->setText("192.168.0.1");
+    Field(0)->paste();
+    EXPECT_EQ(Field(0)->Text(), "192");
+}
+
+TEST_F(IPEditTest, TheClickAfterAnAutomaticMoveIsConsumed) {
+    EnterAndReset();
+    QTest::mouseClick(Field(2), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+    Type("12.");
+    QTest::mouseClick(Field(2), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+    QTest::mouseClick(Field(2), Qt::LeftButton);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(IPEditTest, DotsAndTheFreeAreaClickButTheBorderDoesNot) {
+    QTest::mouseClick(ipe->DotLabel(1), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+    QTest::mouseClick(ipe, Qt::LeftButton, {}, QPoint(ipe->width() - 3, 10));
+    EXPECT_EQ(clicks, 2);
+    QTest::mouseClick(ipe, Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_EQ(clicks, 2);
+    QTest::mouseDClick(ipe->DotLabel(0), Qt::LeftButton);
+    QTest::mouseDClick(Field(3), Qt::LeftButton);
+    EXPECT_EQ(doubleClicks, 2);
+}
+
+TEST_F(IPEditTest, FocusEntersAtTheFirstFieldAndLeavesOnce) {
+    Key(Qt::Key_Backtab); // from the other control round into the last field
+    EXPECT_EQ(FocusedField(), 0);
+    EXPECT_EQ(enteredAt, 0);
+    EXPECT_EQ(rebinds, 0); // the last field was passed over, not left
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(exits, 0);
+    other->setFocus();
+    EXPECT_EQ(exits, 1);
+
+    enteredAt = -2;
+    QTest::mouseClick(Field(2), Qt::LeftButton);
+    EXPECT_EQ(FocusedField(), 0);
+    EXPECT_EQ(enteredAt, 0);
+    EXPECT_EQ(Field(0)->selectedText(), "1"); // repaired when the control was left
+}
+
+TEST_F(IPEditTest, SwitchingWindowsNeitherLeavesNorRepairs) {
+    EnterAndReset();
+    Type("007");
+    EXPECT_EQ(rebinds, 1);
+    QWidget elsewhere;
+    elsewhere.show();
+    QApplication::setActiveWindow(&elsewhere);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(rebinds, 1);
+    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(FocusedField(), 1);
+}
+
+TEST_F(IPEditTest, DisablingReachesEveryPart) {
+    ipe->SetEnabled(false);
+    EXPECT_FALSE(ipe->Enabled());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FALSE(Field(i)->isEnabled());
+        EXPECT_FALSE(ipe->DotLabel(i)->isEnabled());
+    }
+    ipe->SetEnabled(true);
+    EXPECT_TRUE(Field(2)->isEnabled());
+}
+
+TEST_F(IPEditTest, FieldsShareTheWidthBetweenTheDots) {
+    const int dot = ipe->DotLabel(0)->width();
+    const int field = (169 - 4 - 3 * dot) / 4;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(Field(i)->width(), field);
+        EXPECT_EQ(ipe->DotLabel(i)->x(), Field(i)->geometry().right() + 1);
+        EXPECT_EQ(Field(i + 1)->x(), ipe->DotLabel(i)->geometry().right() + 1);
+    }
+    EXPECT_EQ(Field(0)->x(), 2); // inside the border
+    EXPECT_FALSE(ipe->DotLabel(3)->isVisible());
+    const int above = Field(0)->y() - 2;
+    const int below = 21 - 2 - Field(0)->geometry().bottom() - 1;
+    EXPECT_LE(std::abs(above - below), 1);
+}
+
+TEST_F(IPEditTest, AControlMadeTooSmallGrowsBackToItsMinimum) {
+    QFont big = ipe->font();
+    big.setPixelSize(20);
+    ipe->setFont(big);
+    const QFontMetrics metrics(big);
+    const QSize minimum(4 * metrics.horizontalAdvance("000") + 3 * ipe->DotLabel(0)->width() + 4,
+                        metrics.height() + 4);
+    ipe->resize(10, 5);
+    EXPECT_EQ(ipe->size(), minimum);
+
+    TIPEdit hidden;
+    hidden.resize(10, 5);
+    hidden.show();
+    EXPECT_EQ(hidden.width(), 4 * QFontMetrics(hidden.font()).horizontalAdvance("000") +
+                                  3 * hidden.DotLabel(0)->width() + 4);
+}
+
+TEST_F(IPEditTest, DestroyingTheFocusedControlRepairsNothing) {
+    EnterAndReset();
+    QGuiApplication::clipboard()->setText("ab");
+    Field(0)->paste();
+    delete ipe; // an error box would fail the test
+    ipe = nullptr;
+    EXPECT_EQ(rebinds, 0);
+    EXPECT_EQ(exits, 0);
+}
+
+} // namespace
+} // namespace maskwell
