@@ -1,6 +1,7 @@
 #include "platform/BitmapResource.h"
 
 #include "core/Error.h"
+#include "platform/PixelMap.h"
 
 #include <QColor>
 #include <QStringList>
@@ -66,36 +67,16 @@ QStringList MapRows(std::string_view map) {
     return rows;
 }
 
-QRgb KeyColour(QChar key, const Resource& resource) {
-    switch (key.unicode()) {
-    case u'S':
-        return 0xC0C0C0;
-    case u'G':
-        return 0x808080;
-    case u'K':
-        return 0x000000;
-    case u'W':
-        return 0xFFFFFF;
-    case u'R':
-        return resource.mark;
-    case u'r':
-        return resource.markShade;
-    default:
-        throw Error("Bad pixel key in bitmap resource " + std::string(resource.name));
-    }
-}
-
 QImage Decode(const Resource& resource) {
-    const QStringList rows = MapRows(resource.map);
-    if (rows.size() != kSide)
+    const PixelKey keys[] = {{'S', 0xFFC0C0C0},
+                             {'G', 0xFF808080},
+                             {'K', 0xFF000000},
+                             {'W', 0xFFFFFFFF},
+                             {'R', 0xFF000000 | resource.mark},
+                             {'r', 0xFF000000 | resource.markShade}};
+    const QImage image = ImageFromPixelMap(MapRows(resource.map), keys);
+    if (image.size() != QSize(kSide, kSide))
         throw Error("Bad pixel map for bitmap resource " + std::string(resource.name));
-    QImage image(kSide, kSide, QImage::Format_RGB32);
-    for (int y = 0; y < kSide; ++y) {
-        if (rows[y].size() != kSide)
-            throw Error("Bad pixel map for bitmap resource " + std::string(resource.name));
-        for (int x = 0; x < kSide; ++x)
-            image.setPixel(x, y, 0xFF000000 | KeyColour(rows[y][x], resource));
-    }
     return image;
 }
 
