@@ -330,6 +330,9 @@ private:
     int loadHeight_ = -1;
     bool loading_ = false;
     QLabel* label_ = nullptr; // the attached label, once the look creates it
+    // Where a drag over the field would drop its text, (-1, -1) while none is
+    // over it; the painting draws the drop caret there.
+    QPoint dropCaretPoint_{-1, -1};
 };
 
 } // namespace maskwell
