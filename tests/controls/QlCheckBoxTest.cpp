@@ -315,6 +315,17 @@ TEST_F(QlCheckBox, RepaintsAtOnceOnlyWhenTheHotStateChanges) {
     PointAt({0, 0});
     PointAt(kAway);
     EXPECT_EQ(paints.count, 1) << "leaving restores the caption colour";
+
+    PointAt({0, 0});
+    paints.count = 0;
+    Press({0, 0});
+    EXPECT_EQ(paints.count, 0) << "a press in the margin changes no state";
+    Release({0, 0});
+    PointAt(kInside);
+    paints.count = 0;
+    Press(kInside);
+    EXPECT_EQ(paints.count, 1) << "hot to pressed";
+    Release(kInside);
 }
 
 TEST_F(QlCheckBox, FailuresReachTheErrorBox) {
