@@ -1,0 +1,134 @@
+#pragma once
+
+#include "platform/Color.h"
+#include "platform/NotifyEvent.h"
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <string>
+
+namespace maskwell {
+
+// The colour of the check mark. The fixed underlying type lets the control hold
+// (and draw) a value outside the three names, as a stored form can.
+enum TGCustomColor : std::uint8_t { ccBlue, ccRed, ccGreen };
+
+// A check box drawn from six 16 x 16 bitmaps (so that the mark can be red, green
+// or blue) with its caption beside them, optionally recoloured while the
+// pointer is over it. It draws only the box and the caption: everywhere else
+// the parent's background shows.
+//
+// It keeps its own Enabled flag: a disabled check box looks grey and never
+// toggles, but the widget stays enabled and still takes the pointer events.
+// A left press anywhere on it arms it; the left release toggles Checked and
+// fires OnClick, unless the pointer has left the control in between. The
+// pointer position is read from the cursor (QCursor::pos()), not from the
+// event.
+//
+// Keyboard access is off by default, as the box has no focus of its own; with
+// TabStop on it takes the focus by Tab (never by a click), shows a focus frame
+// around its caption and toggles on Space.
+class TQlCheckBox : public QWidget {
+public:
+    explicit TQlCheckBox(QWidget* parent = nullptr);
+
+    // Stored and never drawn: the parent's background shows instead.
+    TColor BackgroundColor() const { return backgroundColor_; }
+    void SetBackgroundColor(TColor color);
+
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+
+    // The check box's own enabled state; QWidget::isEnabled() stays true.
+    bool Enabled() const { return enabled_; }
+    virtual void SetEnabled(bool enabled);
+
+    // The caption is drawn with this font's family, size and style, where the
+    // size goes through whole points as it does on the desktop canvas.
+    const QFont& Font() const { return font_; }
+    void SetFont(const QFont& font);
+
+    TGCustomColor CustomColor() const { return customColor_; }
+    void SetCustomColor(TGCustomColor color);
+
+    // A design-time link to an about box; it keeps no value.
+    QString About() const { return {}; }
+    void SetAbout(const QString&) {}
+
+    // Setting it from code never fires OnClick.
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+
+    // Caption in HiLigthColor while the pointer is over the control. Plain
+    // fields: setting them repaints nothing.
+    bool HiLigthMode() const { return hiLigthMode_; }
+    void SetHiLigthMode(bool on) { hiLigthMode_ = on; }
+    TColor HiLigthColor() const { return hiLigthColor_; }
+    void SetHiLigthColor(TColor color) { hiLigthColor_ = color; }
+
+    TColor FontColor() const { return fontColor_; }
+    void SetFontColor(TColor color);
+
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool on);
+
+    // After each toggle by the pointer (or by Space with TabStop on).
+    TNotifyEvent OnClick;
+
+    // The font the caption is drawn with: the own font's family, style and a
+    // size rounded to whole points at 96 dots per inch.
+    QFont CanvasFont() const;
+
+protected:
+    // The resource the box is drawn from, chosen afresh at each paint.
+    virtual std::string BoxResourceName() const;
+
+    // Fires OnClick.
+    virtual void Click();
+
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    enum HotState { hsNormal = 0, hsPressed = 1, hsHot = 3 };
+
+    void Paint();
+    QPoint CursorPos() const;
+    bool InHitRegion(QPoint point) const;
+    void PointerMoved(QPoint point);
+    void PointerLeft();
+    void Toggle();
+    void UpdateFocusPolicy();
+
+    TColor backgroundColor_ = clBtnFace;
+    QString caption_;
+    bool enabled_ = true;
+    QFont font_;
+    TGCustomColor customColor_ = ccBlue;
+    bool checked_ = false;
+    bool hiLigthMode_ = false;
+    TColor hiLigthColor_ = clBlack;
+    TColor fontColor_ = clBlack;
+    bool tabStop_ = false;
+
+    // Set by a pointer move over the control, cleared when it leaves: the
+    // caption then shows HiLigthColor (with HiLigthMode on).
+    bool highlighted_ = false;
+    HotState hotState_ = hsNormal;
+    bool buttonDown_ = false;
+    // Whether the pointer is over the control as far as this control knows;
+    // Qt holds back the leave notification while a button is down.
+    bool pointerInside_ = false;
+};
+
+} // namespace maskwell
