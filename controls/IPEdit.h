@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Alignment.h"
+#include "platform/ControlTypes.h"
 #include "platform/Color.h"
 #include "platform/NotifyEvent.h"
 

@@ -1,0 +1,189 @@
+#pragma once
+
+#include "platform/Color.h"
+#include "platform/ControlTypes.h"
+#include "platform/NotifyEvent.h"
+
+#include <QFont>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+class QPainter;
+
+namespace maskwell {
+
+namespace Label3D {
+
+// The look of the text: flat, or drawn over one or two offset copies in the
+// shadow and highlight colours.
+enum TTextStyle { tsNone, tsRaised, tsLightRaised, tsRecessed, tsHeavyRecessed, tsShadow };
+
+// A plain rectangle in the border pen, or a one-pixel-style bevel.
+enum TBorderType { btDefault, btRecessed, btRaised };
+
+// The link styles turn the label into a web or e-mail address that opens on a
+// click and lights up under the pointer.
+enum TLabelStyle { lsDefault, lsWWWAddress, lsEMailAddress };
+
+// Trimming of text that does not fit the label.
+enum TEllipsesStyle { esNone, esEnd, esPath };
+
+// An escapement brought into 0..360: -30 gives 330, -360 gives 0, 360 stays
+// 360, 361 gives 1 and 720 gives 360.
+int NormalizedEscapement(int degrees);
+
+// Where text rotated counter-clockwise by angle degrees (0..360) starts inside
+// its bounding box, and the size of that box, for text whose unrotated extent
+// is extent. Every product is truncated toward zero on its own, as the
+// label's layout always has been.
+struct TRotatedTextBox {
+    QPoint origin;
+    QSize size;
+};
+TRotatedTextBox RotatedTextBox(int angle, QSize extent);
+
+} // namespace Label3D
+
+// A text label that adds raised, recessed and shadowed text, rotated text, a
+// border, web and e-mail link styles and ellipsis trimming to the plain label.
+// It paints only its text and border, so its parent shows through everywhere
+// else unless Transparent is off.
+class TLabel3D : public QWidget {
+public:
+    explicit TLabel3D(QWidget* parent = nullptr);
+
+    // The label's own properties, in their published order.
+    TColor BorderColor() const { return borderColor_; }
+    void SetBorderColor(TColor color);
+    TPenStyle BorderPenStyle() const { return borderPenStyle_; }
+    void SetBorderPenStyle(TPenStyle style);
+    int BorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(int width);
+    bool Border() const { return border_; }
+    void SetBorder(bool border);
+    Label3D::TBorderType BorderType() const { return borderType_; }
+    void SetBorderType(Label3D::TBorderType type);
+    // Degrees counter-clockwise; stored normalised into 0..360. Any value but 0
+    // draws through the rotated path, 360 included.
+    int Escapement() const { return escapement_; }
+    void SetEscapement(int degrees);
+    Label3D::TTextStyle TextStyle() const { return textStyle_; }
+    void SetTextStyle(Label3D::TTextStyle style);
+    Label3D::TLabelStyle LabelStyle() const { return labelStyle_; }
+    void SetLabelStyle(Label3D::TLabelStyle style);
+    // The web address, or the e-mail address without "mailto:", that a click
+    // opens in a link style.
+    const QString& Address() const { return address_; }
+    void SetAddress(const QString& address) { address_ = address; }
+    Label3D::TEllipsesStyle EllipsesStyle() const { return ellipsesStyle_; }
+    void SetEllipsesStyle(Label3D::TEllipsesStyle style);
+    // Offset of the tsShadow copy in pixels, right and down; 0 and negative
+    // values are taken as they are.
+    int Shift() const { return shift_; }
+    void SetShift(int pixels);
+
+    // The plain label's properties.
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment alignment);
+    // Sizes the label to its unrotated text whenever the text, the font or the
+    // wrapping changes (keeping the right edge for taRightJustify); painting
+    // rotated text sizes it to the rotated text's bounding box.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool autoSize);
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+    // The background, drawn only when Transparent is off.
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    // The label's own enabled state; a disabled label draws its main text in
+    // clGrayText.
+    bool Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
+    void SetEnabled(bool enabled) { setEnabled(enabled); }
+    // Alt with the caption's accelerator focuses this control.
+    QWidget* FocusControl() const { return focusControl_; }
+    void SetFocusControl(QWidget* control);
+    // Font.Name, Font.Size and Font.Style; the label keeps its own font and
+    // never takes its parent's.
+    const QFont& Font() const { return font_; }
+    void SetFont(const QFont& font);
+    // Font.Color.
+    TColor FontColor() const { return fontColor_; }
+    void SetFontColor(TColor color);
+    TTextLayout Layout() const { return layout_; }
+    void SetLayout(TTextLayout layout);
+    bool ShowAccelChar() const { return showAccelChar_; }
+    void SetShowAccelChar(bool show);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool transparent);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool wordWrap);
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseExit;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+    // The link action of the link styles, then OnClick.
+    virtual void Click();
+
+    // Rectangles below have the desktop's edges: rect.left() .. rect.right()
+    // and rect.top() .. rect.bottom() are Left .. Right and Top .. Bottom.
+    void DrawBevelFrame(QPainter& painter, const QRect& rect, TColor topLeft, TColor bottomRight);
+    void DrawLabelText(QPainter& painter, const QRect& rect, unsigned flags);
+    void DrawRotatedText(QPainter& painter, const QRect& rect, const QString& text, int angle);
+    void CalcRotatedTextPosition(QRect& rect, int angle, const QString& text);
+
+private:
+    void Paint();
+    void DrawTextPass(QPainter& painter, const QRect& rect, unsigned flags, QPoint offset,
+                      TColor color);
+    void MouseEnter();
+    void MouseExit();
+    void AdjustBounds();
+    void UpdateAccelerator();
+    bool IsLink() const { return labelStyle_ != Label3D::lsDefault; }
+
+    TColor borderColor_ = clRed;
+    TPenStyle borderPenStyle_ = psSolid;
+    int borderWidth_ = 1;
+    bool border_ = false;
+    Label3D::TBorderType borderType_ = Label3D::btDefault;
+    int escapement_ = 0;
+    Label3D::TTextStyle textStyle_ = Label3D::tsRaised;
+    Label3D::TLabelStyle labelStyle_ = Label3D::lsDefault;
+    QString address_;
+    Label3D::TEllipsesStyle ellipsesStyle_ = Label3D::esNone;
+    int shift_ = 1;
+
+    TAlignment alignment_ = taLeftJustify;
+    bool autoSize_ = true;
+    QString caption_;
+    TColor color_ = clBtnFace;
+    QPointer<QWidget> focusControl_;
+    int acceleratorId_ = 0;
+    QFont font_;
+    TColor fontColor_ = clWindowText;
+    TTextLayout layout_ = tlTop;
+    bool showAccelChar_ = true;
+    bool transparent_ = false;
+    bool wordWrap_ = false;
+
+    const TColor shadowColor_ = clBtnShadow;
+    const TColor highlightColor_ = clBtnHighlight;
+    const TColor linkHoverColor_ = clRed;
+    TColor savedFontColor_ = clWindowText;
+    bool clicked_ = false;
+};
+
+} // namespace maskwell
