@@ -1,0 +1,211 @@
+#include "app/Main.h"
+
+#include "app/ControlAdapters.h"
+#include "controls/AdvEdit.h"
+#include "controls/IPEdit.h"
+#include "controls/Label3D.h"
+#include "controls/OctetText.h"
+#include "controls/QlCheckBox.h"
+#include "core/AddressInfo.h"
+#include "core/ClassRebuild.h"
+#include "core/InversedMask.h"
+#include "core/SelectorLinkage.h"
+#include "core/SubnetComputation.h"
+#include "platform/ErrorBox.h"
+#include "platform/IniFile.h"
+#include "platform/WindowDrag.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace maskwell {
+
+// The calculator's view of the window: one adapter per control it reads or
+// writes, and the state made of them.
+class TMaskwellForm::Calculator {
+public:
+    explicit Calculator(TMaskwellForm& form)
+        : ipe(*form.IPE), cb1(*form.CB1), cb2(*form.CB2), cb3(*form.CB3), cb4(*form.CB4),
+          chb1(*form.ChB1), e1(*form.E1), e2(*form.E2), e3(*form.E3), cba1(*form.CBA1),
+          l10(*form.L10), ea1(*form.EA1), ea2(*form.EA2), ea3(*form.EA3),
+          notices(form), state{ipe, cb1,  cb2, cb3, cb4, chb1, e1,     e2,
+                               e3,  cba1, l10, ea1, ea2, ea3,  notices} {}
+
+    WidgetTextField<TIPEdit> ipe;
+    ComboBoxSelector cb1, cb2, cb3, cb4;
+    CheckBoxField<TQlCheckBox> chb1;
+    WidgetTextField<TAdvEdit> e1, e2, e3;
+    ComboBoxSelector cba1;
+    CaptionField<TLabel3D> l10;
+    WidgetTextField<TAdvEdit> ea1, ea2, ea3;
+    NoticeBoxSink notices;
+    CalculatorState state;
+};
+
+namespace {
+
+// The octet fields of the address control, for the repair of a stored address.
+class AddressFields final : public OctetFields {
+public:
+    explicit AddressFields(TIPEdit& edit) : edit_(edit) {}
+    QString OctetText(int index) const override { return edit_.ByteEdit(index)->Text(); }
+    void SetOctetText(int index, const QString& text) override {
+        edit_.ByteEdit(index)->SetText(text);
+    }
+
+private:
+    TIPEdit& edit_;
+};
+
+} // namespace
+
+TMaskwellForm::TMaskwellForm(QString settingsPath, QWidget* parent)
+    : QWidget(parent), settingsPath_(std::move(settingsPath)) {
+    CreateControls();
+    calculator_ = std::make_unique<Calculator>(*this);
+    BindEvents();
+}
+
+TMaskwellForm::~TMaskwellForm() {
+    Guarded([this] { FormDestroy(); });
+}
+
+CalculatorState& TMaskwellForm::State() {
+    return calculator_->state;
+}
+
+void TMaskwellForm::RebindCheckbox() {
+    maskwell::RebindCheckbox(State());
+}
+void TMaskwellForm::StartCalc() {
+    maskwell::StartCalc(State());
+}
+void TMaskwellForm::MegaCalc(int blockSize, int octetPosition) {
+    maskwell::MegaCalc(State(), blockSize, octetPosition);
+}
+void TMaskwellForm::UpdateAddressInfo() {
+    maskwell::UpdateAddressInfo(State());
+}
+
+void TMaskwellForm::CB1Change() {
+    maskwell::CB1Change(State());
+}
+void TMaskwellForm::CB2Change() {
+    maskwell::CB2Change(State());
+}
+void TMaskwellForm::CB3Change() {
+    maskwell::CB3Change(State());
+}
+void TMaskwellForm::CB4Change() {
+    maskwell::CB4Change(State());
+}
+void TMaskwellForm::ChB1Click() {
+    maskwell::ChB1Click(State());
+}
+void TMaskwellForm::CBA1Change() {
+    maskwell::CBA1Change(State());
+}
+
+void TMaskwellForm::FormActivate() {
+    if (activated_)
+        return; // later activations (back from About, switching programs) change nothing
+    Clip = QGuiApplication::clipboard();
+    Ini = std::make_unique<TIniFile>(settingsPath_);
+    LoadSettings(*Ini, State(), [this] { RepairStoredAddress(); });
+    StartCalc();
+    activated_ = true;
+}
+
+void TMaskwellForm::FormDestroy() {
+    Clip = nullptr;
+    if (!Ini)
+        return; // never activated: nothing was loaded, nothing is stored
+    StoreSettings(*Ini, State());
+    Ini.reset();
+}
+
+void TMaskwellForm::Exit1Click() {
+    close();
+    QCoreApplication::quit();
+}
+
+void TMaskwellForm::About1Click() {
+    if (!aboutWindow_)
+        return;
+    aboutWindow_->show();
+    hide();
+}
+
+void TMaskwellForm::TabSheet1MouseDown(QMouseEvent* event) {
+    StartWindowDrag(this, *event);
+}
+
+void TMaskwellForm::SpeedButton1Click() {
+    CopyToClipboard(CB1->currentText());
+}
+void TMaskwellForm::SpeedButton3Click() {
+    CopyToClipboard(E1->Text());
+}
+void TMaskwellForm::SpeedButton4Click() {
+    CopyToClipboard(E2->Text());
+}
+void TMaskwellForm::SpeedButton5Click() {
+    CopyToClipboard(E3->Text());
+}
+void TMaskwellForm::SpeedButton8Click() {
+    CopyToClipboard(IPE->Text());
+}
+
+void TMaskwellForm::CopyToClipboard(const QString& text) {
+    if (Clip)
+        Clip->setText(text);
+}
+
+// A stored address may hold what the address control never keeps after a
+// repair (a negative octet, 0 or above 239 first, above 255): it is repaired
+// as leaving a field would repair it, a negative octet counting as empty.
+void TMaskwellForm::RepairStoredAddress() {
+    AddressFields fields(*IPE);
+    for (int index = 0; index < 4; ++index)
+        if (fields.OctetText(index).startsWith(u'-'))
+            fields.SetOctetText(index, index == 0 ? QStringLiteral("1") : QStringLiteral("0"));
+    RepairOctets(fields);
+}
+
+bool TMaskwellForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        Guarded([this] { FormActivate(); });
+    return QWidget::event(event);
+}
+
+bool TMaskwellForm::eventFilter(QObject* watched, QEvent* event) {
+    QLineEdit* first = IPE->ByteEdit(0);
+    if (watched == first && event->type() == QEvent::FocusIn) {
+        // The window's first focus lands in the first octet with its text
+        // selected, as tabbing into it would, so typing replaces the address.
+        first->removeEventFilter(this);
+        QMetaObject::invokeMethod(first, &QLineEdit::selectAll, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TMaskwellForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shownOnce_ || event->spontaneous())
+        return;
+    shownOnce_ = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    IPE->ByteEdit(0)->installEventFilter(this);
+    IPE->ByteEdit(0)->setFocus();
+    // Shown means activated on a desktop with a window manager; without one the
+    // window may not become active until clicked, yet must show its results.
+    QTimer::singleShot(0, this, [this] { Guarded([this] { FormActivate(); }); });
+}
+
+} // namespace maskwell

@@ -1,0 +1,269 @@
+// The main window's form: every control with its name, box, texts, lists and
+// looks, and the bindings of the user's events to the handlers.
+#include "app/Images.h"
+#include "app/Main.h"
+#include "controls/AdvEdit.h"
+#include "controls/IPEdit.h"
+#include "controls/Label3D.h"
+#include "controls/QlCheckBox.h"
+#include "core/ClassTables.h"
+#include "platform/Bevel.h"
+#include "platform/ErrorBox.h"
+#include "platform/Fonts.h"
+#include "platform/PageControl.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace maskwell {
+
+namespace {
+
+constexpr QSize clientSize(292, 299);
+const TColor lightGrey = RGBColor(238, 238, 238);
+const TColor paleGreen = RGBColor(213, 255, 213);
+
+QFrame* RaisedPanel(QWidget* parent, const QRect& box) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(1);
+    panel->setGeometry(box);
+    return panel;
+}
+
+// A plain, transparent, centred label. Its box comes from the form; where the
+// installed font draws the caption wider than the box, the box grows evenly on
+// both sides so the text stays centred where the form put it and nothing is cut.
+TLabel3D* FormLabel(QWidget* parent, const QString& caption, const QRect& box, const QFont& font) {
+    auto* label = new TLabel3D(parent);
+    label->SetAutoSize(false);
+    label->SetTextStyle(Label3D::tsNone);
+    label->SetLabelStyle(Label3D::lsDefault);
+    label->SetBorder(false);
+    label->SetShift(1);
+    label->SetAlignment(taCenter);
+    label->SetTransparent(true);
+    label->SetFont(font);
+    label->SetFontColor(clWindowText);
+    label->SetCaption(caption);
+    QRect placed = box;
+    const QFontMetrics metrics(font);
+    const int textWidth = metrics.horizontalAdvance(caption) + 2;
+    if (textWidth > placed.width()) {
+        const int grow = textWidth - placed.width();
+        placed.adjust(-grow / 2, 0, grow - grow / 2, 0);
+    }
+    placed.setHeight(std::max(placed.height(), metrics.height()));
+    label->setGeometry(placed);
+    return label;
+}
+
+QComboBox* MaskSelector(QWidget* parent, const QRect& box, const QString& hint,
+                        std::span<const std::string_view> rows) {
+    auto* combo = new QComboBox(parent);
+    combo->setGeometry(box);
+    combo->setFont(PixelFont("MS Sans Serif", 11));
+    combo->setMaxVisibleItems(999); // the drop-down shows every row at once
+    combo->setToolTip(hint);
+    QPalette palette = combo->palette();
+    palette.setColor(QPalette::Button, ResolveColor(lightGrey));
+    palette.setColor(QPalette::Base, ResolveColor(lightGrey));
+    combo->setPalette(palette);
+    for (const std::string_view row : rows)
+        combo->addItem(QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size())));
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+QToolButton* CopyButton(QWidget* parent, const QRect& box, const QString& hint) {
+    auto* button = new QToolButton(parent);
+    button->setGeometry(box);
+    button->setAutoRaise(true);
+    button->setIcon(QPixmap::fromImage(CopyGlyph()));
+    button->setIconSize(QSize(16, 15));
+    button->setToolTip(hint);
+    button->setFocusPolicy(Qt::NoFocus); // copying never takes the focus from a field
+    return button;
+}
+
+TAdvEdit* ResultField(QWidget* parent, const QRect& box) {
+    auto* field = new TAdvEdit(parent);
+    field->BeginLoading();
+    field->SetBounds(box.x(), box.y(), box.width(), box.height());
+    field->SetReadOnly(true);
+    field->SetTabStop(false);
+    field->SetEditAlign(eaCenter);
+    field->SetEditType(etString);
+    field->SetAutoSelect(false);
+    field->SetColor(lightGrey);
+    field->SetFocusColor(paleGreen);
+    field->SetFocusFontColor(clWindowText);
+    field->setFont(PixelFont("MS Sans Serif", 11));
+    field->Loaded();
+    return field;
+}
+
+TBevel* Line(QWidget* parent, TBevel::TBevelShape shape, const QRect& box) {
+    auto* bevel = new TBevel(parent, shape);
+    bevel->setGeometry(box);
+    return bevel;
+}
+
+} // namespace
+
+void TMaskwellForm::CreateControls() {
+    setObjectName("MaskwellForm");
+    setWindowTitle("Maskwell v1.14");
+    setWindowIcon(QIcon(QPixmap::fromImage(WindowIcon())));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(PixelFont("MS Sans Serif", 11));
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(clientSize);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // a fixed-size window
+    CreateMenu();
+    layout->setMenuBar(MainMenu1);
+    layout->addWidget(client);
+
+    Panel1 = RaisedPanel(client, {4, 4, 284, 292});
+    CreateAddressLine();
+    Panel3 = RaisedPanel(Panel1, {4, 42, 274, 244});
+    PageControl1 = new TPageControl(Panel3);
+    PageControl1->setGeometry(1, 1, 272, 242);
+    PageControl1->setFont(PixelFont("Verdana", 9));
+    CreateSubnetInfoPage();
+    CreateAddressInfoPage();
+    PageControl1->SetActivePageIndex(0);
+
+    setTabOrder(IPE->ByteEdit(3), PageControl1);
+    setTabOrder(PageControl1, CB2);
+    setTabOrder(CB2, CB1);
+    setTabOrder(CB1, CB4);
+    setTabOrder(CB4, CB3);
+    setTabOrder(CB3, CBA1);
+}
+
+void TMaskwellForm::CreateMenu() {
+    MainMenu1 = new QMenuBar(this);
+    Quit1 = MainMenu1->addMenu("File");
+    Exit1 = Quit1->addAction("Exit");
+    About1 = MainMenu1->addAction("About"); // acts at once, no sub-menu
+}
+
+void TMaskwellForm::CreateAddressLine() {
+    const QFont verdana = PixelFont("Verdana", 9);
+    Panel2 = RaisedPanel(Panel1, {4, 4, 274, 34});
+    Label3D2 = FormLabel(Panel2, "IP Address:", {7, 10, 61, 12}, verdana);
+    IPE = new TIPEdit(Panel2);
+    IPE->setGeometry(72, 6, 169, 21);
+    IPE->SetColor(lightGrey);
+    IPE->setToolTip("IP Address");
+    IPE->SetText("192.168.0.1");
+    IPE->Loaded();
+    SpeedButton8 = CopyButton(Panel2, {248, 6, 20, 20}, "Copy IP Address to Clipboard");
+}
+
+void TMaskwellForm::CreateSubnetInfoPage() {
+    const QFont verdana = PixelFont("Verdana", 9);
+    const ClassLists& classA = ClassALists();
+    TabSheet1 = PageControl1->AddPage("Subnet Info");
+
+    Bevel1 = Line(TabSheet1, TBevel::bsTopLine, {0, 0, 129, 9});
+    Bevel2 = Line(TabSheet1, TBevel::bsLeftLine, {128, 0, 25, 25});
+    ChB1 = new TQlCheckBox(TabSheet1);
+    ChB1->setGeometry(0, 8, 153, 17);
+    ChB1->SetCaption("Use Inversed Mask");
+    ChB1->SetChecked(false);
+    ChB1->SetCustomColor(ccRed);
+    ChB1->SetHiLigthMode(true);
+    ChB1->SetHiLigthColor(RGBColor(12, 97, 63));
+    ChB1->SetFontColor(clBlack);
+    ChB1->SetBackgroundColor(clSilver);
+    ChB1->SetFont(verdana);
+
+    Panel4 = RaisedPanel(TabSheet1, {0, 30, 263, 182});
+    Label3D1 = FormLabel(Panel4, "Subnet Mask:", {48, 6, 69, 12}, verdana);
+    Label3D3 = FormLabel(Panel4, "Mask Bits:", {193, 6, 54, 12}, verdana);
+    CB1 = MaskSelector(Panel4, {8, 21, 145, 21}, "Subnet Mask", classA.Masks);
+    SpeedButton1 = CopyButton(Panel4, {158, 20, 20, 20}, "Copy Subnet Mask to Clipboard");
+    CB2 = MaskSelector(Panel4, {184, 21, 73, 21}, "Mask Bits", classA.MaskBits);
+    Label3D4 = FormLabel(Panel4, "Max Subnets:", {36, 48, 69, 12}, verdana);
+    Label3D5 = FormLabel(Panel4, "Max Hosts Per Subnet:", {139, 48, 116, 12}, verdana);
+    CB3 = MaskSelector(Panel4, {8, 64, 121, 21}, "Max Subnets", classA.MaxSubnets);
+    CB4 = MaskSelector(Panel4, {136, 64, 121, 21}, "Max Hosts Per Subnet", classA.MaxHosts);
+    Label3D6 = FormLabel(Panel4, "Subnet Host Address Range:", {48, 92, 145, 12}, verdana);
+    E1 = ResultField(Panel4, {8, 110, 220, 21});
+    SpeedButton3 =
+        CopyButton(Panel4, {236, 111, 20, 20}, "Copy Subnet Host Address Range to Clipboard");
+    Label3D7 = FormLabel(Panel4, "Subnet ID:", {24, 137, 55, 12}, verdana);
+    Label3D8 = FormLabel(Panel4, "Subnet Broadcast:", {132, 137, 93, 12}, verdana);
+    E2 = ResultField(Panel4, {8, 154, 89, 21});
+    SpeedButton4 = CopyButton(Panel4, {104, 153, 20, 20}, "Copy Subnet ID to Clipboard");
+    E3 = ResultField(Panel4, {130, 154, 99, 21});
+    SpeedButton5 = CopyButton(Panel4, {236, 153, 20, 20}, "Copy Subnet Broadcast to Clipboard");
+}
+
+void TMaskwellForm::CreateAddressInfoPage() {
+    const QFont courier = PixelFont("Courier New", 11);
+    TabSheet2 = PageControl1->AddPage("Address Info");
+
+    Bevel3 = Line(TabSheet2, TBevel::bsTopLine, {0, 0, 265, 9});
+    Label3D9 = FormLabel(TabSheet2, "Address Type:", {80, 6, 91, 14}, courier);
+    CBA1 = new QComboBox(TabSheet2);
+    CBA1->setGeometry(0, 24, 264, 20);
+    CBA1->setFont(PixelFont("Verdana", 9));
+    QPalette palette = CBA1->palette();
+    palette.setColor(QPalette::Button, ResolveColor(lightGrey));
+    palette.setColor(QPalette::Base, ResolveColor(lightGrey));
+    CBA1->setPalette(palette);
+    for (const AddressClassInfo& info : AddressClasses())
+        CBA1->addItem(
+            QString::fromUtf8(info.RowText.data(), static_cast<qsizetype>(info.RowText.size())));
+    CBA1->setCurrentIndex(0);
+    L10 = FormLabel(TabSheet2, QString(), {0, 52, 265, 14}, courier);
+    EA1 = ResultField(TabSheet2, {0, 72, 264, 21});
+    Label3D11 = FormLabel(TabSheet2, "Binary:", {104, 98, 49, 14}, courier);
+    EA2 = ResultField(TabSheet2, {0, 114, 264, 21});
+    Label3D12 = FormLabel(TabSheet2, "Hexadecimal:", {88, 142, 84, 14}, courier);
+    EA3 = ResultField(TabSheet2, {0, 158, 264, 21});
+    Bevel4 = Line(TabSheet2, TBevel::bsTopLine, {0, 184, 265, 9});
+    Bevel5 = Line(TabSheet2, TBevel::bsTopLine, {-1, 192, 265, 9});
+    Bevel6 = Line(TabSheet2, TBevel::bsTopLine, {-1, 200, 265, 9});
+    Bevel7 = Line(TabSheet2, TBevel::bsTopLine, {-1, 208, 265, 9});
+}
+
+void TMaskwellForm::BindEvents() {
+    IPE->SetRebindCheckbox([this] { RebindCheckbox(); });
+    const auto bind = [this](QComboBox* selector, void (TMaskwellForm::*handler)()) {
+        connect(selector, &QComboBox::activated, this,
+                [this, handler] { Guarded([&] { (this->*handler)(); }); });
+    };
+    bind(CB1, &TMaskwellForm::CB1Change);
+    bind(CB2, &TMaskwellForm::CB2Change);
+    bind(CB3, &TMaskwellForm::CB3Change);
+    bind(CB4, &TMaskwellForm::CB4Change);
+    bind(CBA1, &TMaskwellForm::CBA1Change);
+    ChB1->OnClick = [this](QObject*) { ChB1Click(); };
+    TabSheet1->OnMouseDown = [this](QMouseEvent* event) { TabSheet1MouseDown(event); };
+
+    const auto click = [this](QToolButton* button, void (TMaskwellForm::*handler)()) {
+        connect(button, &QToolButton::clicked, this,
+                [this, handler] { Guarded([&] { (this->*handler)(); }); });
+    };
+    click(SpeedButton1, &TMaskwellForm::SpeedButton1Click);
+    click(SpeedButton3, &TMaskwellForm::SpeedButton3Click);
+    click(SpeedButton4, &TMaskwellForm::SpeedButton4Click);
+    click(SpeedButton5, &TMaskwellForm::SpeedButton5Click);
+    click(SpeedButton8, &TMaskwellForm::SpeedButton8Click);
+    connect(Exit1, &QAction::triggered, this, [this] { Guarded([this] { Exit1Click(); }); });
+    connect(About1, &QAction::triggered, this, [this] { Guarded([this] { About1Click(); }); });
+}
+
+} // namespace maskwell
