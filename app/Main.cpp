@@ -19,6 +19,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
@@ -112,8 +113,11 @@ void TMaskwellForm::CBA1Change() {
 }
 
 void TMaskwellForm::FormActivate() {
-    if (activated_)
-        return; // later activations (back from About, switching programs) change nothing
+    // Later activations (back from About, switching programs) change nothing;
+    // nor does one that arrives while the multicast notice of the first is up.
+    if (activated_ || activating_)
+        return;
+    const QScopedValueRollback<bool> activating(activating_, true);
     Clip = QGuiApplication::clipboard();
     Ini = std::make_unique<TIniFile>(settingsPath_);
     LoadSettings(*Ini, State(), [this] { RepairStoredAddress(); });

@@ -155,6 +155,7 @@ private:
     std::unique_ptr<Calculator> calculator_;
     QWidget* aboutWindow_ = nullptr;
     bool activated_ = false;
+    bool activating_ = false;
     bool shownOnce_ = false;
     QClipboard* Clip = nullptr;
     std::unique_ptr<TIniFile> Ini;

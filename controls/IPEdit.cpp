@@ -318,7 +318,12 @@ void TIPEdit::ByteKeyUp(int index, const QKeyEvent& event) {
 
 void TIPEdit::MoveToField(int index) {
     FFocusMoved = true;
-    FByteEdits[static_cast<std::size_t>(index)]->setFocus(Qt::OtherFocusReason);
+    TIPByteEdit* next = FByteEdits[static_cast<std::size_t>(index)];
+    // Selected before the move: when leaving this field brings up a box (the
+    // repair's error, the multicast notice), the focus arrives only after the
+    // box has closed, and must still find the text ready to be typed over.
+    next->selectAll();
+    next->setFocus(Qt::OtherFocusReason);
 }
 
 void TIPEdit::ByteFocusIn(const QFocusEvent& event) {

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "app/Main.h"
+#include "controls/AdvEdit.h"
+#include "controls/IPEdit.h"
+#include "controls/Label3D.h"
+#include "controls/QlCheckBox.h"
+#include "platform/PageControl.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace maskwell::test {
+
+// The real main window, its settings file in a temporary folder, driven with
+// keys and clicks as a user would.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void TearDown() override { form.reset(); }
+
+    void WriteSettings(const QByteArray& contents) {
+        QFile file(settingsPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+    QByteArray SettingsContents() const {
+        QFile file(settingsPath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+
+    // Creates, shows and activates the window: the first activation loads the
+    // settings and computes.
+    void Start() {
+        form = std::make_unique<TMaskwellForm>(settingsPath);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        // A notice during the first activation takes the activation away; the
+        // desktop would give it back when the box closes, offscreen does not.
+        if (!QTest::qWaitForWindowActive(form.get(), 500))
+            QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(form->Activated());
+    }
+    // Closes and destroys the window, which stores the settings.
+    void Stop() { form.reset(); }
+
+    // Tabs into the address, types it and leaves the last field.
+    void TypeAddress(const char* keys) {
+        form->IPE->ByteEdit(0)->setFocus(Qt::TabFocusReason);
+        for (const char* key = keys; *key; ++key)
+            KeyToFocus(static_cast<Qt::Key>(*key), QString(QChar(*key)));
+        KeyToFocus(Qt::Key_Tab, QString());
+    }
+
+    // A key to whatever has the focus by then; a notice box closed in between
+    // gives the window back its activation first, as the desktop would.
+    void KeyToFocus(Qt::Key key, const QString& text) {
+        if (!QApplication::focusWidget()) {
+            QApplication::setActiveWindow(form.get());
+            ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        }
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(focus, &press);
+        if (QApplication::focusWidget() == focus || !QApplication::focusWidget())
+            QApplication::sendEvent(focus, &release);
+        else
+            QApplication::sendEvent(QApplication::focusWidget(), &release);
+    }
+
+    // The user picks the row showing text in a selector, by keyboard.
+    static void Pick(QComboBox* combo, const QString& text) {
+        const int row = combo->findText(text);
+        ASSERT_GE(row, 0) << text.toStdString();
+        QTest::keyClick(combo, Qt::Key_Home);
+        while (combo->currentIndex() < row)
+            QTest::keyClick(combo, Qt::Key_Down);
+        ASSERT_EQ(combo->currentIndex(), row);
+    }
+
+    void ClickCheckBox(TQlCheckBox* box) {
+        const QPoint inside(6, 8);
+        QCursor::setPos(box->mapToGlobal(inside));
+        QTest::mouseClick(box, Qt::LeftButton, {}, inside);
+    }
+
+    QString Masks() const {
+        return form->CB1->currentText() + " / " + form->CB2->currentText() + " / " +
+               form->CB3->currentText() + " / " + form->CB4->currentText();
+    }
+    QString Results() const {
+        return form->E1->Text() + " | " + form->E2->Text() + " | " + form->E3->Text();
+    }
+
+    QTemporaryDir folder;
+    QString settingsPath = folder.filePath("maskwell.ini");
+    std::unique_ptr<TMaskwellForm> form;
+};
+
+} // namespace maskwell::test

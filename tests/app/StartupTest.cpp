@@ -1,0 +1,91 @@
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/ErrorBoxRecorder.h"
+#include "tests/support/ModalBoxCloser.h"
+
+#include <QAction>
+
+namespace maskwell {
+namespace {
+
+using Startup = test::MainWindowFixture;
+
+TEST_F(Startup, ClosingStoresAndTheNextStartRestores) {
+    Start();
+    TypeAddress("10.1.2.3");
+    Pick(form->CB2, "13");
+    Stop();
+    EXPECT_EQ(SettingsContents(), "[conf]\nipaddr=10.1.2.3\nmask=3\n");
+
+    Start();
+    EXPECT_EQ(form->IPE->Text(), "10.1.2.3");
+    EXPECT_EQ(Masks(), "255.248.0.0 / 13 / 30 / 524286");
+    EXPECT_EQ(Results(), "10.0.0.1 - 10.7.255.254 | 10.0.0.0 | 10.7.255.255");
+    EXPECT_EQ(form->EA2->Text(), "00001010.00000001.00000010.00000011");
+}
+
+TEST_F(Startup, FileExitStoresToo) {
+    Start();
+    TypeAddress("150.2.3.4");
+    form->Exit1->trigger();
+    EXPECT_FALSE(form->isVisible());
+    Stop();
+    EXPECT_EQ(SettingsContents(), "[conf]\nipaddr=150.2.3.4\nmask=6\n");
+}
+
+TEST_F(Startup, StoredMaskForms) {
+    const struct {
+        const char* File;
+        const char* Masks;
+    } cases[] = {
+        {"[conf]\nipaddr=10.1.2.3\nmask=0x0E\n", "255.255.255.0 / 24 / 65534 / 254"},
+        {"[conf]\nipaddr=10.1.2.3\nmask=abc\n", "255.255.255.0 / 24 / 65534 / 254"},
+        {"[conf]\nipaddr=10.1.2.3\nmask=-1\n", " /  /  / "},
+        {"[conf]\nipaddr=200.1.2.3\nmask=14\n", " /  /  / "}, // class C has 7 rows
+        {"[conf]\nipaddr=200.1.2.3\n", "255.255.255.0 / 24 / 1 / 254"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.File);
+        WriteSettings(c.File);
+        Start();
+        EXPECT_EQ(Masks(), c.Masks);
+        Stop();
+    }
+}
+
+TEST_F(Startup, DamagedStoredAddressIsRepairedLikeALeftField) {
+    const struct {
+        const char* Address;
+        const char* Repaired;
+    } cases[] = {
+        {" 10.1.2.3 ", "10.1.2.3"}, {"-5.300.abc.7", "1.44.0.7"}, {"0.0.0.0", "1.0.0.0"},
+        {"10.-1.2.3", "10.0.2.3"},  {"nonsense", "1.168.0.1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Address);
+        WriteSettings(QByteArray("[conf]\nipaddr=") + c.Address + "\nmask=14\n");
+        Start();
+        EXPECT_EQ(form->IPE->Text(), c.Repaired);
+        EXPECT_FALSE(form->E1->Text().isEmpty());
+        Stop();
+    }
+}
+
+TEST_F(Startup, StoredMulticastAddressIsClampedAndNotified) {
+    WriteSettings("[conf]\nipaddr=250.1.2.3\nmask=14\n");
+    test::ModalBoxCloser closer;
+    Start();
+    EXPECT_EQ(form->IPE->Text(), "239.1.2.3");
+    EXPECT_EQ(closer.Texts(), QStringList{"multicast or class d"});
+}
+
+TEST_F(Startup, RefusedWriteShowsTheFullPath) {
+    WriteSettings("a file where a folder should be");
+    settingsPath = folder.filePath("maskwell.ini/maskwell.ini");
+    Start();
+    test::ErrorBoxRecorder errors;
+    Stop();
+    EXPECT_EQ(errors.Messages(), QStringList{"Unable to write to " + settingsPath});
+}
+
+} // namespace
+} // namespace maskwell
