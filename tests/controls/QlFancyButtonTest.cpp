@@ -71,8 +71,18 @@ struct Stage {
         Hover(QPoint(-5, -5)); // start with the pointer off the button
     }
 
-    // A real pointer move, without a button held, in button coordinates.
-    void Hover(QPoint at) { QTest::mouseMove(button, at); }
+    // Pointer events in button coordinates, sent to the window as the
+    // windowing system would: Qt itself finds the widget under the pointer,
+    // keeps a pressed button's moves and release on the widget it was
+    // pressed on, and sends enter and leave.
+    QPoint InWindow(QPoint at) const { return button->mapTo(&window, at); }
+    void Hover(QPoint at) { QTest::mouseMove(window.windowHandle(), InWindow(at)); }
+    void Press(Qt::MouseButton which, QPoint at) {
+        QTest::mousePress(window.windowHandle(), which, {}, InWindow(at));
+    }
+    void Release(Qt::MouseButton which, QPoint at) {
+        QTest::mouseRelease(window.windowHandle(), which, {}, InWindow(at));
+    }
 
     QImage Grab() {
         return window.grab(button->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
@@ -121,6 +131,19 @@ Pixels EffectShows(const Pixels& ink, int mainOffset, int effectOffset) {
         effect.erase(pixel);
     return effect;
 }
+
+// Counts the events of one type that reach an object.
+struct EventCounter : QObject {
+    QEvent::Type type;
+    int count = 0;
+    EventCounter(QObject* target, QEvent::Type counted) : type(counted) {
+        target->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == type;
+        return false;
+    }
+};
 
 // Inside the OK button, clear of the frame and its corners.
 const QRect kInside(5, 2, 55, 13);
@@ -246,11 +269,11 @@ TEST(QlFancyButtonPaint, PressedFillsAndCornerRadiusZero) {
     Stage stage;
     stage.Show();
     stage.Hover(QPoint(32, 8));
-    QTest::mousePress(stage.button, Qt::LeftButton, {}, QPoint(32, 8));
+    stage.Press(Qt::LeftButton, QPoint(32, 8));
     const QImage round = stage.Grab();
     stage.button->FancyEffects()->SetCornerRadius(0);
     const QImage square = stage.Grab();
-    QTest::mouseRelease(stage.button, Qt::LeftButton, {}, QPoint(32, 8));
+    stage.Release(Qt::LeftButton, QPoint(32, 8));
     const QImage squareRings = stage.Grab();
 
     const QColor highlight = ResolveColor(clBtnHighlight);
@@ -322,11 +345,11 @@ TEST(QlFancyButtonPaint, CaptionAndLoweredCopyMoveTogetherWhenPressed) {
     image = stage.Grab();
     EXPECT_EQ(PixelsOf(image, QColor(12, 97, 63), kInside), ink);
 
-    QTest::mousePress(stage.button, Qt::LeftButton, {}, QPoint(30, 8));
+    stage.Press(Qt::LeftButton, QPoint(30, 8));
     image = stage.Grab();
     EXPECT_EQ(PixelsOf(image, Qt::black, kInside), Moved(ink, 1));
     EXPECT_EQ(PixelsOf(image, highlight, kInside), EffectShows(ink, 1, 2));
-    QTest::mouseRelease(stage.button, Qt::LeftButton, {}, QPoint(30, 8));
+    stage.Release(Qt::LeftButton, QPoint(30, 8));
 }
 
 TEST(QlFancyButtonPaint, DisabledCaptionColours) {
@@ -380,9 +403,9 @@ TEST(QlFancyButtonPaint, GlyphCellPerStateWithTheTransparentColour) {
     EXPECT_EQ(glyph(0), std::pair(kCells[0], Gray(216)));
     stage.Hover(QPoint(48, 12));
     EXPECT_EQ(glyph(0), std::pair(kCells[3], Gray(216)));
-    QTest::mousePress(stage.button, Qt::LeftButton, {}, QPoint(48, 12));
+    stage.Press(Qt::LeftButton, QPoint(48, 12));
     EXPECT_EQ(glyph(1), std::pair(kCells[2], Gray(205))); // the pressed face's colour
-    QTest::mouseRelease(stage.button, Qt::LeftButton, {}, QPoint(48, 12));
+    stage.Release(Qt::LeftButton, QPoint(48, 12));
     EXPECT_EQ(glyph(0), std::pair(kCells[2], Gray(216))); // until the next move
     stage.Hover(QPoint(-5, -5));
     stage.button->SetEnabled(false);
@@ -437,23 +460,14 @@ TEST(QlFancyButtonPaint, NeverLargerThan145AfterItsFirstPaint) {
 TEST(QlFancyButtonPaint, SettingsChangesRepaintTheButton) {
     Stage stage;
     stage.Show();
-    int paints = 0;
-    struct PaintCounter : QObject {
-        int& paints;
-        explicit PaintCounter(int& count) : paints(count) {}
-        bool eventFilter(QObject*, QEvent* event) override {
-            paints += event->type() == QEvent::Paint;
-            return false;
-        }
-    } counter(paints);
-    stage.button->installEventFilter(&counter);
+    EventCounter paints(stage.button, QEvent::Paint);
     QApplication::processEvents();
-    paints = 0;
+    paints.count = 0;
     stage.button->FancyEffects()->SetFaceColor(clWhite);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return paints > 0; }));
-    paints = 0;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return paints.count > 0; }));
+    paints.count = 0;
     stage.button->Glyphs()->SetDistance(3);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return paints > 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return paints.count > 0; }));
 }
 
 // Counts the button's clicks.
@@ -475,16 +489,16 @@ TEST(QlFancyButtonPointer, RightButtonNeverClicksMiddleButtonDoes) {
     const QPoint face(32, 8);
     stage.Hover(face);
     ASSERT_TRUE(stage.button->Hot());
-    QTest::mousePress(stage.button, Qt::RightButton, {}, face);
+    stage.Press(Qt::RightButton, face);
     EXPECT_FALSE(stage.button->Pressed());
-    QTest::mouseRelease(stage.button, Qt::RightButton, {}, face);
+    stage.Release(Qt::RightButton, face);
     EXPECT_EQ(clicks.count, 0);
 
-    QTest::mousePress(stage.button, Qt::MiddleButton, {}, face);
+    stage.Press(Qt::MiddleButton, face);
     EXPECT_FALSE(pressedAtMouseDown); // OnMouseDown comes first
     EXPECT_TRUE(stage.button->Pressed());
     EXPECT_EQ(stage.button->ImageIndex(), 3);
-    QTest::mouseRelease(stage.button, Qt::MiddleButton, {}, face);
+    stage.Release(Qt::MiddleButton, face);
     EXPECT_EQ(clicks.count, 1);
     EXPECT_FALSE(stage.button->Pressed());
 }
@@ -499,14 +513,15 @@ TEST(QlFancyButtonPointer, PressMovedOffTheFaceButNotOffTheControlStillClicks) {
 
     stage.Hover(corner);
     EXPECT_FALSE(stage.button->Hot());
-    QTest::mouseClick(stage.button, Qt::LeftButton, {}, corner);
+    stage.Press(Qt::LeftButton, corner);
+    stage.Release(Qt::LeftButton, corner);
     EXPECT_EQ(clicks.count, 0);
 
     stage.Hover(QPoint(48, 12));
-    QTest::mousePress(stage.button, Qt::LeftButton, {}, QPoint(48, 12));
-    QTest::mouseMove(stage.button, corner);
+    stage.Press(Qt::LeftButton, QPoint(48, 12));
+    stage.Hover(corner);
     EXPECT_TRUE(stage.button->Hot());
-    QTest::mouseRelease(stage.button, Qt::LeftButton, {}, corner);
+    stage.Release(Qt::LeftButton, corner);
     EXPECT_EQ(clicks.count, 1);
 }
 
@@ -515,11 +530,11 @@ TEST(QlFancyButtonPointer, LeavingTheControlCancelsThePress) {
     stage.Show();
     Clicks clicks(*stage.button);
     stage.Hover(QPoint(32, 8));
-    QTest::mousePress(stage.button, Qt::LeftButton, {}, QPoint(32, 8));
-    QTest::mouseMove(stage.button, QPoint(80, 8)); // held: the moves still come here
+    stage.Press(Qt::LeftButton, QPoint(32, 8));
+    stage.Hover(QPoint(80, 8)); // off the control with the button held
     EXPECT_FALSE(stage.button->Hot());
     EXPECT_FALSE(stage.button->Pressed());
-    QTest::mouseRelease(stage.button, Qt::LeftButton, {}, QPoint(80, 8));
+    stage.Release(Qt::LeftButton, QPoint(80, 8));
     EXPECT_EQ(clicks.count, 0);
 }
 
@@ -527,14 +542,18 @@ TEST(QlFancyButtonPointer, DoubleClickFiresTwice) {
     Stage stage;
     stage.Show();
     Clicks clicks(*stage.button);
+    EventCounter doubleClicks(stage.button, QEvent::MouseButtonDblClick);
+    int pressedAtRelease = 0; // OnMouseUp comes before the button's own handling
+    stage.button->OnMouseUp = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+        pressedAtRelease += stage.button->Pressed();
+    };
     const QPoint face(32, 8);
     stage.Hover(face);
-    // What Qt delivers for a double click: press, release, double click, release.
-    QTest::mousePress(stage.button, Qt::LeftButton, {}, face);
-    QTest::mouseRelease(stage.button, Qt::LeftButton, {}, face);
-    QTest::mouseDClick(stage.button, Qt::LeftButton, {}, face);
-    EXPECT_TRUE(stage.button->Pressed());
-    QTest::mouseRelease(stage.button, Qt::LeftButton, {}, face);
+    // Press, release, and a second press and release: Qt delivers the second
+    // press as a double click.
+    QTest::mouseDClick(stage.window.windowHandle(), Qt::LeftButton, {}, stage.InWindow(face));
+    EXPECT_EQ(doubleClicks.count, 1);
+    EXPECT_EQ(pressedAtRelease, 2);
     EXPECT_EQ(clicks.count, 2);
 }
 
