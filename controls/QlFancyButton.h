@@ -1,0 +1,167 @@
+#pragma once
+
+#include "controls/QlFancyButtonSettings.h"
+#include "platform/Color.h"
+#include "platform/NotifyEvent.h"
+
+#include <QColor>
+#include <QPointer>
+#include <QRegion>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class QPainter;
+class QShortcut;
+
+namespace maskwell {
+
+namespace QlFancyButton {
+
+// What the layout needs to place glyph and caption inside a control.
+struct LayoutInput {
+    TBmpLayout layout = lyLeft;
+    QSize control;     // W x H
+    int cellWidth = 0; // width of one glyph cell
+    int glyphHeight = 0;
+    int distance = 0; // pixels between glyph and caption
+    QSize text;       // caption extent
+};
+
+struct LayoutPositions {
+    QPoint glyph;
+    QPoint caption;
+};
+
+// Centres glyph and caption together along the layout's axis and each by
+// itself across it; with no room left the offset falls back to 0. Divisions
+// truncate toward zero, so a caption wider than the control starts at a
+// negative position.
+LayoutPositions CalcLayout(const LayoutInput& input);
+
+// Rounds to the nearest integer, halves to even.
+int RoundHalfEven(double value);
+
+// Ring i of a frame n pixels wide: the frame colour moved toward the face
+// colour by sqrt(n^2 - (n - i)^2) / n, a quarter-circle profile.
+QColor GradientRingColor(const QColor& face, const QColor& frame, int ring, int frameWidth);
+
+// percent per cent of the frame colour mixed into the face colour.
+QColor BlendColors(const QColor& face, const QColor& frame, int percent);
+
+// The corner ellipse's size of a shape: the shorter side for a capsule, twice
+// the corner radius for a rounded rectangle (an oval has no corners).
+int CornerSize(TBtnShape shape, QSize control, int cornerRadius);
+
+} // namespace QlFancyButton
+
+// A push button drawn entirely by the program: a face in one of three shapes
+// inside a frame that shades from the frame colour into the face colour, a
+// sunken look while pressed, a caption with a lowered, raised or shadowed
+// copy that takes the hover colour while the pointer is over the face, and an
+// optional glyph cell from a strip of up to four images.
+//
+// It paints only what it draws: the parent shows through everywhere else (with
+// fmNone only glyph and caption). After its first paint it is never larger
+// than 145 x 145. It owns its two settings objects; a change to either
+// repaints it.
+//
+// The caption's accelerator ("&x") clicks the button while it is enabled and
+// visible, in two ways: Alt+x anywhere in its window (a window shortcut), and
+// the plain x (Shift allowed) when the widget with the focus does not take the
+// key itself, so that the key press travels up to the window unaccepted. A
+// focused edit field keeps its letters.
+class TQlFancyButton : public QWidget {
+public:
+    using TMouseEvent = std::function<void(QObject* sender, Qt::MouseButton button,
+                                           Qt::KeyboardModifiers shift, int x, int y)>;
+    using TMouseMoveEvent =
+        std::function<void(QObject* sender, Qt::KeyboardModifiers shift, int x, int y)>;
+
+    static constexpr int kMaxSize = 145;
+
+    explicit TQlFancyButton(QWidget* parent = nullptr);
+    ~TQlFancyButton() override;
+
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+    bool Enabled() const { return isEnabled(); }
+    void SetEnabled(bool enabled) { setEnabled(enabled); }
+    TQlEffect* FancyEffects() const { return effects_; }
+    TQlGlyph* Glyphs() const { return glyphs_; }
+    // The font's colour; the font itself is the widget's font().
+    TColor FontColor() const { return fontColor_; }
+    void SetFontColor(TColor color);
+
+    TNotifyEvent OnClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+
+    // True when the client point lies on the face.
+    bool PtInShape(int x, int y) const;
+    // percent per cent of the frame colour mixed into the face colour.
+    QColor BlendFaceFrame(int percent) const;
+
+    // The pointer state: hot while the last move was over the face, pressed
+    // from a press on the face until its release, and the glyph cell's image
+    // index (1 normal, 2 disabled, 3 pressed, 4 hot).
+    bool Hot() const { return hot_; }
+    bool Pressed() const { return pressed_; }
+    int ImageIndex() const { return imageIndex_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The click hook of a left release over the control: the click itself is
+    // fired by the release handling, so this only invalidates.
+    virtual void Click();
+
+    void Paint(QPainter& painter);
+    void DrawDesignOutline(QPainter& painter);
+    void DrawGradientFrame(QPainter& painter);
+    void DrawPressedFrame(QPainter& painter);
+    void CalcLayout(QPainter& painter);
+    void DrawGlyph(QPainter& painter);
+    void DrawCaption(QPainter& painter);
+
+private:
+    void ButtonDown(QMouseEvent* event);
+    void PointerLeft();
+    int RestingIndex() const;
+    void FireClick();
+    void Fill(QPainter& painter, const QRegion& region, const QColor& color);
+    int CornerSize() const;
+    QColor Resolved(TColor color) const;
+    void UpdateAccelerator();
+    void WatchWindow();
+    bool AcceleratorKey(QKeyEvent& key);
+
+    QString caption_;
+    TColor fontColor_ = clWindowText;
+    TQlEffect* effects_;
+    TQlGlyph* glyphs_;
+
+    bool pressed_ = false;
+    bool hot_ = false;
+    int imageIndex_ = 1;
+    int cellWidth_ = 0;
+    QSize textSize_;
+    QPoint glyphPos_;
+    QPoint captionPos_;
+    // The canvas brush after the frame's last fill; none with a clear brush.
+    std::optional<QColor> brush_;
+
+    QShortcut* altShortcut_ = nullptr;
+    QPointer<QWidget> watchedWindow_;
+};
+
+} // namespace maskwell
