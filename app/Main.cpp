@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "app/About.h"
 #include "app/ControlAdapters.h"
 #include "controls/AdvEdit.h"
 #include "controls/IPEdit.h"
@@ -139,10 +140,8 @@ void TMaskwellForm::Exit1Click() {
 }
 
 void TMaskwellForm::About1Click() {
-    if (!aboutWindow_)
-        return;
-    aboutWindow_->show();
-    hide();
+    if (aboutWindow_)
+        aboutWindow_->ShowInsteadOf(*this);
 }
 
 void TMaskwellForm::TabSheet1MouseDown(QMouseEvent* event) {

@@ -33,6 +33,7 @@ class QToolButton;
 
 namespace maskwell {
 
+class TAboutF;
 class TAdvEdit;
 class TBevel;
 class TIniFile;
@@ -52,7 +53,7 @@ public:
     ~TMaskwellForm() override;
 
     // The window the About menu item shows while this one is hidden.
-    void SetAboutWindow(QWidget* about) { aboutWindow_ = about; }
+    void SetAboutWindow(TAboutF* about) { aboutWindow_ = about; }
 
     CalculatorState& State();
     const QString& SettingsPath() const { return settingsPath_; }
@@ -153,7 +154,7 @@ private:
 
     QString settingsPath_;
     std::unique_ptr<Calculator> calculator_;
-    QWidget* aboutWindow_ = nullptr;
+    TAboutF* aboutWindow_ = nullptr;
     bool activated_ = false;
     bool activating_ = false;
     bool shownOnce_ = false;

@@ -1,5 +1,6 @@
 // The main window's form: every control with its name, box, texts, lists and
 // looks, and the bindings of the user's events to the handlers.
+#include "app/FormControls.h"
 #include "app/Images.h"
 #include "app/Main.h"
 #include "controls/AdvEdit.h"
@@ -13,7 +14,6 @@
 #include "platform/PageControl.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QMenuBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -25,41 +25,6 @@ namespace {
 constexpr QSize clientSize(292, 299);
 const TColor lightGrey = RGBColor(238, 238, 238);
 const TColor paleGreen = RGBColor(213, 255, 213);
-
-QFrame* RaisedPanel(QWidget* parent, const QRect& box) {
-    auto* panel = new QFrame(parent);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(1);
-    panel->setGeometry(box);
-    return panel;
-}
-
-// A plain, transparent, centred label. Its box comes from the form; where the
-// installed font draws the caption wider than the box, the box grows evenly on
-// both sides so the text stays centred where the form put it and nothing is cut.
-TLabel3D* FormLabel(QWidget* parent, const QString& caption, const QRect& box, const QFont& font) {
-    auto* label = new TLabel3D(parent);
-    label->SetAutoSize(false);
-    label->SetTextStyle(Label3D::tsNone);
-    label->SetLabelStyle(Label3D::lsDefault);
-    label->SetBorder(false);
-    label->SetShift(1);
-    label->SetAlignment(taCenter);
-    label->SetTransparent(true);
-    label->SetFont(font);
-    label->SetFontColor(clWindowText);
-    label->SetCaption(caption);
-    QRect placed = box;
-    const QFontMetrics metrics(font);
-    const int textWidth = metrics.horizontalAdvance(caption) + 2;
-    if (textWidth > placed.width()) {
-        const int grow = textWidth - placed.width();
-        placed.adjust(-grow / 2, 0, grow - grow / 2, 0);
-    }
-    placed.setHeight(std::max(placed.height(), metrics.height()));
-    label->setGeometry(placed);
-    return label;
-}
 
 QComboBox* MaskSelector(QWidget* parent, const QRect& box, const QString& hint,
                         std::span<const std::string_view> rows) {
@@ -104,12 +69,6 @@ TAdvEdit* ResultField(QWidget* parent, const QRect& box) {
     field->setFont(PixelFont("MS Sans Serif", 11));
     field->Loaded();
     return field;
-}
-
-TBevel* Line(QWidget* parent, TBevel::TBevelShape shape, const QRect& box) {
-    auto* bevel = new TBevel(parent, shape);
-    bevel->setGeometry(box);
-    return bevel;
 }
 
 } // namespace
@@ -175,8 +134,8 @@ void TMaskwellForm::CreateSubnetInfoPage() {
     const ClassLists& classA = ClassALists();
     TabSheet1 = PageControl1->AddPage("Subnet Info");
 
-    Bevel1 = Line(TabSheet1, TBevel::bsTopLine, {0, 0, 129, 9});
-    Bevel2 = Line(TabSheet1, TBevel::bsLeftLine, {128, 0, 25, 25});
+    Bevel1 = BevelLine(TabSheet1, TBevel::bsTopLine, {0, 0, 129, 9});
+    Bevel2 = BevelLine(TabSheet1, TBevel::bsLeftLine, {128, 0, 25, 25});
     ChB1 = new TQlCheckBox(TabSheet1);
     ChB1->setGeometry(0, 8, 153, 17);
     ChB1->SetCaption("Use Inversed Mask");
@@ -214,7 +173,7 @@ void TMaskwellForm::CreateAddressInfoPage() {
     const QFont courier = PixelFont("Courier New", 11);
     TabSheet2 = PageControl1->AddPage("Address Info");
 
-    Bevel3 = Line(TabSheet2, TBevel::bsTopLine, {0, 0, 265, 9});
+    Bevel3 = BevelLine(TabSheet2, TBevel::bsTopLine, {0, 0, 265, 9});
     Label3D9 = FormLabel(TabSheet2, "Address Type:", {80, 6, 91, 14}, courier);
     CBA1 = new QComboBox(TabSheet2);
     CBA1->setGeometry(0, 24, 264, 20);
@@ -233,10 +192,10 @@ void TMaskwellForm::CreateAddressInfoPage() {
     EA2 = ResultField(TabSheet2, {0, 114, 264, 21});
     Label3D12 = FormLabel(TabSheet2, "Hexadecimal:", {88, 142, 84, 14}, courier);
     EA3 = ResultField(TabSheet2, {0, 158, 264, 21});
-    Bevel4 = Line(TabSheet2, TBevel::bsTopLine, {0, 184, 265, 9});
-    Bevel5 = Line(TabSheet2, TBevel::bsTopLine, {-1, 192, 265, 9});
-    Bevel6 = Line(TabSheet2, TBevel::bsTopLine, {-1, 200, 265, 9});
-    Bevel7 = Line(TabSheet2, TBevel::bsTopLine, {-1, 208, 265, 9});
+    Bevel4 = BevelLine(TabSheet2, TBevel::bsTopLine, {0, 184, 265, 9});
+    Bevel5 = BevelLine(TabSheet2, TBevel::bsTopLine, {-1, 192, 265, 9});
+    Bevel6 = BevelLine(TabSheet2, TBevel::bsTopLine, {-1, 200, 265, 9});
+    Bevel7 = BevelLine(TabSheet2, TBevel::bsTopLine, {-1, 208, 265, 9});
 }
 
 void TMaskwellForm::BindEvents() {

@@ -2,6 +2,7 @@
 // plugin, say) are the toolkit's business.
 #include "app/Main.h"
 
+#include "app/About.h"
 #include "platform/Fonts.h"
 
 #include <QApplication>
@@ -9,10 +10,11 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Maskwell"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Maskwell"));
     maskwell::InstallFontSubstitutions();
 
     maskwell::TMaskwellForm MaskwellForm;
+    maskwell::TAboutF AboutF(MaskwellForm); // hidden until About is chosen
+    MaskwellForm.SetAboutWindow(&AboutF);
     MaskwellForm.show();
     return QApplication::exec();
 }

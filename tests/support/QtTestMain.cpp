@@ -16,7 +16,6 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Maskwell"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Maskwell"));
     maskwell::InstallFontSubstitutions(); // the fonts the program itself draws with
 
     maskwell::SetErrorBoxSink([](const QString& message) {
