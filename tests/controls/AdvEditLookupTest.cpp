@@ -37,21 +37,9 @@ TEST(AdvEditLookupRules, SortedWithoutRegardToCaseKeepingTheIndexes) {
     EXPECT_EQ(entries, expected);
 }
 
-TEST(AdvEditLookupRules, SizeOfTheListWindow) {
-    EXPECT_EQ(LookupListHeight(3, 4), 40);
-    EXPECT_EQ(LookupListHeight(5, 4), 52);
-    EXPECT_EQ(LookupListHeight(4, 4), 52);
+TEST(AdvEditLookupRules, WidthFollowsTheWidestEntryFromFiftyPixelsOn) {
     EXPECT_EQ(LookupListWidth({20, 31}), 60);
     EXPECT_EQ(LookupListWidth({20, 131, 90}), 141);
-}
-
-TEST(AdvEditLookupRules, PagesStopAtTheEnds) {
-    EXPECT_EQ(LookupPageDown(0, 10, 4), 4); // the fifth
-    EXPECT_EQ(LookupPageDown(7, 10, 4), 9); // the eighth: to the last
-    EXPECT_EQ(LookupPageDown(5, 10, 4), 9);
-    EXPECT_EQ(LookupPageUp(9, 4), 5);
-    EXPECT_EQ(LookupPageUp(5, 4), 1);
-    EXPECT_EQ(LookupPageUp(4, 4), 0);
 }
 
 // --- The list under a real field ----------------------------------------------
@@ -78,6 +66,12 @@ protected:
     void Type(const char* text) { QTest::keyClicks(edit, text); }
     void Key(Qt::Key key) { QTest::keyClick(edit, key); }
 };
+
+TEST_F(AdvEditLookup, DisabledLookupNeverShows) {
+    edit->Lookup().SetEnabled(false);
+    Type("Be");
+    EXPECT_FALSE(Shown());
+}
 
 TEST_F(AdvEditLookup, OffersMatchesFromTheSecondCharacterOn) {
     Type("B");
@@ -206,12 +200,6 @@ TEST_F(AdvEditLookup, FocusExitAndEscapeHideTheList) {
     EXPECT_EQ(edit->Text(), "Ber"); // closing the list undid nothing
     Key(Qt::Key_Escape);
     EXPECT_EQ(edit->Text(), "Be"); // the next one does
-}
-
-TEST_F(AdvEditLookup, DisabledLookupNeverShows) {
-    edit->Lookup().SetEnabled(false);
-    Type("Be");
-    EXPECT_FALSE(Shown());
 }
 
 } // namespace
