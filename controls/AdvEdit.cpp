@@ -21,6 +21,7 @@ TAdvEdit::TAdvEdit(QWidget* parent) : QLineEdit(parent) {
 
 TAdvEdit::~TAdvEdit() {
     Guarded([this] { SavePersistence(); });
+    delete label_; // the parent's child, but the field's to free
 }
 
 // --- Value -------------------------------------------------------------------
@@ -203,7 +204,8 @@ void TAdvEdit::ApplyColors() {
     // System colours resolve against the application's palette, never against
     // this field's own, which holds the last colours set.
     QPalette colors = palette();
-    const QColor background = ResolveColor(color_);
+    // A transparent field lets its parent show through.
+    const QColor background = transparent_ ? QColor(Qt::transparent) : ResolveColor(color_);
     const QColor foreground = ResolveColor(fontColor_);
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         colors.setColor(group, QPalette::Base, background);
@@ -351,105 +353,6 @@ void TAdvEdit::SetVisible(bool visible) {
     if (label_)
         label_->setVisible(visible);
 }
-
-// The look's properties are stored here; drawing them comes with the look.
-
-void TAdvEdit::SetEmptyText(const QString& text) {
-    emptyText_ = text;
-    update();
-}
-
-void TAdvEdit::SetErrorMarkerPos(int pos) {
-    errorMarkerPos_ = pos;
-    update();
-}
-
-void TAdvEdit::SetErrorMarkerLen(int len) {
-    errorMarkerLen_ = len;
-    update();
-}
-
-void TAdvEdit::SetFlat(bool flat) {
-    if (flat == flat_)
-        return;
-    flat_ = flat;
-    if (loading_)
-        return;
-    ApplyFlat();
-    update();
-}
-
-void TAdvEdit::SetFlatLineColor(TColor color) {
-    flatLineColor_ = color;
-    update();
-}
-
-void TAdvEdit::SetFlatParentColor(bool on) {
-    flatParentColor_ = on;
-    update();
-}
-
-void TAdvEdit::SetFocusBorder(bool on) {
-    focusBorder_ = on;
-    update();
-}
-
-void TAdvEdit::SetSoftBorder(bool on) {
-    softBorder_ = on;
-    update();
-}
-
-void TAdvEdit::SetTransparent(bool on) {
-    transparent_ = on;
-    update();
-}
-
-void TAdvEdit::SetLabelCaption(const QString& caption) {
-    labelCaption_ = caption;
-    if (label_) {
-        label_->setText(caption);
-        PlaceLabel();
-    }
-}
-
-void TAdvEdit::SetLabelPosition(TLabelPosition position) {
-    labelPosition_ = position;
-    if (label_)
-        PlaceLabel();
-}
-
-void TAdvEdit::SetLabelMargin(int margin) {
-    labelMargin_ = margin;
-    if (label_)
-        PlaceLabel();
-}
-
-void TAdvEdit::SetLabelTransparent(bool on) {
-    labelTransparent_ = on;
-    if (label_)
-        PlaceLabel();
-}
-
-void TAdvEdit::SetLabelAlwaysEnabled(bool on) {
-    labelAlwaysEnabled_ = on;
-    if (on && label_)
-        label_->setEnabled(true);
-    update();
-}
-
-void TAdvEdit::SetLabelFont(const QFont& font) {
-    labelFont_ = font;
-    if (label_)
-        PlaceLabel();
-}
-
-void TAdvEdit::PlaceLabel() {}
-void TAdvEdit::ApplyFlat() {}
-void TAdvEdit::SetUrlLook(bool on) {
-    urlLook_ = on;
-}
-void TAdvEdit::UpdateLookup() {}
-void TAdvEdit::ChooseLookup() {}
 
 // --- Loading and persistence -------------------------------------------------
 

@@ -8,11 +8,16 @@
 
 #include <QFont>
 #include <QLineEdit>
+#include <QPointer>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
+class QPainter;
 
 namespace maskwell {
+
+class TListHintWindow;
 
 using TMouseEvent = std::function<void(QObject* sender, Qt::MouseButton button,
                                        Qt::KeyboardModifiers shift, int x, int y)>;
@@ -55,6 +60,9 @@ public:
     void SetError(bool error);
     bool IsUrl() const;
     int CharIndexAt(const QPoint& point);
+    // Top-left client point of character index; past the last character, the
+    // point just right of it; (0, 0) for an empty text.
+    QPoint CaretPointOfChar(int index) const;
 
     // The text kept between runs (Persistence); both do nothing unless enabled.
     virtual void LoadPersistence();
@@ -208,6 +216,8 @@ public:
     TMouseEvent OnMouseUp;
 
 protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -253,14 +263,31 @@ private:
     void CutToClipboard();
     void PasteFromClipboard();
 
-    // Hooks of the look, the attached label and the lookup list, which come
-    // later; until then they keep only their state.
+    // The look and the attached label (AdvEditLook.cpp).
+    // Before and after the base edit sees an event; true when it is used up.
+    bool LookEventBefore(QEvent& event);
+    void LookEventAfter(QEvent& event);
     void PlaceLabel();
     void ApplyFlat();
+    void SetTextRect(bool flat);
+    QRect FormattingRect() const;
+    TColor ParentBrushColor() const;
+    void PaintOverlay(QPainter& painter);
+    bool FocusBorderHot() const;
+    void DrawFocusBorder(QPainter& painter);
+    void DrawErrorMarker(QPainter& painter, int pos, int len);
     void SetUrlLook(bool on);
+    // The hint for a value wider than the field; false when it does not apply.
+    bool ShowLargeTextHint();
+
+    // The lookup list (AdvEditLookup.cpp).
+    TListHintWindow& LookupWindow();
     void UpdateLookup();
     void ChooseLookup();
-    bool LookupVisible() const { return false; }
+    bool LookupVisible() const;
+    // A key of the visible list; true when the key is used up.
+    bool LookupKey(int key);
+    void HideLookup();
 
     // Published state.
     bool tabStop_ = true;
@@ -324,12 +351,16 @@ private:
     QString undoText_;
     bool error_ = false;
     bool urlLook_ = false;
+    bool mouseInside_ = false;
+    bool focusFromClick_ = false; // the focus came with the press being handled
+    std::optional<TColor> colorBeforeFlat_;
     bool alignSwitching_ = false;
     bool alignSwitched_ = false;
     TEditAlign savedAlign_ = eaLeft;
     int loadHeight_ = -1;
     bool loading_ = false;
-    QLabel* label_ = nullptr; // the attached label, once the look creates it
+    QPointer<QLabel> label_;                  // the attached label, once a caption is given
+    TListHintWindow* lookupWindow_ = nullptr; // created when first needed
     // Where a drag over the field would drop its text, (-1, -1) while none is
     // over it; the painting draws the drop caret there.
     QPoint dropCaretPoint_{-1, -1};

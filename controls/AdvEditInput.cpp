@@ -143,11 +143,10 @@ bool TAdvEdit::SpecialKey(int key) {
 }
 
 void TAdvEdit::KeyDown(QKeyEvent& event, int key) {
-    // The list's own keys (Home, End, Page Up, Page Down) come with the list.
-    if (LookupVisible() && IsEnterKey(key)) {
-        ChooseLookup();
+    // The visible lookup list takes its keys first; Up and Down move in it
+    // and still reach the field.
+    if (LookupVisible() && LookupKey(key))
         return;
-    }
     if (IsEnterKey(key) && returnIsTab_) {
         key = Qt::Key_Tab;
         if (isVisible())
