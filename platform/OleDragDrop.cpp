@@ -135,8 +135,17 @@ private:
         EndDrag();
     }
 
+    // The answer narrowed to what the source allows. A target that wants the
+    // drop but only in a way the source does not offer (a move from a source
+    // that only copies, as most other programs' text sources do) gets the
+    // source's own proposal instead of no drop at all.
     void Answer(QDropEvent& event, HRESULT result, DWORD effect) {
-        lastEffect_ = SUCCEEDED(result) ? effect & allowed_ : DROPEFFECT_NONE;
+        lastEffect_ = DROPEFFECT_NONE;
+        if (SUCCEEDED(result) && effect != DROPEFFECT_NONE) {
+            lastEffect_ = effect & allowed_;
+            if (lastEffect_ == DROPEFFECT_NONE)
+                lastEffect_ = EffectsOf(event.proposedAction()) & allowed_;
+        }
         const Qt::DropAction action = DropActionOf(lastEffect_);
         event.setDropAction(action);
         event.setAccepted(action != Qt::IgnoreAction);

@@ -17,8 +17,11 @@ class QWidget;
 // (MK_* from the event's buttons and modifiers), the pointer in screen
 // coordinates and, coming in, the effects the source allows. The effect it
 // answers, narrowed to the allowed ones, becomes the event's drop action;
-// DROPEFFECT_NONE refuses the drop there. As on the desktop, a drop target
-// whose last answer was DROPEFFECT_NONE gets DragLeave instead of Drop.
+// DROPEFFECT_NONE refuses the drop there. An answer wholly outside the
+// allowed effects becomes the source's proposed action, so that a target that
+// would move still takes text from a source that only copies. As on the
+// desktop, a drop target whose last answer was DROPEFFECT_NONE gets DragLeave
+// instead of Drop.
 namespace maskwell {
 
 // The drag-and-drop services of the calling thread. The first call answers

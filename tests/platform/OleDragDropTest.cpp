@@ -228,7 +228,7 @@ TEST_F(OleDragDrop, TheTargetHearsTheDragWithItsDataKeysAndScreenPoint) {
     EXPECT_EQ(UnicodeTextOf(target->kept.get()), "<none>");
 }
 
-TEST_F(OleDragDrop, RefusedAndDisallowedEffectsRefuseTheDropThere) {
+TEST_F(OleDragDrop, AnswersAreNarrowedToTheAllowedEffectsAndNoneRefuses) {
     const auto target = ComPtr<RecordingTarget>::Adopt(new RecordingTarget);
     ASSERT_EQ(RegisterDragDrop(field, target.get()), S_OK);
     QMimeData mime;
@@ -241,13 +241,20 @@ TEST_F(OleDragDrop, RefusedAndDisallowedEffectsRefuseTheDropThere) {
     EXPECT_FALSE(Send(QEvent::DragMove, mime));
     EXPECT_EQ(action, Qt::IgnoreAction);
 
-    target->answer = DROPEFFECT_MOVE; // the source allows only a copy
-    EXPECT_FALSE(Send(QEvent::DragMove, mime, {10, 5}, Qt::CopyAction));
-    EXPECT_EQ(action, Qt::IgnoreAction);
+    // A move where the source allows only a copy: the source's copy it is.
+    target->answer = DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    EXPECT_TRUE(Send(QEvent::DragMove, mime, {10, 5}, Qt::CopyAction | Qt::LinkAction));
+    EXPECT_EQ(action, Qt::LinkAction);
+    target->answer = DROPEFFECT_MOVE;
+    EXPECT_TRUE(Send(QEvent::DragMove, mime, {10, 5}, Qt::CopyAction));
+    EXPECT_EQ(action, Qt::CopyAction);
 
     // After a refusal a drop is a leave, as on the desktop.
+    target->answer = DROPEFFECT_NONE;
+    EXPECT_FALSE(Send(QEvent::DragMove, mime, {10, 5}, Qt::CopyAction));
     EXPECT_FALSE(Send(QEvent::Drop, mime, {10, 5}, Qt::CopyAction));
-    EXPECT_EQ(target->Methods(), (QStringList{"DragEnter", "DragOver", "DragOver", "DragLeave"}));
+    EXPECT_EQ(target->Methods(), (QStringList{"DragEnter", "DragOver", "DragOver", "DragOver",
+                                              "DragOver", "DragLeave"}));
 
     Send(QEvent::DragEnter, mime);
     Leave();
