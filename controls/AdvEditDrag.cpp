@@ -61,10 +61,18 @@ class TEditDropTarget : public TAEDropTarget {
 public:
     explicit TEditDropTarget(TAdvEdit* edit) : edit_(edit) {}
 
+    // The caret goes when the drag leaves, and with any drop: one of files
+    // alone drops no text that would take it away.
     HRESULT DragLeave() override {
         if (edit_)
             edit_->ClearDropCaret();
         return TAEDropTarget::DragLeave();
+    }
+    HRESULT Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override {
+        const HRESULT result = TAEDropTarget::Drop(data, keyState, point, effect);
+        if (edit_)
+            edit_->ClearDropCaret();
+        return result;
     }
 
 protected:

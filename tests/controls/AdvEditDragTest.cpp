@@ -124,8 +124,12 @@ TEST_F(AdvEditDrop, FilesAreTakenButInsertNothingAndOtherDataIsRefused) {
     QMimeData files;
     files.setUrls({QUrl::fromLocalFile("/tmp/a.txt")});
     DragEvents fileDrag(edit, files);
-    EXPECT_TRUE(fileDrag.DropAt(AtChar(*edit, 3)));
+    EXPECT_TRUE(fileDrag.Enter(AtChar(*edit, 3)));
+    EXPECT_TRUE(fileDrag.Move(AtChar(*edit, 3)));
+    EXPECT_NE(edit->DropCaretPoint(), QPoint(-1, -1));
+    EXPECT_TRUE(fileDrag.Drop(AtChar(*edit, 3)));
     EXPECT_EQ(edit->Text(), "hello world");
+    EXPECT_EQ(edit->DropCaretPoint(), QPoint(-1, -1));
 
     QMimeData image;
     image.setData("image/png", "not really");
