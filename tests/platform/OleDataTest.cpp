@@ -99,15 +99,6 @@ TEST(OleClipboardFormats, NamesRegisterOnceWhateverTheirCase) {
     EXPECT_EQ(RegisterClipboardFormat(""), 0);
 }
 
-TEST(OleClipboardFormats, TheClipboardHasOneOpenerAtATime) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EXPECT_FALSE(OpenClipboard(nullptr));
-    EXPECT_TRUE(CloseClipboard());
-    EXPECT_FALSE(CloseClipboard());
-    EXPECT_TRUE(OpenClipboard(nullptr));
-    CloseClipboard();
-}
-
 TEST(OleMimeDataObject, PlainTextComesAsUtf16AndAsEightBitText) {
     QMimeData mime;
     mime.setText(QString::fromUtf8("Grüße\nzwei"));
@@ -143,33 +134,6 @@ TEST(OleMimeDataObject, LocalFilesComeAsDropFilesAndOtherAddressesNot) {
     web.setUrls({QUrl("https://example.com/x")});
     const auto remote = ComPtr<TMimeDataObject>::Adopt(new TMimeDataObject(&web));
     EXPECT_TRUE(FormatsOf(*remote.get()).isEmpty());
-}
-
-TEST(OleMimeDataObject, AnswersRequestsItCannotMeetWithTheirCodes) {
-    QMimeData mime;
-    mime.setText("t");
-    const auto data = ComPtr<TMimeDataObject>::Adopt(new TMimeDataObject(&mime));
-    FORMATETC ask = HGlobalFormat(CF_TEXT);
-    EXPECT_EQ(data->QueryGetData(&ask), S_OK);
-    ask.tymed = TYMED_ISTREAM;
-    EXPECT_EQ(data->QueryGetData(&ask), DV_E_TYMED);
-    ask = HGlobalFormat(CF_TEXT);
-    ask.dwAspect = DVASPECT_ICON;
-    EXPECT_EQ(data->QueryGetData(&ask), DV_E_DVASPECT);
-    ask = HGlobalFormat(RegisterClipboardFormat("Rich Text Format"));
-    EXPECT_EQ(data->QueryGetData(&ask), DV_E_FORMATETC);
-    // A stale value in the out parameter, never read, only overwritten.
-    IEnumFORMATETC* none = reinterpret_cast<IEnumFORMATETC*>(&mime);
-    EXPECT_EQ(data->EnumFormatEtc(DATADIR_SET, &none), E_NOTIMPL);
-    EXPECT_EQ(none, nullptr);
-
-    // After the drag Qt's data is gone; the object no longer reads it.
-    data->Detach();
-    ask = HGlobalFormat(CF_TEXT);
-    STGMEDIUM medium;
-    EXPECT_EQ(data->GetData(&ask, &medium), E_UNEXPECTED);
-    EXPECT_EQ(medium.hGlobal, nullptr);
-    EXPECT_EQ(data->EnumFormatEtc(DATADIR_GET, &none), E_UNEXPECTED);
 }
 
 TEST(OleMimeDataObject, QtDataSurvivesTheWayThroughADataObjectAndBack) {
