@@ -11,7 +11,8 @@
 namespace maskwell {
 
 TAdvEdit::TAdvEdit(QWidget* parent) : QLineEdit(parent) {
-    // Text comes in by typing and pasting only, both through the field's rules.
+    StartOle();
+    // Drops come in only through the drop target that OleDropTarget registers.
     setAcceptDrops(false);
     setFocusPolicy(Qt::StrongFocus);
     normalFontColor_ = fontColor_;

@@ -186,9 +186,14 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
     bool OleDropTarget() const { return oleDropTarget_; }
-    void SetOleDropTarget(bool on) { oleDropTarget_ = on; }
+    void SetOleDropTarget(bool on);
     bool OleDropSource() const { return oleDropSource_; }
     void SetOleDropSource(bool on) { oleDropSource_ = on; }
+    // The drop caret (AdvEditDrag.cpp): where a drag over the field would drop
+    // its text, (-1, -1) while there is none; the painting draws it.
+    void UpdateDropCaret();
+    void ClearDropCaret();
+    QPoint DropCaretPoint() const { return dropCaretPoint_; }
     bool Signed() const { return signed_; }
     void SetSigned(bool on) { signed_ = on; }
     bool Transparent() const { return transparent_; }
@@ -364,6 +369,27 @@ private:
     // Where a drag over the field would drop its text, (-1, -1) while none is
     // over it; the painting draws the drop caret there.
     QPoint dropCaretPoint_{-1, -1};
+
+    // Drag and drop (AdvEditDrag.cpp).
+    friend class TEditDropTarget;
+    // Drag and drop on this thread, started by the first field made on it.
+    static void StartOle();
+    // Text dropped at a screen point: its first line goes in at the pointer.
+    void DropText(const QPoint& screenPoint, QString text);
+    // The drag source's part of the mouse handling. A left press inside the
+    // selection of a field that already had the focus waits for a move (a
+    // drag) or the release (the caret goes there); the base edit sees neither
+    // that press nor the moves while the button stays down.
+    bool DragSourcePress(const QMouseEvent& event);
+    bool BaseSeesMouseMove(const QMouseEvent& event) const;
+    void DragSourceMove();
+    void DragSourceRelease(const QMouseEvent& event);
+    bool dropTargetRegistered_ = false;
+    bool selfDrag_ = false;        // a drag started here is running
+    bool selfDropIgnored_ = false; // it was dropped onto its own text
+    bool dragPending_ = false;     // the left button went down in the selection
+    bool pressWithheld_ = false;   // ... and the base edit did not see it
+    bool focusByClick_ = false;    // the focus came with the press that follows
 };
 
 } // namespace maskwell

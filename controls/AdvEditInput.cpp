@@ -291,6 +291,8 @@ void TAdvEdit::PostKey(QObject* receiver, int key, bool withRelease) {
 
 void TAdvEdit::mousePressEvent(QMouseEvent* event) {
     Guarded([&] {
+        if (DragSourcePress(*event))
+            return;
         QLineEdit::mousePressEvent(event);
         if (OnMouseDown)
             OnMouseDown(this, event->button(), event->modifiers(), event->position().toPoint().x(),
@@ -300,10 +302,12 @@ void TAdvEdit::mousePressEvent(QMouseEvent* event) {
 
 void TAdvEdit::mouseMoveEvent(QMouseEvent* event) {
     Guarded([&] {
-        QLineEdit::mouseMoveEvent(event);
+        if (BaseSeesMouseMove(*event))
+            QLineEdit::mouseMoveEvent(event);
         if (OnMouseMove)
             OnMouseMove(this, event->button(), event->modifiers(), event->position().toPoint().x(),
                         event->position().toPoint().y());
+        DragSourceMove();
     });
 }
 
@@ -314,6 +318,8 @@ void TAdvEdit::mouseReleaseEvent(QMouseEvent* event) {
             event->accept();
             return;
         }
+        if (event->button() == Qt::LeftButton)
+            DragSourceRelease(*event);
         QLineEdit::mouseReleaseEvent(event);
         const QPoint at = event->position().toPoint();
         if (event->button() == Qt::LeftButton) {
@@ -342,6 +348,7 @@ void TAdvEdit::focusInEvent(QFocusEvent* event) {
         // Selecting on entry is the field's own decision (AutoSelect), so the
         // base edit is not told that the focus came by Tab.
         const Qt::FocusReason reason = event->reason();
+        focusByClick_ = reason == Qt::MouseFocusReason;
         const bool tabbed = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                             reason == Qt::ShortcutFocusReason;
         QFocusEvent neutral(QEvent::FocusIn, tabbed ? Qt::OtherFocusReason : reason);
