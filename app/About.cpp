@@ -33,7 +33,11 @@ TAboutF::TAboutF(QWidget& mainWindow) : QWidget(nullptr), mainWindow_(mainWindow
     palette.setColor(QPalette::Window, ResolveColor(cl3DLight, palette));
     setPalette(palette);
     setAutoFillBackground(true);
+}
 
+// Built when the window is first shown: start-up creates the window but need
+// not pay for its fonts (the name's face is used nowhere else).
+void TAboutF::CreateControls() {
     Panel1 = RaisedPanel(this, {4, 4, 217, 157});
     Panel1->installEventFilter(this); // a press on its free area drags the window
     Label3D3 =
@@ -74,6 +78,8 @@ TAboutF::TAboutF(QWidget& mainWindow) : QWidget(nullptr), mainWindow_(mainWindow
 }
 
 void TAboutF::ShowInsteadOf(QWidget& mainWindow) {
+    if (!Panel1)
+        CreateControls();
     move(mainWindow.frameGeometry().center() - rect().center());
     show();
     raise();

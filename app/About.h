@@ -23,6 +23,7 @@ public:
     explicit TAboutF(QWidget& mainWindow);
 
     // Shows this window over the centre of the main window, which it hides.
+    // The controls below exist from the first showing on.
     void ShowInsteadOf(QWidget& mainWindow);
 
     void OkBClick();
@@ -47,6 +48,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void CreateControls();
+
     QWidget& mainWindow_;
 };
 
