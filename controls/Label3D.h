@@ -51,6 +51,8 @@ TRotatedTextBox RotatedTextBox(int angle, QSize extent);
 // It paints only its text and border, so its parent shows through everywhere
 // else unless Transparent is off.
 class TLabel3D : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TLabel3D(QWidget* parent = nullptr);
 

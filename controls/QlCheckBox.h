@@ -31,6 +31,8 @@ enum TGCustomColor : std::uint8_t { ccBlue, ccRed, ccGreen };
 // TabStop on it takes the focus by Tab (never by a click), shows a focus frame
 // around its caption and toggles on Space.
 class TQlCheckBox : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TQlCheckBox(QWidget* parent = nullptr);
 

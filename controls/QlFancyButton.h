@@ -72,6 +72,8 @@ int CornerSize(TBtnShape shape, QSize control, int cornerRadius);
 // key itself, so that the key press travels up to the window unaccepted. A
 // focused edit field keeps its letters.
 class TQlFancyButton : public QWidget {
+    Q_OBJECT
+
 public:
     using TMouseEvent = std::function<void(QObject* sender, Qt::MouseButton button,
                                            Qt::KeyboardModifiers shift, int x, int y)>;

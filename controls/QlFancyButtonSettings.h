@@ -31,6 +31,8 @@ inline constexpr int kMaxGlyphNumber = 4;
 // test comes before the clamp, so FrameWidth 20 over a stored 14 stores 14
 // again and still fires.
 class TQlEffect : public QObject {
+    Q_OBJECT
+
 public:
     explicit TQlEffect(QObject* parent = nullptr);
 
@@ -74,6 +76,8 @@ private:
 // between the two. The strip's bottom-left pixel gives the transparent colour.
 // Changes fire OnGlyphChange, which the owning button points at its repaint.
 class TQlGlyph : public QObject {
+    Q_OBJECT
+
 public:
     explicit TQlGlyph(QObject* parent = nullptr);
 

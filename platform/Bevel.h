@@ -8,6 +8,8 @@ namespace maskwell {
 // window: a shadow line with a highlight line beside it (lowered), or the
 // other way round (raised).
 class TBevel : public QWidget {
+    Q_OBJECT
+
 public:
     enum TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
     enum TBevelStyle { bsLowered, bsRaised };

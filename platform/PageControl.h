@@ -13,6 +13,8 @@ namespace maskwell {
 // One page of a TPageControl; its free area (where no child control sits) can
 // react to a mouse press.
 class TTabSheet : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TTabSheet(const QString& caption, QWidget* parent = nullptr);
 
@@ -31,6 +33,8 @@ private:
 // A tab of the flat-button style: flat until it is the active page, then drawn
 // pushed in.
 class TFlatTabButton : public QAbstractButton {
+    Q_OBJECT
+
 public:
     explicit TFlatTabButton(const QString& caption, QWidget* parent = nullptr);
     QSize sizeHint() const override;
@@ -43,6 +47,8 @@ protected:
 // Down/Up switch pages from anywhere inside; Left and Right do when the
 // control itself has the focus.
 class TPageControl : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TPageControl(QWidget* parent = nullptr);
 
