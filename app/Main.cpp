@@ -14,6 +14,7 @@
 #include "core/SubnetComputation.h"
 #include "platform/ErrorBox.h"
 #include "platform/IniFile.h"
+#include "platform/PageControl.h"
 #include "platform/WindowDrag.h"
 
 #include <QApplication>
@@ -145,7 +146,7 @@ void TMaskwellForm::About1Click() {
 }
 
 void TMaskwellForm::TabSheet1MouseDown(QMouseEvent* event) {
-    StartWindowDrag(this, *event);
+    StartWindowDrag(TabSheet1, *event);
 }
 
 void TMaskwellForm::SpeedButton1Click() {
