@@ -1,5 +1,6 @@
 #include "controls/AdvEditText.h"
 
+#include "platform/DigitValue.h"
 #include "platform/Locale.h"
 #include "platform/NumberFormat.h"
 
@@ -11,16 +12,6 @@ namespace {
 
 bool IsDigit(QChar c) {
     return c >= u'0' && c <= u'9';
-}
-
-int HexDigitValue(QChar c) {
-    if (IsDigit(c))
-        return c.unicode() - u'0';
-    if (c >= u'A' && c <= u'F')
-        return c.unicode() - u'A' + 10;
-    if (c >= u'a' && c <= u'f')
-        return c.unicode() - u'a' + 10;
-    return -1;
 }
 
 QChar AsciiUpper(QChar c) {
@@ -94,7 +85,7 @@ TTextClass ClassifyText(const QString& text) {
                 isFloat = false;
             lastThousand = i;
         }
-        if (!digit && c != u'-' && HexDigitValue(c) < 0)
+        if (!digit && c != u'-' && DigitValue(c) < 0)
             isHex = false;
         if (c == decimal)
             ++decimals;
@@ -128,7 +119,7 @@ double ParseFloatLenient(const QString& text) {
 std::int32_t HexTextToInt(const QString& text) {
     std::uint32_t sum = 0;
     for (const QChar c : text) {
-        const int digit = HexDigitValue(c);
+        const int digit = DigitValue(c);
         sum = sum * 16u + static_cast<std::uint32_t>(digit < 0 ? 0 : digit);
     }
     return static_cast<std::int32_t>(sum);

@@ -1,6 +1,7 @@
 #include "controls/OctetText.h"
 
 #include "core/AddressText.h"
+#include "platform/DigitValue.h"
 
 #include <limits>
 
@@ -10,18 +11,6 @@ namespace {
 
 std::int32_t DecimalValueOf(const QString& text) {
     return DecimalValue(text.toStdString());
-}
-
-int DigitValue(QChar character, int base) {
-    const char16_t c = character.unicode();
-    int digit = -1;
-    if (c >= u'0' && c <= u'9')
-        digit = c - u'0';
-    else if (c >= u'a' && c <= u'f')
-        digit = c - u'a' + 10;
-    else if (c >= u'A' && c <= u'F')
-        digit = c - u'A' + 10;
-    return digit < base ? digit : -1;
 }
 
 bool IsBlankOrControl(QChar character) {

@@ -1,5 +1,7 @@
 #include "platform/IniFile.h"
 
+#include "platform/DigitValue.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -131,18 +133,6 @@ QString FirstLine(const QString& text) {
     const auto end =
         std::find_if(text.begin(), text.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
     return text.left(end - text.begin());
-}
-
-int DigitValue(QChar c, int base) {
-    const char16_t u = c.unicode();
-    int digit = 99;
-    if (u >= u'0' && u <= u'9')
-        digit = u - u'0';
-    else if (u >= u'a' && u <= u'f')
-        digit = u - u'a' + 10;
-    else if (u >= u'A' && u <= u'F')
-        digit = u - u'A' + 10;
-    return digit < base ? digit : -1;
 }
 
 // Hexadecimal digits give a 32-bit pattern ("$FFFFFFFF" is -1); a decimal
