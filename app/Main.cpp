@@ -2,7 +2,7 @@
 
 #include "app/About.h"
 #include "app/ControlAdapters.h"
-#include "controls/AdvEdit.h"
+#include "controls/advedit/AdvEdit.h"
 #include "controls/IPEdit.h"
 #include "controls/Label3D.h"
 #include "controls/OctetText.h"

@@ -3,7 +3,7 @@
 #include "app/FormControls.h"
 #include "app/Images.h"
 #include "app/Main.h"
-#include "controls/AdvEdit.h"
+#include "controls/advedit/AdvEdit.h"
 #include "controls/IPEdit.h"
 #include "controls/Label3D.h"
 #include "controls/QlCheckBox.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Main.h"
-#include "controls/AdvEdit.h"
+#include "controls/advedit/AdvEdit.h"
 #include "controls/IPEdit.h"
 #include "controls/Label3D.h"
 #include "controls/QlCheckBox.h"

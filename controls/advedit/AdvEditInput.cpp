@@ -1,0 +1,576 @@
+// TAdvEdit's input: keys, characters, mouse, focus and clipboard. One QKeyEvent
+// carries what the rules treat as two steps: the key press (navigation and
+// editing keys) and the typed character (the event's text). The key rules run
+// first, then the character rules; the base edit sees only what they pass.
+#include "controls/advedit/AdvEdit.h"
+#include "controls/advedit/AdvEditText.h"
+#include "platform/ErrorBox.h"
+#include "platform/Locale.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+
+namespace maskwell {
+
+namespace {
+
+constexpr QChar kBackspace = QChar(8);
+constexpr QChar kEnter = QChar(13);
+constexpr QChar kEscape = QChar(27);
+
+bool IsEnterKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+bool IsNavigationKey(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Keys the field handles itself even when they type nothing.
+bool IsFieldKey(const QKeyEvent& event) {
+    const int key = event.key();
+    return IsNavigationKey(key) || key == Qt::Key_Delete || key == Qt::Key_Escape ||
+           IsEnterKey(key) || event.matches(QKeySequence::SelectAll) ||
+           event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo);
+}
+
+// The characters a key event types. Control, Alt and Meta combinations type
+// nothing; Backspace, Enter and Escape are characters as well as keys.
+QString TypedChars(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Backspace:
+        return QString(kBackspace);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QString(kEnter);
+    case Qt::Key_Escape:
+        return QString(kEscape);
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return {};
+    default:
+        break;
+    }
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return {};
+    QString chars;
+    for (const QChar c : event.text())
+        if (c.isPrint())
+            chars += c;
+    return chars;
+}
+
+} // namespace
+
+// --- Keyboard ----------------------------------------------------------------
+
+void TAdvEdit::keyPressEvent(QKeyEvent* event) {
+    Guarded([&] { HandleKeyPress(*event); });
+}
+
+void TAdvEdit::keyReleaseEvent(QKeyEvent* event) {
+    Guarded([&] {
+        int key = event->key();
+        if (OnKeyUp)
+            OnKeyUp(this, key, event->modifiers());
+        if (key != 0)
+            QLineEdit::keyReleaseEvent(event);
+    });
+}
+
+void TAdvEdit::HandleKeyPress(QKeyEvent& event) {
+    event.accept();
+    // The clipboard keys are commands, whatever the edit type lets through.
+    if (event.matches(QKeySequence::Copy))
+        return CopyToClipboard();
+    if (event.matches(QKeySequence::Cut))
+        return CutToClipboard();
+    if (event.matches(QKeySequence::Paste))
+        return PasteFromClipboard();
+
+    const int key = event.key();
+    bool keyTaken = false;
+    if (key == Qt::Key_Escape || IsEnterKey(key))
+        keyTaken = SpecialKey(key);
+    if (!keyTaken)
+        KeyDown(event, key);
+    const QString chars = TypedChars(event);
+    for (const QChar ch : chars)
+        TypeChar(event, ch);
+    if (chars.isEmpty() && !IsFieldKey(event))
+        event.ignore(); // function keys and Alt combinations belong to the window
+}
+
+// Escape and Enter, before the field's own key handling. True when the key
+// itself is done with (the Escape undo).
+bool TAdvEdit::SpecialKey(int key) {
+    QWidget* parent = parentWidget();
+    if (key == Qt::Key_Escape) {
+        if (!canUndo_)
+            return false;
+        SetText(undoText_);
+        SetCurrentFontColor(focusFontColor_);
+        SelectValue();
+        SetModified(false);
+        // The window around still hears the Escape (a dialog closes on it).
+        if (parent)
+            PostKey(parent, Qt::Key_Escape, true);
+        return true;
+    }
+    // Qt has no key preview on forms: the parent always hears the Enter.
+    if (parent)
+        PostKey(parent, key, true);
+    return false;
+}
+
+void TAdvEdit::KeyDown(QKeyEvent& event, int key) {
+    // The visible lookup list takes its keys first; Up and Down move in it
+    // and still reach the field.
+    if (LookupVisible() && LookupKey(key))
+        return;
+    if (IsEnterKey(key) && returnIsTab_) {
+        key = Qt::Key_Tab;
+        if (isVisible())
+            PostKey(this, Qt::Key_Tab, false);
+    }
+    const KeyDecision decision =
+        DecideKeyDown(Settings(), Field(), key, event.modifiers() & Qt::ShiftModifier);
+    if (decision.setModified)
+        SetModified(true);
+    if (decision.action == KeyAction::Consume)
+        return;
+    if (decision.action == KeyAction::Select) {
+        ApplySelection(decision.selection);
+        return;
+    }
+    DefaultKeyDown(event, key);
+    if (key == Qt::Key_Delete && editType_ == etMoney)
+        FormatMoney();
+    if (!prefix_.isEmpty() && SelStart() < prefix_.size())
+        SetCaret(static_cast<int>(prefix_.size()));
+}
+
+// The base edit's handling of a key press: the key-down event, then the
+// navigation and editing keys. Characters are typed by the character rules.
+void TAdvEdit::DefaultKeyDown(QKeyEvent& event, int key) {
+    if (OnKeyDown) {
+        int handlerKey = key;
+        OnKeyDown(this, handlerKey, event.modifiers());
+        if (handlerKey == 0)
+            return;
+    }
+    if (IsNavigationKey(key) || event.matches(QKeySequence::SelectAll)) {
+        QLineEdit::keyPressEvent(&event);
+        event.accept();
+    } else if (key == Qt::Key_Delete) {
+        if (!isReadOnly())
+            del();
+    } else if (event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo)) {
+        QLineEdit::keyPressEvent(&event);
+        if (isModified())
+            SetModified(true);
+    }
+}
+
+void TAdvEdit::TypeChar(QKeyEvent& event, QChar ch) {
+    const FieldState field = Field();
+    const int p = static_cast<int>(prefix_.size());
+    const CharDecision decision =
+        DecideChar(Settings(), field, ch, event.modifiers() & Qt::KeypadModifier);
+    switch (decision.action) {
+    case CharAction::Consume:
+    case CharAction::Refuse:
+        return;
+    case CharAction::KeyPressOnly:
+        if (OnKeyPress) {
+            QChar key = kEnter; // the handler's change is of no consequence
+            OnKeyPress(this, key);
+        }
+        return;
+    case CharAction::DefaultOnly:
+        DefaultChar(event, decision.ch);
+        return;
+    case CharAction::RefuseAfterDecimal:
+        CaretAfterDecimal();
+        return;
+    case CharAction::StartDecimal:
+        WriteWindowText(prefix_ + u'0' + DecimalSeparator() + suffix_);
+        SetCaret(p + 2);
+        SetModified(true);
+        return;
+    case CharAction::ToggleSign: {
+        const SignToggle toggled = ToggledSign(Text(), field.Caret(), p);
+        WriteWindowText(prefix_ + toggled.value + suffix_);
+        SetCaret(toggled.caret);
+        SetModified(true);
+        if (editType_ != etNumeric)
+            return;
+        if (field.selLength > 0)
+            ApplySelection({toggled.caret, field.selLength});
+        break;
+    }
+    case CharAction::Drop:
+        break;
+    case CharAction::Overtype:
+        ApplySelection({field.Caret(), 1});
+        [[fallthrough]];
+    case CharAction::Type:
+        DefaultChar(event, decision.ch);
+        if (editType_ == etMixedCase) {
+            // Reshaping what was just typed keeps it a modification.
+            const bool modified = isModified();
+            WriteWindowText(prefix_ + MixedCaseText(Text()) + suffix_);
+            SetCaret(field.Caret() + 1);
+            setModified(modified);
+        } else if (editType_ == etMoney && RegroupsAfterTyping(Text(), decision.ch)) {
+            if (isModified())
+                SetModified(true);
+            FormatMoney();
+        }
+        break;
+    }
+    StepsAfterChar();
+}
+
+// The base edit's handling of a character: the key-press event, then typing.
+void TAdvEdit::DefaultChar(QKeyEvent& event, QChar ch) {
+    if (OnKeyPress) {
+        OnKeyPress(this, ch);
+        if (ch.isNull())
+            return;
+    }
+    if (ch == kEscape) {
+        // Without the undo the window around handles Escape: leave it unaccepted.
+        if (!canUndo_)
+            QLineEdit::keyPressEvent(&event);
+        return;
+    }
+    if (isReadOnly())
+        return;
+    if (ch == kBackspace)
+        backspace();
+    else if (ch.isPrint())
+        insert(QString(ch));
+}
+
+void TAdvEdit::StepsAfterChar() {
+    if (TabsOnFullLength(Settings(), Field()))
+        PostKey(this, Qt::Key_Tab, false);
+    if (isModified())
+        SetModified(true);
+    UpdateLookup();
+}
+
+void TAdvEdit::PostKey(QObject* receiver, int key, bool withRelease) {
+    QCoreApplication::postEvent(receiver, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+    if (withRelease)
+        QCoreApplication::postEvent(receiver,
+                                    new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+}
+
+// --- Mouse -------------------------------------------------------------------
+
+void TAdvEdit::mousePressEvent(QMouseEvent* event) {
+    Guarded([&] {
+        if (DragSourcePress(*event))
+            return;
+        QLineEdit::mousePressEvent(event);
+        if (OnMouseDown)
+            OnMouseDown(this, event->button(), event->modifiers(), event->position().toPoint().x(),
+                        event->position().toPoint().y());
+    });
+}
+
+void TAdvEdit::mouseMoveEvent(QMouseEvent* event) {
+    Guarded([&] {
+        if (BaseSeesMouseMove(*event))
+            QLineEdit::mouseMoveEvent(event);
+        if (OnMouseMove)
+            OnMouseMove(this, event->button(), event->modifiers(), event->position().toPoint().x(),
+                        event->position().toPoint().y());
+        DragSourceMove();
+    });
+}
+
+void TAdvEdit::mouseReleaseEvent(QMouseEvent* event) {
+    Guarded([&] {
+        // The middle button pastes the X11 selection, a way past the paste rules.
+        if (event->button() == Qt::MiddleButton) {
+            event->accept();
+            return;
+        }
+        if (event->button() == Qt::LeftButton)
+            DragSourceRelease(*event);
+        QLineEdit::mouseReleaseEvent(event);
+        const QPoint at = event->position().toPoint();
+        if (event->button() == Qt::LeftButton) {
+            if (const std::optional<Selection> kept =
+                    SelectionAfterMouseRelease(Settings(), Field()))
+                ApplySelection(*kept);
+        }
+        if (OnMouseUp)
+            OnMouseUp(this, event->button(), event->modifiers(), at.x(), at.y());
+        if (event->button() == Qt::LeftButton && rect().contains(at))
+            Fire(OnClick, this);
+    });
+}
+
+void TAdvEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+    Guarded([&] {
+        QLineEdit::mouseDoubleClickEvent(event);
+        Fire(OnDblClick, this);
+    });
+}
+
+// --- Focus -------------------------------------------------------------------
+
+void TAdvEdit::focusInEvent(QFocusEvent* event) {
+    Guarded([&] {
+        // Selecting on entry is the field's own decision (AutoSelect), so the
+        // base edit is not told that the focus came by Tab.
+        const Qt::FocusReason reason = event->reason();
+        focusByClick_ = reason == Qt::MouseFocusReason;
+        const bool tabbed = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                            reason == Qt::ShortcutFocusReason;
+        QFocusEvent neutral(QEvent::FocusIn, tabbed ? Qt::OtherFocusReason : reason);
+        QLineEdit::focusInEvent(&neutral);
+        // A popup (the context menu) takes the keyboard only for a moment.
+        if (reason == Qt::PopupFocusReason)
+            return;
+        Fire(OnEnter, this);
+        if (!loading_)
+            FocusEntry();
+    });
+}
+
+void TAdvEdit::focusOutEvent(QFocusEvent* event) {
+    Guarded([&] {
+        const bool popup = event->reason() == Qt::PopupFocusReason;
+        if (!popup && !loading_)
+            FocusExitBeforeBase();
+        QLineEdit::focusOutEvent(event);
+        if (popup)
+            return;
+        Fire(OnExit, this);
+        if (!loading_)
+            FocusExitAfterBase();
+    });
+}
+
+void TAdvEdit::FocusEntry() {
+    undoText_ = Text();
+    if (!((error_ && showError_) || showModified_)) {
+        SetBackground(focusColor_);
+        if (fontColor_ != focusFontColor_)
+            normalFontColor_ = fontColor_;
+        if (!(IsUrl() && showUrl_))
+            SetCurrentFontColor(focusFontColor_);
+    }
+    if (autoSelect_)
+        SelectValue();
+    else if (editType_ == etFloat || editType_ == etMoney)
+        CaretBeforeDecimal();
+    if (focusLabel_ && label_) {
+        QFont bold = label_->font();
+        bold.setBold(true);
+        label_->setFont(bold);
+    }
+    if (focusWidthInc_ > 0 && !alignSwitching_)
+        SetWidth(width() + focusWidthInc_);
+    if (focusAlign_ != eaDefault && focusAlign_ != editAlign_) {
+        savedAlign_ = editAlign_;
+        alignSwitched_ = true;
+        alignSwitching_ = true;
+        SetEditAlign(focusAlign_);
+        alignSwitching_ = false;
+    }
+    if ((!emptyText_.isEmpty() && Text().isEmpty()) || focusBorder_)
+        repaint();
+}
+
+void TAdvEdit::FocusExitBeforeBase() {
+    if (!((error_ && showError_) || showModified_)) {
+        SetBackground(normalColor_);
+        if (!(IsUrl() && showUrl_))
+            SetCurrentFontColor(normalFontColor_);
+    }
+    if (focusLabel_ && label_) {
+        QFont plain = label_->font();
+        plain.setBold(false);
+        label_->setFont(plain);
+    }
+    if (editType_ == etFloat || editType_ == etMoney) {
+        if (Text().isEmpty())
+            SetFloatValue(0);
+        if (precision_ > 0)
+            SetFloatValue(FloatValue());
+    }
+    if (editType_ == etNumeric && Text().isEmpty())
+        SetText(QStringLiteral("0"));
+    if (OnValueValidate) {
+        bool isValid = true; // only heard here; the error look follows changes
+        OnValueValidate(this, Text(), isValid);
+    }
+}
+
+void TAdvEdit::FocusExitAfterBase() {
+    if (focusBorder_)
+        repaint();
+    if (alignSwitching_)
+        return;
+    if (focusWidthInc_ > 0)
+        SetWidth(width() - focusWidthInc_);
+    // Only an alignment switched at entry is switched back.
+    if (alignSwitched_ && focusAlign_ != eaDefault && savedAlign_ != editAlign_)
+        SetEditAlign(savedAlign_);
+    alignSwitched_ = false;
+    if ((!emptyText_.isEmpty() && Text().isEmpty()) || errorMarkerLen_ > 0)
+        repaint();
+}
+
+// --- Clipboard ---------------------------------------------------------------
+
+void TAdvEdit::CopyToClipboard() {
+    if (OnClipboardCopy) {
+        bool allow = true;
+        OnClipboardCopy(this, SelectedValuePart(Settings(), Field()), allow);
+        if (!allow)
+            return;
+    }
+    copy();
+}
+
+void TAdvEdit::CutToClipboard() {
+    if (OnClipboardCut) {
+        bool allow = true;
+        OnClipboardCut(this, SelectedValuePart(Settings(), Field()), allow);
+        if (!allow)
+            return;
+    }
+    // A masked text never leaves the field; a read-only one is only copied.
+    if (echoMode() != QLineEdit::Normal || !hasSelectedText())
+        return;
+    copy();
+    if (!isReadOnly())
+        del();
+}
+
+void TAdvEdit::PasteFromClipboard() {
+    if (isReadOnly())
+        return;
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText()) {
+        UpdateLookup();
+        return;
+    }
+    const QString pasted = data->text();
+    const TypingSettings settings = Settings();
+    const FieldState field = Field();
+    if (OnClipboardPaste) {
+        bool allow = true;
+        OnClipboardPaste(this, SelectedValuePart(settings, field), allow);
+        if (!allow)
+            return;
+    }
+    const PasteMerge merged = MergePaste(settings, field, pasted);
+    const PasteDecision decision = DecidePaste(settings, merged.value, pasted);
+    switch (decision.action) {
+    case PasteAction::Ignore:
+        break;
+    case PasteAction::SetText:
+        SetText(decision.value);
+        break;
+    case PasteAction::SetTextModified:
+        SetText(decision.value);
+        SetModified(true);
+        break;
+    case PasteAction::SetTextReformatted:
+        SetText(decision.value);
+        SetFloatValue(FloatValue());
+        SetModified(true);
+        break;
+    }
+    if (editType_ == etMoney && Text().size() > 3)
+        SelectValue();
+    else
+        ApplySelection(merged.selection);
+    switch (editType_) {
+    case etString:
+    case etUppercase:
+    case etMixedCase:
+    case etLowerCase:
+    case etPassword:
+        SetModified(true);
+        break;
+    default:
+        break;
+    }
+    UpdateLookup();
+}
+
+// The line edit's own menu calls its clipboard slots directly; this one sends
+// every entry through the field's rules.
+void TAdvEdit::contextMenuEvent(QContextMenuEvent* event) {
+    Guarded([&] {
+        auto* menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        const bool writable = !isReadOnly();
+        const bool selection = hasSelectedText();
+        const bool visibleText = echoMode() == QLineEdit::Normal;
+        const auto add = [this, menu](const QString& text, QKeySequence::StandardKey keys,
+                                      bool enabled, auto action) {
+            const QString shortcut = QKeySequence(keys).toString(QKeySequence::NativeText);
+            QAction* item = menu->addAction(shortcut.isEmpty() ? text : text + u'\t' + shortcut);
+            item->setEnabled(enabled);
+            connect(item, &QAction::triggered, this, [action] { Guarded(action); });
+        };
+        add(QLineEdit::tr("&Undo"), QKeySequence::Undo, writable && isUndoAvailable(), [this] {
+            undo();
+            if (isModified())
+                SetModified(true);
+        });
+        add(QLineEdit::tr("&Redo"), QKeySequence::Redo, writable && isRedoAvailable(), [this] {
+            redo();
+            if (isModified())
+                SetModified(true);
+        });
+        menu->addSeparator();
+        add(QLineEdit::tr("Cu&t"), QKeySequence::Cut, writable && selection && visibleText,
+            [this] { CutToClipboard(); });
+        add(QLineEdit::tr("&Copy"), QKeySequence::Copy, selection && visibleText,
+            [this] { CopyToClipboard(); });
+        const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
+        add(QLineEdit::tr("&Paste"), QKeySequence::Paste,
+            writable && clip && clip->hasText() && !clip->text().isEmpty(),
+            [this] { PasteFromClipboard(); });
+        add(QLineEdit::tr("Delete"), QKeySequence::UnknownKey, writable && selection, [this] {
+            QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+            HandleKeyPress(del);
+        });
+        menu->addSeparator();
+        add(QLineEdit::tr("Select All"), QKeySequence::SelectAll,
+            !text().isEmpty() && selectedText().size() != text().size(), [this] { selectAll(); });
+        menu->popup(event->globalPos());
+    });
+}
+
+} // namespace maskwell

@@ -1,0 +1,228 @@
+#include "controls/advedit/AdvEditLookup.h"
+
+#include "controls/advedit/AdvEdit.h"
+#include "platform/Color.h"
+#include "platform/ErrorBox.h"
+#include "platform/Fonts.h"
+#include "platform/TextDrawing.h"
+
+#include <QEvent>
+#include <QListWidget>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace maskwell {
+
+namespace {
+
+QString AsciiUpper(const QString& text) {
+    QString upper = text;
+    for (QChar& c : upper)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - u'a' + u'A');
+    return upper;
+}
+
+// Every row of the list has the same fixed height; the style draws the rest.
+class FixedRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), kLookupRowHeight};
+    }
+};
+
+} // namespace
+
+// --- The rules ---------------------------------------------------------------
+
+std::vector<LookupEntry> LookupMatches(const QStringList& displayList, const QString& value,
+                                       bool caseSensitive) {
+    std::vector<LookupEntry> matches;
+    const QString upperValue = AsciiUpper(value);
+    for (qsizetype i = 0; i < displayList.size(); ++i) {
+        const QString& entry = displayList[i];
+        const bool match =
+            caseSensitive ? entry.startsWith(value) : AsciiUpper(entry).startsWith(upperValue);
+        if (match)
+            matches.push_back({entry, static_cast<int>(i)});
+    }
+    return matches;
+}
+
+void SortLookupEntries(std::vector<LookupEntry>& entries) {
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const LookupEntry& a, const LookupEntry& b) {
+                         return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
+                     });
+}
+
+int LookupListHeight(int matches, int displayCount) {
+    const int rows = matches < displayCount ? matches : displayCount;
+    return rows * kLookupRowHeight + 4;
+}
+
+int LookupListWidth(const std::vector<int>& entryWidths) {
+    int widest = 50;
+    for (const int width : entryWidths)
+        widest = std::max(widest, width);
+    return 10 + widest;
+}
+
+int LookupPageDown(int index, int count, int displayCount) {
+    return index + displayCount > count - 1 ? count - 1 : index + displayCount;
+}
+
+int LookupPageUp(int index, int displayCount) {
+    return index > displayCount ? index - displayCount : 0;
+}
+
+// --- The popup ---------------------------------------------------------------
+
+TListHintWindow::TListHintWindow(QWidget* owner)
+    : QFrame(owner, Qt::ToolTip | Qt::FramelessWindowHint), list_(new QListWidget(this)) {
+    // Shown without activation and never focused: the field keeps the keyboard.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setFrameStyle(QFrame::Box | QFrame::Plain); // a thin border
+    setLineWidth(1);
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, ResolveColor(clWindow));
+    colors.setColor(QPalette::WindowText, ResolveColor(clBlack));
+    setPalette(colors);
+    setAutoFillBackground(true);
+
+    list_->setFocusPolicy(Qt::NoFocus);
+    list_->setFrameShape(QFrame::NoFrame);
+    list_->setItemDelegate(new FixedRowDelegate(list_));
+    list_->setUniformItemSizes(true);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->viewport()->installEventFilter(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSizeConstraint(QLayout::SetNoConstraint); // the field decides the size
+    layout->addWidget(list_);
+    resize(0, 0);
+}
+
+bool TListHintWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonRelease)
+        Guarded([this] { Fire(OnChoose, this); });
+    return QFrame::eventFilter(watched, event);
+}
+
+// --- The field's side --------------------------------------------------------
+
+TListHintWindow& TAdvEdit::LookupWindow() {
+    if (!lookupWindow_) {
+        lookupWindow_ = new TListHintWindow(this);
+        lookupWindow_->OnChoose = [this](QObject*) { ChooseLookup(); };
+    }
+    return *lookupWindow_;
+}
+
+bool TAdvEdit::LookupVisible() const {
+    return lookupWindow_ && lookupWindow_->isVisible();
+}
+
+void TAdvEdit::HideLookup() {
+    if (LookupVisible())
+        lookupWindow_->hide();
+}
+
+void TAdvEdit::UpdateLookup() {
+    if (!lookup_.Enabled())
+        return;
+    const QString value = Text();
+    if (value.size() < lookup_.NumChars()) {
+        HideLookup();
+        return;
+    }
+    TListHintWindow& window = LookupWindow();
+    QListWidget* list = window.ListControl();
+    window.setWindowTitle(QStringLiteral("  "));
+    QPalette colors = list->palette();
+    colors.setColor(QPalette::Base, ResolveColor(lookup_.Color()));
+    list->setPalette(colors);
+    list->setFont(PixelFont(QStringLiteral("Arial"), 11));
+
+    list->clear();
+    std::vector<LookupEntry> entries =
+        LookupMatches(lookup_.DisplayList(), value, lookup_.CaseSensitive());
+    SortLookupEntries(entries);
+    std::vector<int> widths;
+    for (const LookupEntry& entry : entries) {
+        auto* item = new QListWidgetItem(entry.text, list);
+        item->setData(Qt::UserRole, entry.index);
+        widths.push_back(TextExtent(window.font(), entry.text).width());
+    }
+    const int k = static_cast<int>(entries.size());
+    if (k > 0)
+        list->setCurrentRow(0);
+
+    const QPoint origin = mapToGlobal(QPoint(0, 0));
+    window.setGeometry(origin.x() + 16, origin.y() + height() - 6,
+                       k > 0 ? LookupListWidth(widths) : 200,
+                       LookupListHeight(k, lookup_.DisplayCount()));
+    window.setVisible(k > 0);
+}
+
+void TAdvEdit::ChooseLookup() {
+    if (!lookupWindow_)
+        return;
+    if (QWidget* form = window(); !form->isActiveWindow()) {
+        form->raise();
+        form->activateWindow();
+    }
+    setFocus(Qt::OtherFocusReason);
+    HideLookup();
+    const QListWidgetItem* item = lookupWindow_->ListControl()->currentItem();
+    if (!item)
+        return; // nothing was selected: nothing to choose
+    const int index = item->data(Qt::UserRole).toInt();
+    const QStringList& values = lookup_.ValueList();
+    QString chosen = index >= 0 && index < values.size() ? values[index] : item->text();
+    if (OnLookupSelect)
+        OnLookupSelect(this, chosen);
+    SetText(chosen);
+    SelectValue();
+}
+
+bool TAdvEdit::LookupKey(int key) {
+    QListWidget* list = lookupWindow_->ListControl();
+    const int count = list->count();
+    const int index = list->currentRow();
+    const int page = lookup_.DisplayCount();
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ChooseLookup();
+        return true;
+    case Qt::Key_Home:
+        list->setCurrentRow(0);
+        return true;
+    case Qt::Key_End:
+        list->setCurrentRow(count - 1);
+        return true;
+    case Qt::Key_PageDown:
+        list->setCurrentRow(LookupPageDown(index, count, page));
+        return true;
+    case Qt::Key_PageUp:
+        list->setCurrentRow(LookupPageUp(index, page));
+        return true;
+    case Qt::Key_Up:
+        if (index > 0)
+            list->setCurrentRow(index - 1);
+        return false;
+    case Qt::Key_Down:
+        if (index < count - 1)
+            list->setCurrentRow(index + 1);
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace maskwell
