@@ -1,6 +1,7 @@
 #include "app/About.h"
 
 #include "app/FormControls.h"
+#include "app/Version.h"
 #include "controls/Label3D.h"
 #include "controls/QlFancyButton.h"
 #include "platform/ErrorBox.h"
@@ -44,8 +45,8 @@ void TAboutF::CreateControls() {
         FormLabel(Panel1, "Maskwell", {24, 6, 172, 34}, PixelFont("Book Antiqua", 28, true, true),
                   taLeftJustify, RGBColor(0, 0, 140));
     Bevel1 = BevelLine(Panel1, TBevel::bsTopLine, {8, 44, 201, 9});
-    Label3D1 =
-        FormLabel(Panel1, "Version 1.14", {58, 50, 108, 17}, PixelFont("Courier New", 15, true));
+    Label3D1 = FormLabel(Panel1, QStringLiteral("Version ") + QLatin1String(ProductVersion),
+                         {58, 50, 108, 17}, PixelFont("Courier New", 15, true));
     Label3D4 =
         FormLabel(Panel1, "Maskwell Team", {40, 70, 150, 18}, PixelFont("Courier New", 16, true));
     Label3D2 = FormLabel(Panel1, QString::fromUtf8("\u00A9 2026 Maskwell Team"), {40, 90, 144, 16},

@@ -2,11 +2,11 @@
 
 #include "app/About.h"
 #include "app/ControlAdapters.h"
-#include "controls/advedit/AdvEdit.h"
 #include "controls/IPEdit.h"
 #include "controls/Label3D.h"
 #include "controls/OctetText.h"
 #include "controls/QlCheckBox.h"
+#include "controls/advedit/AdvEdit.h"
 #include "core/AddressInfo.h"
 #include "core/ClassRebuild.h"
 #include "core/InversedMask.h"

@@ -3,10 +3,11 @@
 #include "app/FormControls.h"
 #include "app/Images.h"
 #include "app/Main.h"
-#include "controls/advedit/AdvEdit.h"
+#include "app/Version.h"
 #include "controls/IPEdit.h"
 #include "controls/Label3D.h"
 #include "controls/QlCheckBox.h"
+#include "controls/advedit/AdvEdit.h"
 #include "core/ClassTables.h"
 #include "platform/Bevel.h"
 #include "platform/ErrorBox.h"
@@ -75,7 +76,7 @@ TAdvEdit* ResultField(QWidget* parent, const QRect& box) {
 
 void TMaskwellForm::CreateControls() {
     setObjectName("MaskwellForm");
-    setWindowTitle("Maskwell v1.14");
+    setWindowTitle(QStringLiteral("Maskwell v") + QLatin1String(ProductVersion));
     setWindowIcon(QIcon(QPixmap::fromImage(WindowIcon())));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);

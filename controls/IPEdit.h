@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ControlTypes.h"
 #include "platform/Color.h"
+#include "platform/ControlTypes.h"
 #include "platform/NotifyEvent.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "controls/OctetText.h"
 
-#include "core/AddressText.h"
+#include "core/DecimalValue.h"
 #include "platform/DigitValue.h"
 
 #include <limits>

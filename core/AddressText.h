@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DecimalValue.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -8,10 +10,6 @@
 // Addresses, masks and results are kept as dotted decimal text ("192.168.0.1");
 // these are the conversions every part of the calculator shares.
 namespace maskwell {
-
-// The value of a decimal integer text: an optional sign and digits, nothing
-// else, within 32 bits. Anything else raises ConversionError naming the text.
-std::int32_t DecimalValue(std::string_view text);
 
 // The value of field n (1 = leftmost) of a dotted text. Fields before n are
 // converted on the way; a text with fewer fields repeats its last one; n <= 0

@@ -4,18 +4,21 @@
 #   scripts/deps.sh build     compiler, CMake, Qt 6, test and benchmark libraries
 #   scripts/deps.sh run       the above plus the fonts the windows are drawn with
 #   scripts/deps.sh desktop   the above plus Xvfb and the tools to drive it by hand
+#   scripts/deps.sh lint      the above plus the format and static checkers
 set -euo pipefail
 
 build=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev
        qt6-base-dev qt6-qpa-plugins libgl-dev
        fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
 desktop=(xvfb xauth xdotool xclip imagemagick)
+lint=(clang-format)
 
 wanted=("${build[@]}")
 case "${1:-build}" in
   build|run) ;;
   desktop) wanted+=("${desktop[@]}") ;;
-  *) echo "usage: $0 [build|run|desktop]" >&2; exit 2 ;;
+  lint) wanted+=("${lint[@]}") ;;
+  *) echo "usage: $0 [build|run|desktop|lint]" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -30,7 +33,9 @@ echo "Installing missing packages: ${missing[*]}"
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-if ! "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"; then
-  "${sudo[@]}" apt-get update
-  "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+# Wait for another apt run to finish rather than fail on its lock.
+apt=("${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600)
+if ! "${apt[@]}" install -y --no-install-recommends "${missing[@]}"; then
+  "${apt[@]}" update
+  "${apt[@]}" install -y --no-install-recommends "${missing[@]}"
 fi

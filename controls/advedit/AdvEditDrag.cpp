@@ -1,8 +1,8 @@
 // TAdvEdit's drag and drop: the drop target it registers for itself while
 // OleDropTarget is on, the drag of its selected text while OleDropSource is
 // on, and the drop caret that shows where a drag over it would drop.
-#include "controls/advedit/AdvEditDragDrop.h"
 #include "controls/advedit/AdvEdit.h"
+#include "controls/advedit/AdvEditDragDrop.h"
 #include "platform/dragdrop/OleDragDrop.h"
 
 #include <QCursor>

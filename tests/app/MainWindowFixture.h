@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/Main.h"
-#include "controls/advedit/AdvEdit.h"
 #include "controls/IPEdit.h"
 #include "controls/Label3D.h"
 #include "controls/QlCheckBox.h"
+#include "controls/advedit/AdvEdit.h"
 #include "platform/PageControl.h"
 
 #include <QApplication>

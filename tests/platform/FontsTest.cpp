@@ -1,8 +1,8 @@
 #include "platform/Fonts.h"
+
 #include "tests/support/QtPrinters.h"
 
 #include <QFontInfo>
-
 #include <gtest/gtest.h>
 
 namespace maskwell {
@@ -13,8 +13,10 @@ TEST(Fonts, DesignFontsResolveToTheInstalledStandIns) {
     const struct {
         const char* Design;
         const char* Installed;
-    } cases[] = {{"MS Sans Serif", "Liberation Sans"}, {"Arial", "Liberation Sans"},
-                 {"Courier New", "Liberation Mono"},   {"Verdana", "DejaVu Sans"},
+    } cases[] = {{"MS Sans Serif", "Liberation Sans"},
+                 {"Arial", "Liberation Sans"},
+                 {"Courier New", "Liberation Mono"},
+                 {"Verdana", "DejaVu Sans"},
                  {"Book Antiqua", "P052"}};
     for (const auto& c : cases) {
         // The matched family may carry its foundry: "P052 [UKWN]".

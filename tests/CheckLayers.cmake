@@ -1,0 +1,41 @@
+# Fails when a layer reaches above itself. The layers, bottom to top, are
+# core/, platform/, controls/ and app/; a file may include from its own layer
+# and those below it, with two narrowings:
+#   - core/ is standard C++ only: no Qt include, no Qt link;
+#   - platform/ and controls/ take from core/ only the shared vocabulary (the
+#     error types and the integer conversion), never calculator code.
+# Run with -DSOURCE_DIR=<tree> -DCORE_LINKS=<maskwell_core's link libraries>.
+
+set(shared_core "core/Error\\.h|core/DecimalValue\\.h")
+set(failures "")
+
+function(check_layer layer forbidden)
+  file(GLOB_RECURSE sources "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
+  foreach(source IN LISTS sources)
+    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]*)[>\"].*" "\\1" header "${line}")
+      if(header MATCHES "${forbidden}" AND NOT header MATCHES "^(${shared_core})$")
+        file(RELATIVE_PATH name "${SOURCE_DIR}" "${source}")
+        list(APPEND failures "${name} includes ${header}")
+      endif()
+    endforeach()
+  endforeach()
+  list(LENGTH sources count)
+  message(STATUS "${layer}: ${count} files")
+  set(failures "${failures}" PARENT_SCOPE)
+endfunction()
+
+check_layer(core "^(Q|platform/|controls/|app/)")
+check_layer(platform "^(core/|controls/|app/)")
+check_layer(controls "^(core/|app/)")
+
+if(CORE_LINKS MATCHES "Qt")
+  list(APPEND failures "maskwell_core links Qt: ${CORE_LINKS}")
+endif()
+
+if(failures)
+  list(JOIN failures "\n  " report)
+  message(FATAL_ERROR "Layer rule broken:\n  ${report}")
+endif()
+message(STATUS "every layer includes only from below it")
