@@ -197,13 +197,56 @@ std::optional<QByteArray> ContentsToRewrite(const QString& path) {
     return QByteArray();
 }
 
+// Writes every byte or says it could not. Unbuffered, so that a refused write
+// (full disk, quota, file size limit) is seen here and not lost in a flush that
+// QSaveFile::commit() does not check.
+qint64 WriteFully(QFileDevice& file, const QByteArray& bytes) {
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    return written;
+}
+
+// Rewrites the file in place, for a folder that forbids new files beside it.
+// The old bytes are kept in memory; when the new ones are refused part way, the
+// part already overwritten gets its old bytes back (they lie within the old
+// size, where the space is already the file's) and the old size is restored.
+bool SaveInPlace(const QString& path, const QByteArray& old, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered | QIODevice::ExistingOnly))
+        return false;
+    const qint64 written = WriteFully(file, bytes);
+    bool saved = written == bytes.size() && file.resize(bytes.size());
+    if (saved) {
+        // What the disk gives back is what was meant.
+        saved = file.seek(0) && file.readAll() == bytes;
+    }
+    if (saved)
+        return true;
+    const QByteArray overwritten = old.left(std::max<qint64>(written, 0));
+    if (file.seek(0))
+        WriteFully(file, overwritten);
+    file.resize(old.size());
+    return false;
+}
+
 // Writes beside the file and renames, so a failure leaves the old file whole.
 // Only where the directory forbids new files but the file may be written is it
 // rewritten in place.
-bool Save(const QString& path, const QByteArray& bytes) {
+bool Save(const QString& path, const QByteArray& old, const QByteArray& bytes) {
     QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return QFileInfo::exists(path) && SaveInPlace(path, old, bytes);
+    if (WriteFully(file, bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 } // namespace
@@ -258,7 +301,7 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
         lines.back().end = lineBreak;
     lines.insert(lines.begin() + insertAt, added.begin(), added.end());
 
-    if (!Save(path_, JoinLines(lines)))
+    if (!Save(path_, *old, JoinLines(lines)))
         throw WriteError(path_);
 }
 
