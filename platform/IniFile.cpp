@@ -215,6 +215,9 @@ qint64 WriteFully(QFileDevice& file, const QByteArray& bytes) {
 // The old bytes are kept in memory; when the new ones are refused part way, the
 // part already overwritten gets its old bytes back (they lie within the old
 // size, where the space is already the file's) and the old size is restored.
+// What cannot be helped: a crash between the write and the restore, or a file
+// system that refuses even the old bytes (copy-on-write ones, when full), leaves
+// a mixed file; the error is raised all the same.
 bool SaveInPlace(const QString& path, const QByteArray& old, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered | QIODevice::ExistingOnly))
@@ -227,9 +230,10 @@ bool SaveInPlace(const QString& path, const QByteArray& old, const QByteArray& b
     }
     if (saved)
         return true;
-    const QByteArray overwritten = old.left(std::max<qint64>(written, 0));
+    // Whatever the refused write overwrote, the same limit lets the old bytes
+    // back over it: they go where the new ones went, from the start.
     if (file.seek(0))
-        WriteFully(file, overwritten);
+        WriteFully(file, old);
     file.resize(old.size());
     return false;
 }

@@ -124,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
         SignedOctetCase{"MinusZeroInFirst", {"-0", "1", "2", "3"}, {"1", "1", "2", "3"}},
         SignedOctetCase{"PlusBeyondFirst", {"+99", "+300", "+25", "+0"}, {"99", "255", "25", "0"}},
         SignedOctetCase{
-            "LongDigitRun", {"99999999999", "0", "0", "12345678901"}, {"239", "0", "0", "255"}}),
+            "LongDigitRun", {"99999999999", "0", "0", "12345678901"}, {"239", "0", "0", "255"}},
+        SignedOctetCase{"LongZeroRun", {"0000", "00000", "+0000", "-0000"}, {"1", "0", "0", "0"}}),
     [](const ::testing::TestParamInfo<SignedOctetCase>& info) { return info.param.name; });
 
 TEST(RepairOctets, ANonNumberStopsTheRepairAfterTheEarlierWrites) {
