@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <algorithm>
 #include <cstdint>
 #include <optional>
@@ -66,7 +67,11 @@ struct Entry {
 Entry ParseLine(QByteArray text, bool firstLine) {
     if (firstLine && text.startsWith("\xEF\xBB\xBF"))
         text.remove(0, 3);
-    const QString line = QString::fromUtf8(text).trimmed();
+    // QString::fromUtf8 would drop a U+FEFF that starts any line; only the
+    // file's own first bytes are a byte order mark.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                  QStringConverter::Flag::Stateless);
+    const QString line = QString(utf8.decode(text)).trimmed();
     if (line.startsWith(u'[')) {
         const qsizetype close = line.indexOf(u']');
         return {Entry::Section, line.mid(1, close < 0 ? -1 : close - 1).trimmed(), {}};
