@@ -1,10 +1,13 @@
 // The main window under a user's keys and clicks: what a page switch, an Alt
 // key and an address without a chosen mask leave on the screen.
+#include "app/About.h"
+#include "platform/WindowDrag.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/ModalBoxCloser.h"
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QWindow>
 
 namespace maskwell {
 namespace {
@@ -137,6 +140,69 @@ INSTANTIATE_TEST_SUITE_P(
                       NoMaskCase{"NoSelection", "[conf]\nipaddr=10.1.1.1\nmask=-1\n", "150.1.2.3"},
                       NoMaskCase{"RowPastTheList", "[conf]\nipaddr=192.1.1.1\nmask=14\n",
                                  "192.1.2.3"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// Window drags under a window manager (its move stood in for): the left
+// button hands the move over, the others follow the pointer to their release.
+struct ManagedDragCase {
+    const char* Name;
+    bool AboutPanel; // else the Subnet Info page
+    Qt::MouseButton Button;
+    bool SystemMove;
+};
+
+class ManagedDrags : public MainWindowFixture,
+                     public ::testing::WithParamInterface<ManagedDragCase> {
+protected:
+    void TearDown() override {
+        SetSystemMoveStarter(std::move(previous));
+        about.reset();
+        MainWindowFixture::TearDown();
+    }
+    SystemMoveStarter previous;
+    std::unique_ptr<TAboutF> about;
+};
+
+TEST_P(ManagedDrags, EndWithTheirButton) {
+    const ManagedDragCase& row = GetParam();
+    Start();
+    QWidget* window = form.get();
+    QWidget* source = form->TabSheet1;
+    QPoint at(200, 10);
+    if (row.AboutPanel) {
+        about = std::make_unique<TAboutF>(*form);
+        form->SetAboutWindow(about.get());
+        form->About1->trigger();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(about.get()));
+        window = about.get();
+        source = about->Panel1;
+        at = QPoint(200, 150);
+    }
+    ASSERT_EQ(source->childAt(at), nullptr) << "a free spot";
+    int systemMoves = 0;
+    previous = SetSystemMoveStarter([&](QWindow&) {
+        ++systemMoves;
+        return true;
+    });
+    const QPoint start = window->pos();
+    QTest::mousePress(source, row.Button, {}, at);
+    QTest::mouseMove(source, at + QPoint(30, 20));
+    QTest::mouseRelease(source, row.Button, {}, at + QPoint(30, 20));
+    const QPoint released = window->pos();
+    QTest::mouseMove(source, at + QPoint(60, 60));
+    EXPECT_EQ(systemMoves, row.SystemMove ? 1 : 0);
+    EXPECT_EQ(released, row.SystemMove ? start : start + QPoint(30, 20));
+    EXPECT_EQ(window->pos(), released) << "nothing follows the pointer after the release";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, ManagedDrags,
+    ::testing::Values(ManagedDragCase{"PageLeft", false, Qt::LeftButton, true},
+                      ManagedDragCase{"PageRight", false, Qt::RightButton, false},
+                      ManagedDragCase{"PageMiddle", false, Qt::MiddleButton, false},
+                      ManagedDragCase{"AboutLeft", true, Qt::LeftButton, true},
+                      ManagedDragCase{"AboutRight", true, Qt::RightButton, false},
+                      ManagedDragCase{"AboutMiddle", true, Qt::MiddleButton, false}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 } // namespace
