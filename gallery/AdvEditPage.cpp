@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kEditWidth = 140;
 constexpr int kEditHeight = 21;
+constexpr int kFocusWidthInc = 30;
 constexpr TColor kPaleGreen = RGBColor(213, 255, 213);
 
 const QStringList kEditTypes = {"etString",    "etNumeric",   "etFloat",       "etUppercase",
@@ -152,7 +153,8 @@ void AdvEditPage::AddFeatures(const QString& settingsFile) {
     auto* focus =
         AddEdit("FocusLook", "FocusColor, FocusWidthInc,\nFocusAlign, FocusLabel", "Focus me");
     focus->SetFocusColor(kPaleGreen);
-    focus->SetFocusWidthInc(30);
+    focus->SetFocusWidthInc(kFocusWidthInc);
+    StageOf(focus).SetRoom({kEditWidth + kFocusWidthInc, 0});
     focus->SetFocusAlign(eaRight);
     focus->SetFocusLabel(true);
     focus->SetText("255.255.255.0");

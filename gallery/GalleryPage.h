@@ -44,6 +44,9 @@ protected:
         return control;
     }
     template <typename T> T* Selected() const { return static_cast<T*>(selected_); }
+    static SampleStage& StageOf(QWidget* sample) {
+        return *static_cast<SampleStage*>(sample->parentWidget());
+    }
     // Lists the samples for selection and selects the first.
     void FinishSamples();
     // A line in the event log, prefixed with the sample's name.

@@ -7,6 +7,7 @@
 #include "gallery/QlFancyButtonPage.h"
 
 #include <QDir>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -28,6 +29,8 @@ GalleryWindow::GalleryWindow(const QString& settingsFile, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages_);
     resize(1120, 760);
+    auto* quit = new QShortcut(QKeySequence::Quit, this);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
 }
 
 GalleryPage& GalleryWindow::Page(int index) const {

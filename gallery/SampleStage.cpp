@@ -27,10 +27,16 @@ void SampleStage::SetSelected(bool selected) {
     update();
 }
 
+void SampleStage::SetRoom(QSize room) {
+    room_ = room;
+    updateGeometry();
+}
+
 QSize SampleStage::sizeHint() const {
     // The size alone counts: the control may not have been moved to the
     // margin yet (that waits for its first move or resize event).
-    return (childrenRect().size() + QSize(2 * kMargin, 2 * kMargin)).expandedTo(kSmallest);
+    const QSize covered = childrenRect().size().expandedTo(room_);
+    return (covered + QSize(2 * kMargin, 2 * kMargin)).expandedTo(kSmallest);
 }
 
 void SampleStage::childEvent(QChildEvent* event) {

@@ -20,6 +20,10 @@ public:
     // The control shown: the first widget made on the stage.
     QWidget* Control() const { return control_; }
 
+    // The least room kept for the control, for one that grows for a while
+    // (a field wider while it has the focus): its neighbours then stay put.
+    void SetRoom(QSize room);
+
     bool Selected() const { return selected_; }
     void SetSelected(bool selected);
 
@@ -43,6 +47,7 @@ private:
     void Fit();
 
     QWidget* control_ = nullptr;
+    QSize room_;
     bool selected_ = false;
     bool fitting_ = false;
 };

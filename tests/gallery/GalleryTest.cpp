@@ -12,7 +12,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTabBar>
@@ -216,28 +218,41 @@ struct PanelRow {
     std::optional<TColor> shown; // a colour the control then shows
 };
 
-class GalleryPanel : public Gallery, public ::testing::WithParamInterface<PanelRow> {
-protected:
-    // Sets the editor through the keyboard and the mouse.
-    static void Edit(QWidget& editor, const QString& input) {
-        if (auto* box = qobject_cast<QCheckBox*>(&editor)) {
-            QTest::mouseClick(box, Qt::LeftButton, {},
-                              QPoint(box->height() / 2, box->height() / 2));
-        } else if (auto* combo = qobject_cast<QComboBox*>(&editor)) {
-            const int target = combo->findText(input);
-            ASSERT_GE(target, 0) << input.toStdString();
-            combo->setFocus();
-            QTest::keyClick(combo, Qt::Key_Home);
-            for (int i = 0; i < target; ++i)
-                QTest::keyClick(combo, Qt::Key_Down);
-        } else {
-            editor.setFocus();
-            QTest::keyClick(&editor, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(&editor, input);
-            QTest::keyClick(&editor, Qt::Key_Return);
-        }
+// Sets an editor of the panel through the keyboard and the mouse.
+void Edit(QWidget& editor, const QString& input) {
+    if (auto* box = qobject_cast<QCheckBox*>(&editor)) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
+    } else if (auto* combo = qobject_cast<QComboBox*>(&editor)) {
+        const int target = combo->findText(input);
+        ASSERT_GE(target, 0) << input.toStdString();
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Home);
+        for (int i = 0; i < target; ++i)
+            QTest::keyClick(combo, Qt::Key_Down);
+    } else {
+        editor.setFocus();
+        QTest::keyClick(&editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(&editor, input);
+        QTest::keyClick(&editor, Qt::Key_Return);
     }
-};
+}
+
+// What an editor of the panel shows.
+QString Shown(const QWidget& editor) {
+    if (auto* box = qobject_cast<const QCheckBox*>(&editor))
+        return box->isChecked() ? "on" : "off";
+    if (auto* combo = qobject_cast<const QComboBox*>(&editor))
+        return combo->currentText();
+    if (auto* spin = qobject_cast<const QSpinBox*>(&editor))
+        return spin->text();
+    if (auto* line = qobject_cast<const QLineEdit*>(&editor))
+        return line->text();
+    if (auto* label = qobject_cast<const QLabel*>(&editor))
+        return label->text();
+    return {};
+}
+
+class GalleryPanel : public Gallery, public ::testing::WithParamInterface<PanelRow> {};
 
 TEST_P(GalleryPanel, EditorSetsTheControl) {
     const PanelRow& row = GetParam();
@@ -339,6 +354,100 @@ INSTANTIATE_TEST_SUITE_P(
         PanelRow{"EditColor", kAdvEdit, "etNumeric", "Color", "clRed",
                  [](QWidget& w) { return ColorName(As<TAdvEdit>(w).Color()); }, "clRed", clRed}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// --- The panel shows what the control made of a value ---------------------
+
+struct ReadBackRow {
+    const char* name;
+    PageIndex page;
+    const char* sample;
+    const char* editor;
+    const char* input;
+    const char* shownBy; // the editor that shows the outcome
+    const char* shown;
+};
+
+class GalleryReadBack : public Gallery, public ::testing::WithParamInterface<ReadBackRow> {};
+
+TEST_P(GalleryReadBack, PanelShowsTheStoredValue) {
+    const ReadBackRow& row = GetParam();
+    GalleryPage& page = Visit(row.page);
+    page.Select(&Sample(page, row.sample));
+    auto* editor = page.Properties().findChild<QWidget*>(row.editor);
+    auto* outcome = page.Properties().findChild<QWidget*>(row.shownBy);
+    ASSERT_TRUE(editor && outcome);
+
+    Edit(*editor, row.input);
+    Showcase(page); // a control may settle its size when it paints
+
+    EXPECT_EQ(Shown(*outcome), row.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Property, GalleryReadBack,
+    ::testing::Values(
+        ReadBackRow{"FrameWidthAbove14", kFancyButton, "Rounded", "FrameWidth", "20", "FrameWidth",
+                    "14"},
+        ReadBackRow{"FrameWidthBelow3", kFancyButton, "Rounded", "FrameWidth", "1", "FrameWidth",
+                    "3"},
+        ReadBackRow{"CornerRadiusAbove145", kFancyButton, "Square", "CornerRadius", "200",
+                    "CornerRadius", "145"},
+        ReadBackRow{"GlyphNumberZero", kFancyButton, "lyLeft", "GlyphNumber", "0", "GlyphNumber",
+                    "1"},
+        ReadBackRow{"ButtonNoWiderThan145", kFancyButton, "Capsule", "Width", "200", "Width",
+                    "145"},
+        ReadBackRow{"NegativeEscapement", kLabel3D, "tsRaised", "Escapement", "-30", "Escapement",
+                    "330"},
+        ReadBackRow{"EllipsisStopsAutoSize", kLabel3D, "tsNone", "EllipsesStyle", "esEnd",
+                    "AutoSize", "off"},
+        ReadBackRow{"AddressTextRepaired", kIPEdit, "Plain", "Text", " 10.300.ab.2 ", "Text",
+                    "10.44.0.2"},
+        ReadBackRow{"AddressValue", kIPEdit, "Plain", "Text", "10.0.0.1", "Value",
+                    "167772161 (0A000001)"},
+        ReadBackRow{"NumericRefusesLetters", kAdvEdit, "etNumeric", "Text", "12ab", "Text", "0"},
+        ReadBackRow{"HexUpperCased", kAdvEdit, "etHex", "Text", "c0a8", "Text", "C0A8"},
+        ReadBackRow{"PasswordTurnsOffUndo", kAdvEdit, "etString", "EditType", "etPassword",
+                    "EditType", "etPassword"},
+        ReadBackRow{"OwnColourOffered", kIPEdit, "LightGrey", "Enabled", "", "Color", "#EEEEEE"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- The samples at work ---------------------------------------------------
+
+TEST_F(Gallery, PanelFollowsTypingInTheControl) {
+    GalleryPage& page = Visit(kIPEdit);
+    auto& edit = static_cast<TIPEdit&>(Sample(page, "Plain"));
+    page.Select(&edit);
+    TIPByteEdit& last = *edit.ByteEdit(3);
+    last.setFocus();
+    QTest::keyClick(&last, Qt::Key_End);
+    QTest::keyClick(&last, Qt::Key_Backspace);
+    QTest::keyClicks(&last, "77");
+
+    EXPECT_EQ(Shown(*page.Properties().findChild<QLineEdit*>("Text")), "192.168.0.77");
+    EXPECT_EQ(page.Properties().findChild<QLabel*>("Value")->text(), "3232235597 (C0A8004D)");
+}
+
+TEST_F(Gallery, SampleEventsAreLogged) {
+    GalleryPage& page = Visit(kFancyButton);
+    QWidget& button = Sample(page, "Rounded");
+    QTest::mouseMove(&button, button.rect().center());
+    QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
+
+    EXPECT_EQ(page.findChild<QPlainTextEdit*>("EventLog")->toPlainText(), "Rounded: OnClick");
+}
+
+TEST_F(Gallery, StageFollowsAControlThatGrows) {
+    GalleryPage& page = Visit(kLabel3D);
+    QWidget& label = Sample(page, "tsHeavyRecessed");
+    page.Select(&label);
+    const QSize before = label.size();
+
+    Edit(*page.Properties().findChild<QWidget*>("FontPixels"), "36");
+    Showcase(page); // lays the stages out again
+
+    EXPECT_GT(label.width(), before.width());
+    EXPECT_TRUE(label.parentWidget()->rect().contains(label.geometry()));
+}
 
 } // namespace
 } // namespace maskwell::gallery
