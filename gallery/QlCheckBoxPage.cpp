@@ -56,6 +56,20 @@ QlCheckBoxPage::QlCheckBoxPage(QWidget* parent)
     keyboard->SetTabStop(true);
     keyboard->SetCustomColor(ccGreen);
 
+    BeginGroup("Captions", 4);
+    auto* calculator =
+        AddBox("Calculator", "Verdana 9 px, as in the calculator", "Use Inversed Mask");
+    calculator->SetFont(BoxFont(9));
+    calculator->SetCustomColor(ccRed);
+    FitCaption(*calculator);
+    auto* navy = AddBox("NavyCaption", "FontColor clNavy", "Subnet Info");
+    navy->SetFontColor(clNavy);
+    navy->SetChecked(true);
+    auto* large = AddBox("LargeFont", "Verdana 14 px, 20 pixels high", "Address Info");
+    large->SetFont(BoxFont(14));
+    large->resize(large->width(), 20);
+    FitCaption(*large);
+
     BuildPanel();
     FinishSamples();
 }
@@ -103,7 +117,10 @@ void QlCheckBoxPage::BuildPanel() {
     panel.AddSwitch(
         "TabStop", [box] { return box()->TabStop(); }, [box](bool on) { box()->SetTabStop(on); });
     panel.AddNumber(
-        "FontPixels", 8, 16, [box] { return box()->Font().pixelSize(); },
+        "Height", 8, 40, [box] { return box()->height(); },
+        [box](int height) { box()->resize(box()->width(), height); });
+    panel.AddNumber(
+        "FontPixels", 8, 20, [box] { return box()->Font().pixelSize(); },
         [box](int pixels) {
             box()->SetFont(BoxFont(pixels));
             FitCaption(*box());

@@ -158,7 +158,7 @@ TEST_P(GalleryPages, EverySamplePainted) {
 INSTANTIATE_TEST_SUITE_P(Page, GalleryPages,
                          ::testing::Values(PageRow{"IPEdit", kIPEdit, 6},
                                            PageRow{"Label3D", kLabel3D, 21},
-                                           PageRow{"CheckBox", kCheckBox, 8},
+                                           PageRow{"CheckBox", kCheckBox, 11},
                                            PageRow{"FancyButton", kFancyButton, 19},
                                            PageRow{"AdvEdit", kAdvEdit, 25}),
                          [](const auto& info) { return std::string(info.param.name); });
