@@ -133,6 +133,10 @@ struct PageRow {
     int samples; // the configurations the page shows
 };
 
+void PrintTo(const PageRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class GalleryPages : public Gallery, public ::testing::WithParamInterface<PageRow> {};
 
 // Not one flat colour: the control drew its own ink over its background.
@@ -171,6 +175,10 @@ struct ColourRow {
     const char* sample;
     TColor colour;
 };
+
+void PrintTo(const ColourRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class GalleryColours : public Gallery, public ::testing::WithParamInterface<ColourRow> {};
 
@@ -217,6 +225,10 @@ struct PanelRow {
     const char* expected;
     std::optional<TColor> shown; // a colour the control then shows
 };
+
+void PrintTo(const PanelRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 // Sets an editor of the panel through the keyboard and the mouse.
 void Edit(QWidget& editor, const QString& input) {
@@ -366,6 +378,10 @@ struct ReadBackRow {
     const char* shownBy; // the editor that shows the outcome
     const char* shown;
 };
+
+void PrintTo(const ReadBackRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class GalleryReadBack : public Gallery, public ::testing::WithParamInterface<ReadBackRow> {};
 
