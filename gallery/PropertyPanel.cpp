@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <utility>
 
 namespace maskwell::gallery {
 
@@ -77,8 +78,8 @@ void PropertyPanel::AddChoice(const QString& name, const QStringList& items, Get
     auto* combo = new QComboBox(this);
     combo->addItems(items);
     connect(combo, &QComboBox::currentIndexChanged, this,
-            [this, set](int index) { Apply([&] { set(index); }); });
-    AddRow(name, combo, [combo, get] {
+            [this, set = std::move(set)](int index) { Apply([&] { set(index); }); });
+    AddRow(name, combo, [combo, get = std::move(get)] {
         const QSignalBlocker blocker(combo);
         combo->setCurrentIndex(get());
     });
@@ -90,8 +91,8 @@ void PropertyPanel::AddNumber(const QString& name, int minimum, int maximum, Get
     spin->setRange(minimum, maximum);
     spin->setKeyboardTracking(false); // typed digits apply on Enter or when left
     connect(spin, &QSpinBox::valueChanged, this,
-            [this, set](int value) { Apply([&] { set(value); }); });
-    AddRow(name, spin, [spin, get] {
+            [this, set = std::move(set)](int value) { Apply([&] { set(value); }); });
+    AddRow(name, spin, [spin, get = std::move(get)] {
         const QSignalBlocker blocker(spin);
         spin->setValue(get());
     });
@@ -99,8 +100,9 @@ void PropertyPanel::AddNumber(const QString& name, int minimum, int maximum, Get
 
 void PropertyPanel::AddSwitch(const QString& name, Getter<bool> get, Setter<bool> set) {
     auto* box = new QCheckBox(this);
-    connect(box, &QCheckBox::toggled, this, [this, set](bool on) { Apply([&] { set(on); }); });
-    AddRow(name, box, [box, get] {
+    connect(box, &QCheckBox::toggled, this,
+            [this, set = std::move(set)](bool on) { Apply([&] { set(on); }); });
+    AddRow(name, box, [box, get = std::move(get)] {
         const QSignalBlocker blocker(box);
         box->setChecked(get());
     });
@@ -108,11 +110,11 @@ void PropertyPanel::AddSwitch(const QString& name, Getter<bool> get, Setter<bool
 
 void PropertyPanel::AddText(const QString& name, Getter<QString> get, Setter<QString> set) {
     auto* line = new QLineEdit(this);
-    connect(line, &QLineEdit::editingFinished, this, [this, line, get, set] {
+    connect(line, &QLineEdit::editingFinished, this, [this, line, get, set = std::move(set)] {
         if (line->text() != get())
             Apply([&] { set(line->text()); });
     });
-    AddRow(name, line, [line, get] {
+    AddRow(name, line, [line, get = std::move(get)] {
         const QSignalBlocker blocker(line);
         line->setText(get());
     });
@@ -123,10 +125,11 @@ void PropertyPanel::AddColor(const QString& name, Getter<TColor> get, Setter<TCo
     for (const NamedColor& named : NamedColors())
         combo->addItem(Swatch(named.color), QString::fromLatin1(named.name),
                        QVariant::fromValue(named.color));
-    connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, set](int index) {
-        Apply([&] { set(combo->itemData(index).value<TColor>()); });
-    });
-    AddRow(name, combo, [combo, get] {
+    connect(combo, &QComboBox::currentIndexChanged, this,
+            [this, combo, set = std::move(set)](int index) {
+                Apply([&] { set(combo->itemData(index).value<TColor>()); });
+            });
+    AddRow(name, combo, [combo, get = std::move(get)] {
         const QSignalBlocker blocker(combo);
         const TColor color = get();
         int index = combo->findData(QVariant::fromValue(color));
@@ -141,7 +144,7 @@ void PropertyPanel::AddColor(const QString& name, Getter<TColor> get, Setter<TCo
 void PropertyPanel::AddReadout(const QString& name, Getter<QString> get) {
     auto* label = new QLabel(this);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    AddRow(name, label, [label, get] { label->setText(get()); });
+    AddRow(name, label, [label, get = std::move(get)] { label->setText(get()); });
 }
 
 } // namespace maskwell::gallery
