@@ -13,13 +13,13 @@
 namespace maskwell {
 namespace {
 
-// The value as a field of the type stores it after SetFloatValue: the text,
-// regrouped for money, then assigned (normalised).
+// The value as a field of the type stores it after SetFloatValue: the text
+// assigned (normalised), then regrouped for money.
 QString Stored(double value, TAdvEditType type, int precision) {
-    QString text = FloatValueText(value, type, precision);
-    if (type == etMoney)
+    QString text = NormalizedValue(FloatValueText(value, type, precision), type, precision);
+    if (type == etMoney && !text.isEmpty())
         text = RegroupedMoney(text, true);
-    return NormalizedValue(text, type, precision);
+    return text;
 }
 
 class SeparatorsRestored : public ::testing::Test {
