@@ -13,6 +13,15 @@ void Refill(Selector& selector, std::span<const std::string_view> items) {
     selector.AddItems(items);
 }
 
+bool HoldsList(const Selector& selector, std::span<const std::string_view> items) {
+    if (selector.Count() != static_cast<int>(items.size()))
+        return false;
+    for (int row = 0; row < selector.Count(); ++row)
+        if (selector.Item(row) != items[static_cast<std::size_t>(row)])
+            return false;
+    return true;
+}
+
 void RebindCheckbox(CalculatorState& state) {
     const std::string rememberedMask = state.CB1.Text();
 
@@ -21,10 +30,22 @@ void RebindCheckbox(CalculatorState& state) {
     if (addressClass) {
         state.AddressClass = addressClass->Letter;
         if (const ClassLists* lists = addressClass->Lists) {
-            Refill(state.CB1, state.ChB1.Checked() ? lists->InversedMasks : lists->Masks);
-            Refill(state.CB2, lists->MaskBits);
-            Refill(state.CB3, lists->MaxSubnets);
-            Refill(state.CB4, lists->MaxHosts);
+            const auto masks = state.ChB1.Checked() ? lists->InversedMasks : lists->Masks;
+            // With a mask chosen and the four lists already those of the class,
+            // emptying and refilling them would end exactly where they stand:
+            // the carry-over below finds the chosen row again and the linkage
+            // moves the other three to it. Only the emptying and refilling of
+            // every list on every typed address is saved.
+            const bool unchanged = state.CB1.ItemIndex() >= 0 && HoldsList(state.CB1, masks) &&
+                                   HoldsList(state.CB2, lists->MaskBits) &&
+                                   HoldsList(state.CB3, lists->MaxSubnets) &&
+                                   HoldsList(state.CB4, lists->MaxHosts);
+            if (!unchanged) {
+                Refill(state.CB1, masks);
+                Refill(state.CB2, lists->MaskBits);
+                Refill(state.CB3, lists->MaxSubnets);
+                Refill(state.CB4, lists->MaxHosts);
+            }
         } else {
             // Multicast offers no masks: the selectors stay as they are.
             state.Notices.Notice("multicast or class d");
