@@ -13,15 +13,6 @@ void Refill(Selector& selector, std::span<const std::string_view> items) {
     selector.AddItems(items);
 }
 
-bool HoldsList(const Selector& selector, std::span<const std::string_view> items) {
-    if (selector.Count() != static_cast<int>(items.size()))
-        return false;
-    for (int row = 0; row < selector.Count(); ++row)
-        if (selector.Item(row) != items[static_cast<std::size_t>(row)])
-            return false;
-    return true;
-}
-
 void RebindCheckbox(CalculatorState& state) {
     const std::string rememberedMask = state.CB1.Text();
 
@@ -36,10 +27,10 @@ void RebindCheckbox(CalculatorState& state) {
             // the carry-over below finds the chosen row again and the linkage
             // moves the other three to it. Only the emptying and refilling of
             // every list on every typed address is saved.
-            const bool unchanged = state.CB1.ItemIndex() >= 0 && HoldsList(state.CB1, masks) &&
-                                   HoldsList(state.CB2, lists->MaskBits) &&
-                                   HoldsList(state.CB3, lists->MaxSubnets) &&
-                                   HoldsList(state.CB4, lists->MaxHosts);
+            const bool unchanged = state.CB1.ItemIndex() >= 0 && state.CB1.Holds(masks) &&
+                                   state.CB2.Holds(lists->MaskBits) &&
+                                   state.CB3.Holds(lists->MaxSubnets) &&
+                                   state.CB4.Holds(lists->MaxHosts);
             if (!unchanged) {
                 Refill(state.CB1, masks);
                 Refill(state.CB2, lists->MaskBits);

@@ -16,7 +16,4 @@ void RebindCheckbox(CalculatorState& state);
 // Fills a selector afresh with a list.
 void Refill(Selector& selector, std::span<const std::string_view> items);
 
-// Whether a selector holds exactly the list, row for row.
-bool HoldsList(const Selector& selector, std::span<const std::string_view> items);
-
 } // namespace maskwell
