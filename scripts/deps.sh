@@ -6,6 +6,8 @@
 #   scripts/deps.sh desktop   the above plus Xvfb and the tools to drive it by hand
 #   scripts/deps.sh lint      the above plus the format and static checkers
 #   scripts/deps.sh fuzz      the above plus clang and its fuzzer and sanitizer runtimes
+#   scripts/deps.sh bench     the above plus Xvfb and the X libraries the
+#                             start-up and keystroke benchmarks watch it with
 set -euo pipefail
 
 build=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev
@@ -14,6 +16,7 @@ build=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev
 desktop=(xvfb xauth xdotool xclip imagemagick)
 lint=(clang-format)
 fuzz=(clang libclang-rt-14-dev llvm)
+bench=(xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev)
 
 wanted=("${build[@]}")
 case "${1:-build}" in
@@ -21,7 +24,8 @@ case "${1:-build}" in
   desktop) wanted+=("${desktop[@]}") ;;
   lint) wanted+=("${lint[@]}") ;;
   fuzz) wanted+=("${fuzz[@]}") ;;
-  *) echo "usage: $0 [build|run|desktop|lint|fuzz]" >&2; exit 2 ;;
+  bench) wanted+=("${bench[@]}") ;;
+  *) echo "usage: $0 [build|run|desktop|lint|fuzz|bench]" >&2; exit 2 ;;
 esac
 
 missing=()
