@@ -59,4 +59,12 @@ QImage WindowIcon() {
                              keys);
 }
 
+QImage WindowIconAtSize(int size) {
+    const QImage drawing = WindowIcon();
+    const Qt::TransformationMode mode =
+        size >= drawing.width() ? Qt::FastTransformation : Qt::SmoothTransformation;
+    return drawing.scaled(size, size, Qt::IgnoreAspectRatio, mode)
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
 } // namespace maskwell
