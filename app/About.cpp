@@ -8,6 +8,7 @@
 #include "platform/Fonts.h"
 #include "platform/ShellOpen.h"
 #include "platform/WindowDrag.h"
+#include "platform/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -81,18 +82,19 @@ void TAboutF::CreateControls() {
 void TAboutF::ShowInsteadOf(QWidget& mainWindow) {
     if (!Panel1)
         CreateControls();
-    move(mainWindow.frameGeometry().center() - rect().center());
+    // A dialog of the main window for the compositor, over its centre where
+    // the program places its windows.
+    SetTransientParent(*this, mainWindow);
+    PlaceWindow(*this, mainWindow.frameGeometry().center() - rect().center());
     show();
-    raise();
-    activateWindow();
+    ActivateWindow(*this);
     mainWindow.hide();
 }
 
 void TAboutF::OkBClick() {
     hide();
     mainWindow_.show();
-    mainWindow_.raise();
-    mainWindow_.activateWindow();
+    ActivateWindow(mainWindow_);
 }
 
 void TAboutF::Label3D5Click() {

@@ -16,8 +16,8 @@ int main(int argc, char** argv) {
     const QDir root(QString::fromLocal8Bit(argv[1]));
     for (const int size : maskwell::IconThemeSizes) {
         const QString folder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
-        const QString file = root.filePath(folder + u'/' +
-                                           QLatin1String(maskwell::ApplicationId) + ".png");
+        const QString file =
+            root.filePath(folder + u'/' + QLatin1String(maskwell::ApplicationId) + ".png");
         if (!root.mkpath(folder) || !maskwell::WindowIconAtSize(size).save(file, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
