@@ -2,6 +2,7 @@
 
 #include "app/Images.h"
 #include "app/Version.h"
+#include "controls/Accessibility.h"
 #include "platform/Fonts.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ void SetUpApplication() {
         icon.addPixmap(QPixmap::fromImage(WindowIconAtSize(size)));
     QApplication::setWindowIcon(icon);
     InstallFontSubstitutions();
+    InstallControlAccessibility();
 }
 
 } // namespace maskwell
