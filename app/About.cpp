@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QStyle>
 
 namespace maskwell {
 
@@ -31,7 +32,9 @@ TAboutF::TAboutF(QWidget& mainWindow) : QWidget(nullptr), mainWindow_(mainWindow
     setAttribute(Qt::WA_QuitOnClose, false); // only the main window ends the program
     setFixedSize(clientSize);
     setFont(PixelFont("MS Sans Serif", 11));
-    QPalette palette = this->palette();
+    // The design's light window with its dark blue, black and blue texts,
+    // whatever the desktop's palette: the light standard palette of the style.
+    QPalette palette = style()->standardPalette();
     palette.setColor(QPalette::Window, ResolveColor(cl3DLight, palette));
     setPalette(palette);
     setAutoFillBackground(true);

@@ -6,8 +6,6 @@
 #include "platform/Fonts.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QPixmap>
 
 namespace maskwell {
 
@@ -15,10 +13,7 @@ void SetUpApplication() {
     QApplication::setApplicationName(QStringLiteral("Maskwell"));
     QApplication::setApplicationVersion(QLatin1String(ProductVersion));
     QGuiApplication::setDesktopFileName(QLatin1String(ApplicationId));
-    QIcon icon;
-    for (const int size : IconThemeSizes)
-        icon.addPixmap(QPixmap::fromImage(WindowIconAtSize(size)));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(ApplicationIcon());
     InstallFontSubstitutions();
     InstallControlAccessibility();
 }

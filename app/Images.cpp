@@ -2,6 +2,8 @@
 
 #include "platform/PixelMap.h"
 
+#include <QPixmap>
+
 namespace maskwell {
 
 QImage CopyGlyph() {
@@ -65,6 +67,13 @@ QImage WindowIconAtSize(int size) {
         size >= drawing.width() ? Qt::FastTransformation : Qt::SmoothTransformation;
     return drawing.scaled(size, size, Qt::IgnoreAspectRatio, mode)
         .convertToFormat(QImage::Format_ARGB32);
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : IconThemeSizes)
+        icon.addPixmap(QPixmap::fromImage(WindowIconAtSize(size)));
+    return icon;
 }
 
 } // namespace maskwell

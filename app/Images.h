@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 
 namespace maskwell {
@@ -19,5 +20,8 @@ QImage WindowIconAtSize(int size);
 
 // The sizes the desktop's icon theme gets, in pixels.
 inline constexpr int IconThemeSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// The window icon with a picture at each of those sizes.
+QIcon ApplicationIcon();
 
 } // namespace maskwell

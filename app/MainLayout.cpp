@@ -10,6 +10,7 @@
 #include "controls/advedit/AdvEdit.h"
 #include "core/ClassTables.h"
 #include "platform/Bevel.h"
+#include "platform/CrispIcon.h"
 #include "platform/ErrorBox.h"
 #include "platform/Fonts.h"
 #include "platform/PageControl.h"
@@ -27,6 +28,17 @@ namespace {
 constexpr QSize clientSize(292, 299);
 const TColor lightGrey = RGBColor(238, 238, 238);
 const TColor paleGreen = RGBColor(213, 255, 213);
+
+// A control filled with one of the design's light colours keeps black text
+// under any desktop palette (a dark theme's light text would vanish on it).
+void KeepDarkText(QWidget* control) {
+    QPalette palette = control->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (const QPalette::ColorRole role :
+             {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(group, role, Qt::black);
+    control->setPalette(palette);
+}
 
 // What an assistive technology reads out for a control: a short name and a
 // sentence on what it does.
@@ -56,6 +68,7 @@ QComboBox* MaskSelector(QWidget* parent, const QRect& box, const QString& hint,
     palette.setColor(QPalette::Button, ResolveColor(lightGrey));
     palette.setColor(QPalette::Base, ResolveColor(lightGrey));
     combo->setPalette(palette);
+    KeepDarkText(combo);
     for (const std::string_view row : rows)
         combo->addItem(QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size())));
     combo->setCurrentIndex(-1);
@@ -68,7 +81,7 @@ QToolButton* CopyButton(QWidget* parent, const QRect& box, const QString& name,
     Describe(button, name, hint);
     button->setGeometry(box);
     button->setAutoRaise(true);
-    button->setIcon(QPixmap::fromImage(CopyGlyph()));
+    button->setIcon(CrispIcon(CopyGlyph())); // sharp at any device pixel ratio
     button->setIconSize(QSize(16, 15));
     button->setToolTip(hint);
     button->setFocusPolicy(Qt::NoFocus); // copying never takes the focus from a field
@@ -87,7 +100,10 @@ TAdvEdit* ResultField(QWidget* parent, const QRect& box, const QString& name) {
     field->SetAutoSelect(false);
     field->SetColor(lightGrey);
     field->SetFocusColor(paleGreen);
-    field->SetFocusFontColor(clWindowText);
+    // Black on the light fills, also when a dark desktop palette makes the
+    // window text light.
+    field->SetFontColor(clBlack);
+    field->SetFocusFontColor(clBlack);
     field->setFont(PixelFont("MS Sans Serif", 11));
     field->Loaded();
     return field;
@@ -98,7 +114,7 @@ TAdvEdit* ResultField(QWidget* parent, const QRect& box, const QString& name) {
 void TMaskwellForm::CreateControls() {
     setObjectName("MaskwellForm");
     setWindowTitle(QStringLiteral("Maskwell v") + QLatin1String(ProductVersion));
-    setWindowIcon(QIcon(QPixmap::fromImage(WindowIcon())));
+    setWindowIcon(ApplicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(PixelFont("MS Sans Serif", 11));
@@ -146,6 +162,7 @@ void TMaskwellForm::CreateAddressLine() {
     IPE = new TIPEdit(Panel2);
     IPE->setGeometry(72, 6, 169, 21);
     IPE->SetColor(lightGrey);
+    KeepDarkText(IPE); // the octets and dots on the light fill
     IPE->setToolTip("IP Address");
     Describe(IPE, "IP address", "The address to subnet, typed octet by octet");
     for (int octet = 0; octet < 4; ++octet)
@@ -171,7 +188,9 @@ void TMaskwellForm::CreateSubnetInfoPage() {
     ChB1->SetCustomColor(ccRed);
     ChB1->SetHiLigthMode(true);
     ChB1->SetHiLigthColor(RGBColor(12, 97, 63));
-    ChB1->SetFontColor(clBlack);
+    // The caption is drawn on the page, so it takes the page's text colour
+    // (black on the light palette, light on a dark one).
+    ChB1->SetFontColor(clWindowText);
     ChB1->SetBackgroundColor(clSilver);
     ChB1->SetFont(verdana);
     ChB1->setAccessibleDescription("Shows wildcard masks in the subnet mask list");
@@ -216,6 +235,7 @@ void TMaskwellForm::CreateAddressInfoPage() {
     palette.setColor(QPalette::Button, ResolveColor(lightGrey));
     palette.setColor(QPalette::Base, ResolveColor(lightGrey));
     CBA1->setPalette(palette);
+    KeepDarkText(CBA1);
     for (const AddressClassInfo& info : AddressClasses())
         CBA1->addItem(
             QString::fromUtf8(info.RowText.data(), static_cast<qsizetype>(info.RowText.size())));
