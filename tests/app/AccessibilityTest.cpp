@@ -94,7 +94,8 @@ TEST_P(AccessibleControls, HaveTheirRoleNameAndADescription) {
     EXPECT_EQ(node->role(), c.Role);
     const QString description = node->text(QAccessible::Description);
     if (c.NameStartsDescription) {
-        EXPECT_TRUE(description.startsWith(QString(c.AccessibleName) + ": ")) << description.toStdString();
+        EXPECT_TRUE(description.startsWith(QString(c.AccessibleName) + ": "))
+            << description.toStdString();
         EXPECT_EQ(node->text(QAccessible::Name),
                   qobject_cast<QComboBox*>(node->object())->currentText());
     } else {
