@@ -8,10 +8,12 @@
 #include "platform/Fonts.h"
 #include "platform/ShellOpen.h"
 #include "platform/WindowDrag.h"
+#include "platform/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QStyle>
 
 namespace maskwell {
 
@@ -30,7 +32,9 @@ TAboutF::TAboutF(QWidget& mainWindow) : QWidget(nullptr), mainWindow_(mainWindow
     setAttribute(Qt::WA_QuitOnClose, false); // only the main window ends the program
     setFixedSize(clientSize);
     setFont(PixelFont("MS Sans Serif", 11));
-    QPalette palette = this->palette();
+    // The design's light window with its dark blue, black and blue texts,
+    // whatever the desktop's palette: the light standard palette of the style.
+    QPalette palette = style()->standardPalette();
     palette.setColor(QPalette::Window, ResolveColor(cl3DLight, palette));
     setPalette(palette);
     setAutoFillBackground(true);
@@ -81,18 +85,19 @@ void TAboutF::CreateControls() {
 void TAboutF::ShowInsteadOf(QWidget& mainWindow) {
     if (!Panel1)
         CreateControls();
-    move(mainWindow.frameGeometry().center() - rect().center());
+    // A dialog of the main window for the compositor, over its centre where
+    // the program places its windows.
+    SetTransientParent(*this, mainWindow);
+    PlaceWindow(*this, mainWindow.frameGeometry().center() - rect().center());
     show();
-    raise();
-    activateWindow();
+    ActivateWindow(*this);
     mainWindow.hide();
 }
 
 void TAboutF::OkBClick() {
     hide();
     mainWindow_.show();
-    mainWindow_.raise();
-    mainWindow_.activateWindow();
+    ActivateWindow(mainWindow_);
 }
 
 void TAboutF::Label3D5Click() {

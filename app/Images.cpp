@@ -2,6 +2,8 @@
 
 #include "platform/PixelMap.h"
 
+#include <QPixmap>
+
 namespace maskwell {
 
 QImage CopyGlyph() {
@@ -57,6 +59,21 @@ QImage WindowIcon() {
                               clear,
                               clear},
                              keys);
+}
+
+QImage WindowIconAtSize(int size) {
+    const QImage drawing = WindowIcon();
+    const Qt::TransformationMode mode =
+        size >= drawing.width() ? Qt::FastTransformation : Qt::SmoothTransformation;
+    return drawing.scaled(size, size, Qt::IgnoreAspectRatio, mode)
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : IconThemeSizes)
+        icon.addPixmap(QPixmap::fromImage(WindowIconAtSize(size)));
+    return icon;
 }
 
 } // namespace maskwell

@@ -16,6 +16,7 @@
 #include "platform/IniFile.h"
 #include "platform/PageControl.h"
 #include "platform/WindowDrag.h"
+#include "platform/WindowPlacement.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -203,8 +204,10 @@ void TMaskwellForm::showEvent(QShowEvent* event) {
     if (shownOnce_ || event->spontaneous())
         return;
     shownOnce_ = true;
+    // Centred on the screen where the program places its windows; a Wayland
+    // compositor places them itself.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        PlaceWindow(*this, screen->availableGeometry().center() - rect().center());
     IPE->ByteEdit(0)->installEventFilter(this);
     IPE->ByteEdit(0)->setFocus();
     // Shown means activated on a desktop with a window manager; without one the

@@ -10,10 +10,12 @@
 #include "controls/advedit/AdvEdit.h"
 #include "core/ClassTables.h"
 #include "platform/Bevel.h"
+#include "platform/CrispIcon.h"
 #include "platform/ErrorBox.h"
 #include "platform/Fonts.h"
 #include "platform/PageControl.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QMenuBar>
 #include <QSet>
@@ -29,10 +31,38 @@ constexpr QSize clientSize(292, 299);
 const TColor lightGrey = RGBColor(238, 238, 238);
 const TColor paleGreen = RGBColor(213, 255, 213);
 
+// A control filled with one of the design's light colours keeps black text
+// under any desktop palette (a dark theme's light text would vanish on it).
+void KeepDarkText(QWidget* control) {
+    QPalette palette = control->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (const QPalette::ColorRole role :
+             {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(group, role, Qt::black);
+    control->setPalette(palette);
+}
+
+// What an assistive technology reads out for a control: a short name and a
+// sentence on what it does.
+// A selector's name on Linux is its current row (Qt reads the label from a
+// relation there), so its description starts with the name; its drop-down
+// list is named after it.
+void Describe(QWidget* control, const QString& name, const QString& description) {
+    control->setAccessibleName(name);
+    control->setAccessibleDescription(description);
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        combo->setAccessibleDescription(name + QStringLiteral(": ") + description);
+        combo->view()->setAccessibleName(name + QStringLiteral(" list"));
+    }
+}
+
 QComboBox* MaskSelector(QWidget* parent, const QRect& box, const QString& hint,
                         std::span<const std::string_view> rows) {
     auto* combo = new QComboBox(parent);
     combo->setGeometry(box);
+    Describe(combo, hint.left(1) + hint.mid(1).toLower(),
+             QStringLiteral("picks the mask by ") + hint.toLower() +
+                 QStringLiteral("; the other three lists follow"));
     combo->setFont(PixelFont("MS Sans Serif", 11));
     combo->setMaxVisibleItems(999); // the drop-down shows every row at once
     combo->setToolTip(hint);
@@ -40,25 +70,29 @@ QComboBox* MaskSelector(QWidget* parent, const QRect& box, const QString& hint,
     palette.setColor(QPalette::Button, ResolveColor(lightGrey));
     palette.setColor(QPalette::Base, ResolveColor(lightGrey));
     combo->setPalette(palette);
+    KeepDarkText(combo);
     for (const std::string_view row : rows)
         combo->addItem(QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size())));
     combo->setCurrentIndex(-1);
     return combo;
 }
 
-QToolButton* CopyButton(QWidget* parent, const QRect& box, const QString& hint) {
+QToolButton* CopyButton(QWidget* parent, const QRect& box, const QString& name,
+                        const QString& hint) {
     auto* button = new QToolButton(parent);
+    Describe(button, name, hint);
     button->setGeometry(box);
     button->setAutoRaise(true);
-    button->setIcon(QPixmap::fromImage(CopyGlyph()));
+    button->setIcon(CrispIcon(CopyGlyph())); // sharp at any device pixel ratio
     button->setIconSize(QSize(16, 15));
     button->setToolTip(hint);
     button->setFocusPolicy(Qt::NoFocus); // copying never takes the focus from a field
     return button;
 }
 
-TAdvEdit* ResultField(QWidget* parent, const QRect& box) {
+TAdvEdit* ResultField(QWidget* parent, const QRect& box, const QString& name) {
     auto* field = new TAdvEdit(parent);
+    Describe(field, name, QStringLiteral("Result, read-only; click it and press Ctrl+C to copy"));
     field->BeginLoading();
     field->SetBounds(box.x(), box.y(), box.width(), box.height());
     field->SetReadOnly(true);
@@ -68,7 +102,10 @@ TAdvEdit* ResultField(QWidget* parent, const QRect& box) {
     field->SetAutoSelect(false);
     field->SetColor(lightGrey);
     field->SetFocusColor(paleGreen);
-    field->SetFocusFontColor(clWindowText);
+    // Black on the light fills, also when a dark desktop palette makes the
+    // window text light.
+    field->SetFontColor(clBlack);
+    field->SetFocusFontColor(clBlack);
     field->setFont(PixelFont("MS Sans Serif", 11));
     field->Loaded();
     return field;
@@ -103,7 +140,7 @@ void BindMenuLetters(QMenuBar* bar, QWidget* window) {
 void TMaskwellForm::CreateControls() {
     setObjectName("MaskwellForm");
     setWindowTitle(QStringLiteral("Maskwell v") + QLatin1String(ProductVersion));
-    setWindowIcon(QIcon(QPixmap::fromImage(WindowIcon())));
+    setWindowIcon(ApplicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(PixelFont("MS Sans Serif", 11));
@@ -124,6 +161,7 @@ void TMaskwellForm::CreateControls() {
     PageControl1 = new TPageControl(Panel3);
     PageControl1->setGeometry(1, 1, 272, 242);
     PageControl1->setFont(PixelFont("Verdana", 9));
+    Describe(PageControl1, "Result pages", "Left and Right switch between the pages");
     CreateSubnetInfoPage();
     CreateAddressInfoPage();
     PageControl1->SetActivePageIndex(0);
@@ -150,10 +188,16 @@ void TMaskwellForm::CreateAddressLine() {
     IPE = new TIPEdit(Panel2);
     IPE->setGeometry(72, 6, 169, 21);
     IPE->SetColor(lightGrey);
+    KeepDarkText(IPE); // the octets and dots on the light fill
     IPE->setToolTip("IP Address");
+    Describe(IPE, "IP address", "The address to subnet, typed octet by octet");
+    for (int octet = 0; octet < 4; ++octet)
+        Describe(IPE->ByteEdit(octet), QStringLiteral("IP address, octet %1 of 4").arg(octet + 1),
+                 "A number from 0 to 255; a dot or the third digit moves to the next octet");
     IPE->SetText("192.168.0.1");
     IPE->Loaded();
-    SpeedButton8 = CopyButton(Panel2, {248, 6, 20, 20}, "Copy IP Address to Clipboard");
+    SpeedButton8 =
+        CopyButton(Panel2, {248, 6, 20, 20}, "Copy IP address", "Copy IP Address to Clipboard");
 }
 
 void TMaskwellForm::CreateSubnetInfoPage() {
@@ -170,30 +214,36 @@ void TMaskwellForm::CreateSubnetInfoPage() {
     ChB1->SetCustomColor(ccRed);
     ChB1->SetHiLigthMode(true);
     ChB1->SetHiLigthColor(RGBColor(12, 97, 63));
-    ChB1->SetFontColor(clBlack);
+    // The caption is drawn on the page, so it takes the page's text colour
+    // (black on the light palette, light on a dark one).
+    ChB1->SetFontColor(clWindowText);
     ChB1->SetBackgroundColor(clSilver);
     ChB1->SetFont(verdana);
+    ChB1->setAccessibleDescription("Shows wildcard masks in the subnet mask list");
 
     Panel4 = RaisedPanel(TabSheet1, {0, 30, 263, 182});
     Label3D1 = FormLabel(Panel4, "Subnet Mask:", {48, 6, 69, 12}, verdana);
     Label3D3 = FormLabel(Panel4, "Mask Bits:", {193, 6, 54, 12}, verdana);
     CB1 = MaskSelector(Panel4, {8, 21, 145, 21}, "Subnet Mask", classA.Masks);
-    SpeedButton1 = CopyButton(Panel4, {158, 20, 20, 20}, "Copy Subnet Mask to Clipboard");
+    SpeedButton1 =
+        CopyButton(Panel4, {158, 20, 20, 20}, "Copy subnet mask", "Copy Subnet Mask to Clipboard");
     CB2 = MaskSelector(Panel4, {184, 21, 73, 21}, "Mask Bits", classA.MaskBits);
     Label3D4 = FormLabel(Panel4, "Max Subnets:", {36, 48, 69, 12}, verdana);
     Label3D5 = FormLabel(Panel4, "Max Hosts Per Subnet:", {139, 48, 116, 12}, verdana);
     CB3 = MaskSelector(Panel4, {8, 64, 121, 21}, "Max Subnets", classA.MaxSubnets);
     CB4 = MaskSelector(Panel4, {136, 64, 121, 21}, "Max Hosts Per Subnet", classA.MaxHosts);
     Label3D6 = FormLabel(Panel4, "Subnet Host Address Range:", {48, 92, 145, 12}, verdana);
-    E1 = ResultField(Panel4, {8, 110, 220, 21});
-    SpeedButton3 =
-        CopyButton(Panel4, {236, 111, 20, 20}, "Copy Subnet Host Address Range to Clipboard");
+    E1 = ResultField(Panel4, {8, 110, 220, 21}, "Subnet host address range");
+    SpeedButton3 = CopyButton(Panel4, {236, 111, 20, 20}, "Copy subnet host address range",
+                              "Copy Subnet Host Address Range to Clipboard");
     Label3D7 = FormLabel(Panel4, "Subnet ID:", {24, 137, 55, 12}, verdana);
     Label3D8 = FormLabel(Panel4, "Subnet Broadcast:", {132, 137, 93, 12}, verdana);
-    E2 = ResultField(Panel4, {8, 154, 89, 21});
-    SpeedButton4 = CopyButton(Panel4, {104, 153, 20, 20}, "Copy Subnet ID to Clipboard");
-    E3 = ResultField(Panel4, {130, 154, 99, 21});
-    SpeedButton5 = CopyButton(Panel4, {236, 153, 20, 20}, "Copy Subnet Broadcast to Clipboard");
+    E2 = ResultField(Panel4, {8, 154, 89, 21}, "Subnet ID");
+    SpeedButton4 =
+        CopyButton(Panel4, {104, 153, 20, 20}, "Copy subnet ID", "Copy Subnet ID to Clipboard");
+    E3 = ResultField(Panel4, {130, 154, 99, 21}, "Subnet broadcast");
+    SpeedButton5 = CopyButton(Panel4, {236, 153, 20, 20}, "Copy subnet broadcast",
+                              "Copy Subnet Broadcast to Clipboard");
 }
 
 void TMaskwellForm::CreateAddressInfoPage() {
@@ -205,20 +255,23 @@ void TMaskwellForm::CreateAddressInfoPage() {
     CBA1 = new QComboBox(TabSheet2);
     CBA1->setGeometry(0, 24, 264, 20);
     CBA1->setFont(PixelFont("Verdana", 9));
+    Describe(CBA1, "Address type",
+             "the address's class; choosing another moves the address into it");
     QPalette palette = CBA1->palette();
     palette.setColor(QPalette::Button, ResolveColor(lightGrey));
     palette.setColor(QPalette::Base, ResolveColor(lightGrey));
     CBA1->setPalette(palette);
+    KeepDarkText(CBA1);
     for (const AddressClassInfo& info : AddressClasses())
         CBA1->addItem(
             QString::fromUtf8(info.RowText.data(), static_cast<qsizetype>(info.RowText.size())));
     CBA1->setCurrentIndex(0);
     L10 = FormLabel(TabSheet2, QString(), {0, 52, 265, 14}, courier);
-    EA1 = ResultField(TabSheet2, {0, 72, 264, 21});
+    EA1 = ResultField(TabSheet2, {0, 72, 264, 21}, "Class bit map");
     Label3D11 = FormLabel(TabSheet2, "Binary:", {104, 98, 49, 14}, courier);
-    EA2 = ResultField(TabSheet2, {0, 114, 264, 21});
+    EA2 = ResultField(TabSheet2, {0, 114, 264, 21}, "Address in binary");
     Label3D12 = FormLabel(TabSheet2, "Hexadecimal:", {88, 142, 84, 14}, courier);
-    EA3 = ResultField(TabSheet2, {0, 158, 264, 21});
+    EA3 = ResultField(TabSheet2, {0, 158, 264, 21}, "Address in hexadecimal");
     Bevel4 = BevelLine(TabSheet2, TBevel::bsTopLine, {0, 184, 265, 9});
     Bevel5 = BevelLine(TabSheet2, TBevel::bsTopLine, {-1, 192, 265, 9});
     Bevel6 = BevelLine(TabSheet2, TBevel::bsTopLine, {-1, 200, 265, 9});

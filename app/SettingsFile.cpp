@@ -50,7 +50,13 @@ std::optional<int> StoredRow(const TIniFile& ini, const CalculatorState& state) 
 QString SettingsFilePath(const QString& executableDir, const QString& userConfigDir) {
     const QDir besideProgram(executableDir);
     const QString beside = besideProgram.filePath(SettingsFileName);
-    if (QFileInfo::exists(beside) || QFileInfo(executableDir).isWritable())
+    const QFileInfo file(beside);
+    if (file.isFile())
+        return beside; // a portable copy, or the build tree's own file
+    // Something else by that name would fail the write at exit: no file here.
+    const bool occupied = file.exists() || file.isSymLink();
+    if (!occupied && QFileInfo::exists(besideProgram.filePath(BuildTreeMarkerName)) &&
+        QFileInfo(executableDir).isWritable())
         return beside;
     return QDir(userConfigDir).filePath(QStringLiteral("maskwell/") + SettingsFileName);
 }

@@ -19,9 +19,16 @@ class TIniFile;
 // `mask` is the row in the four selector lists, which depend on the address's
 // class; `maskbits` (-1 without a selection) names the mask whatever the lists
 // and is what a load goes by when the lists on screen offer it.
-// It lives beside the executable when that folder is writable or already holds
-// the file, and otherwise in the user's configuration folder.
+// An installed program never writes beside its executable: the file lives there
+// only when a maskwell.ini (a regular file, or a link to one) is already there,
+// which makes a portable copy, or when the executable runs from its build tree.
+// Otherwise it is $XDG_CONFIG_HOME/maskwell/maskwell.ini (~/.config by default).
+// Anything else by that name beside the executable (a folder, a fifo, a dangling
+// link) counts as no file.
 inline constexpr const char* SettingsFileName = "maskwell.ini";
+// The build writes this file next to the executable it builds; an install
+// never copies it, so it tells the build tree from an installed program.
+inline constexpr const char* BuildTreeMarkerName = "maskwell-build-tree";
 inline constexpr const char* SettingsSection = "conf";
 inline constexpr const char* AddressKey = "ipaddr";
 inline constexpr const char* MaskKey = "mask";
@@ -32,8 +39,7 @@ inline constexpr int DefaultMaskRow = 14; // mask bits 24 in the class A lists
 
 QString SettingsFilePath(const QString& executableDir, const QString& userConfigDir);
 
-// The settings file for the running program: beside the executable, or
-// ~/.config/maskwell/maskwell.ini (XDG_CONFIG_HOME respected).
+// The settings file for the running program, by the rule above.
 QString SettingsFilePath();
 
 // Restores the stored address and mask row, in this order: all four selectors

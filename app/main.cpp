@@ -3,16 +3,13 @@
 #include "app/Main.h"
 
 #include "app/About.h"
-#include "app/FormStyle.h"
-#include "platform/Fonts.h"
+#include "app/Application.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setStyle(new maskwell::TFormStyle); // the application owns it
-    QApplication::setApplicationName(QStringLiteral("Maskwell"));
-    maskwell::InstallFontSubstitutions();
+    maskwell::SetUpApplication();
 
     maskwell::TMaskwellForm MaskwellForm;
     maskwell::TAboutF AboutF(MaskwellForm); // hidden until About is chosen

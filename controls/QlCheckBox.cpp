@@ -256,6 +256,11 @@ void TQlCheckBox::PointerLeft() {
         repaint();
 }
 
+void TQlCheckBox::Activate() {
+    if (enabled_)
+        Toggle();
+}
+
 void TQlCheckBox::Toggle() {
     hotState_ = hsNormal;
     buttonDown_ = false;

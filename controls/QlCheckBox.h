@@ -76,6 +76,10 @@ public:
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool on);
 
+    // Toggles and fires OnClick as a click does (when Enabled): the action an
+    // assistive technology's "toggle" runs.
+    void Activate();
+
     // After each toggle by the pointer (or by Space with TabStop on).
     TNotifyEvent OnClick;
 

@@ -96,6 +96,10 @@ public:
     void SetFontColor(TColor color);
 
     TNotifyEvent OnClick;
+
+    // Fires OnClick as a click does: the action an assistive technology's
+    // "press" runs.
+    void Activate() { FireClick(); }
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
     TMouseMoveEvent OnMouseMove;

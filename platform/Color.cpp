@@ -1,6 +1,8 @@
 #include "platform/Color.h"
 
 #include <QGuiApplication>
+#include <algorithm>
+#include <cmath>
 
 namespace maskwell {
 
@@ -90,6 +92,26 @@ QColor ResolveColor(TColor color, const QPalette& palette) {
 
 QColor ResolveColor(TColor color) {
     return ResolveColor(color, QGuiApplication::palette());
+}
+
+namespace {
+
+double RelativeLuminance(const QColor& colour) {
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * channel(rgb.red()) + 0.7152 * channel(rgb.green()) +
+           0.0722 * channel(rgb.blue());
+}
+
+} // namespace
+
+double ContrastRatio(const QColor& one, const QColor& other) {
+    const double a = RelativeLuminance(one);
+    const double b = RelativeLuminance(other);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 } // namespace maskwell

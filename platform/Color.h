@@ -51,6 +51,12 @@ inline constexpr TColor clInfoBk = SystemColor(24);
 QColor ResolveColor(TColor color, const QPalette& palette);
 QColor ResolveColor(TColor color);
 
+// The contrast ratio of two colours as the web content accessibility
+// guidelines define it: (L1 + 0.05) / (L2 + 0.05) of their relative
+// luminances, lighter over darker; 1 for equal colours, 21 for black on white.
+// Text is readable at 4.5 and above.
+double ContrastRatio(const QColor& one, const QColor& other);
+
 // A plain colour from an opaque QColor.
 inline TColor ToTColor(const QColor& color) {
     return RGBColor(color.red(), color.green(), color.blue());

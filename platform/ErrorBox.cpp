@@ -12,9 +12,20 @@ ErrorBoxSink& CurrentSink() {
     return sink;
 }
 
+// The box is a dialog of the window the user works in: the active one, or
+// (where the compositor has not said which is active) the first one shown.
+QWidget* BoxParent() {
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && widget->windowType() == Qt::Window)
+            return widget;
+    return nullptr;
+}
+
 void ShowModalErrorBox(const QString& message) {
     QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), message,
-                    QMessageBox::Ok, QApplication::activeWindow());
+                    QMessageBox::Ok, BoxParent());
     box.exec();
 }
 

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Maskwell needs to build, test and run, and only
 # those that are missing, so a second run installs nothing.
-#   scripts/deps.sh build     compiler, CMake, Qt 6, test and benchmark libraries
-#   scripts/deps.sh run       the above plus the fonts the windows are drawn with
+#   scripts/deps.sh run       what the program needs to build and run: compiler,
+#                             CMake, Qt 6 with its X11 and Wayland plugins, the
+#                             fonts the windows are drawn with
+#   scripts/deps.sh build     the above plus the test and benchmark libraries and
+#                             the tools of the desktop checks (validators, the
+#                             Debian package tools, a headless Wayland compositor)
 #   scripts/deps.sh desktop   the above plus Xvfb and the tools to drive it by hand
 #   scripts/deps.sh lint      the above plus the format and static checkers
 #   scripts/deps.sh fuzz      the above plus clang and its fuzzer and sanitizer runtimes
@@ -10,9 +14,10 @@
 #                             start-up and keystroke benchmarks watch it with
 set -euo pipefail
 
-build=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev
-       qt6-base-dev qt6-qpa-plugins libgl-dev
-       fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
+run=(g++ cmake make qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
+     fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
+build=("${run[@]}" libgtest-dev libgmock-dev libbenchmark-dev
+       desktop-file-utils appstream dpkg-dev file weston)
 desktop=(xvfb xauth xdotool xclip imagemagick)
 lint=(clang-format)
 fuzz=(clang libclang-rt-14-dev llvm)
@@ -20,7 +25,8 @@ bench=(xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev)
 
 wanted=("${build[@]}")
 case "${1:-build}" in
-  build|run) ;;
+  run) wanted=("${run[@]}") ;;
+  build) ;;
   desktop) wanted+=("${desktop[@]}") ;;
   lint) wanted+=("${lint[@]}") ;;
   fuzz) wanted+=("${fuzz[@]}") ;;

@@ -1,5 +1,6 @@
 #include "app/Images.h"
 
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace maskwell {
@@ -32,6 +33,42 @@ TEST(Images, WindowIconIs32By32WithItsDrawingInRows4To25) {
     EXPECT_EQ(icon.pixelColor(3, 16), QColor(255, 255, 255)); // E
     EXPECT_EQ(icon.pixelColor(28, 24), QColor(128, 128, 255));
 }
+
+// The icon theme pictures, one row per size: enlargements repeat each drawn
+// pixel whole (at 2x, 4x and 8x exactly as blocks; at 1.5x some pixels take
+// two columns), so they hold only the drawing's colours; reductions average.
+class WindowIconSizes : public ::testing::TestWithParam<int> {};
+
+TEST_P(WindowIconSizes, KeepTheDrawingSharpWhenEnlarged) {
+    const int size = GetParam();
+    const QImage drawing = WindowIcon();
+    const QImage icon = WindowIconAtSize(size);
+    ASSERT_EQ(icon.size(), QSize(size, size));
+    EXPECT_TRUE(icon.hasAlphaChannel());
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "the clear corner stays clear";
+    if (size < drawing.width()) {
+        EXPECT_GT(qAlpha(icon.pixel(size / 2, size / 2)), 0) << "the keys are still there";
+        return;
+    }
+    QSet<QRgb> colours;
+    for (int y = 0; y < drawing.height(); ++y)
+        for (int x = 0; x < drawing.width(); ++x)
+            colours.insert(drawing.pixel(x, y));
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            ASSERT_TRUE(colours.contains(icon.pixel(x, y))) << x << "," << y;
+    if (size % drawing.width() == 0) {
+        const int factor = size / drawing.width();
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                ASSERT_EQ(icon.pixel(x, y), drawing.pixel(x / factor, y / factor)) << x << "," << y;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ThemeSizes, WindowIconSizes, ::testing::ValuesIn(IconThemeSizes),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return "Size" + std::to_string(info.param);
+                         });
 
 } // namespace
 } // namespace maskwell

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace maskwell {
 namespace {
@@ -134,14 +135,68 @@ TEST_F(SettingsFile, RefusedWriteNamesTheFullPath) {
     }
 }
 
-TEST(SettingsLocation, BesideTheProgramWhenWritableElseUserConfig) {
+TEST(SettingsLocation, BesideTheProgramInItsBuildTreeWhenWritableElseUserConfig) {
     QTemporaryDir program;
     QTemporaryDir config;
+    QFile(program.filePath(BuildTreeMarkerName)).open(QIODevice::WriteOnly);
     EXPECT_EQ(SettingsFilePath(program.path(), config.path()), program.filePath("maskwell.ini"));
     // A folder that cannot take a new file, even for root: it does not exist.
     const QString gone = program.filePath("gone");
     EXPECT_EQ(SettingsFilePath(gone, config.path()), config.filePath("maskwell/maskwell.ini"));
 }
+
+// What lies beside the executable, and where the settings file is then.
+struct LocationCase {
+    const char* Name;
+    bool BuildTree;     // the build writes its marker beside the executable
+    const char* Beside; // what maskwell.ini beside it is: "", file, folder, fifo, link, dangling
+    bool ExpectBesideTheProgram;
+};
+
+void PrintTo(const LocationCase& c, std::ostream* out) {
+    *out << c.Name;
+}
+
+class SettingsLocationTable : public ::testing::TestWithParam<LocationCase> {};
+
+TEST_P(SettingsLocationTable, PicksTheFileBesideTheProgramOnlyWhenItIsUsable) {
+    const LocationCase& c = GetParam();
+    QTemporaryDir program;
+    QTemporaryDir config;
+    if (c.BuildTree)
+        QFile(program.filePath(BuildTreeMarkerName)).open(QIODevice::WriteOnly);
+    const QString beside = program.filePath("maskwell.ini");
+    const std::string kind = c.Beside;
+    if (kind == "file") {
+        QFile(beside).open(QIODevice::WriteOnly);
+    } else if (kind == "folder") {
+        QDir().mkpath(beside);
+    } else if (kind == "fifo") {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(beside).constData(), 0600), 0);
+    } else if (kind == "link") {
+        QFile(program.filePath("elsewhere.ini")).open(QIODevice::WriteOnly);
+        QFile::link(program.filePath("elsewhere.ini"), beside);
+    } else if (kind == "dangling") {
+        QFile::link(program.filePath("nowhere.ini"), beside);
+    }
+    const QString expected =
+        c.ExpectBesideTheProgram ? beside : config.filePath("maskwell/maskwell.ini");
+    EXPECT_EQ(SettingsFilePath(program.path(), config.path()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Beside, SettingsLocationTable,
+    ::testing::Values(LocationCase{"InstalledWithoutAFile", false, "", false},
+                      LocationCase{"InstalledPortableCopy", false, "file", true},
+                      LocationCase{"InstalledLinkToAFile", false, "link", true},
+                      LocationCase{"InstalledFolderNamedLikeTheFile", false, "folder", false},
+                      LocationCase{"InstalledFifoNamedLikeTheFile", false, "fifo", false},
+                      LocationCase{"InstalledDanglingLink", false, "dangling", false},
+                      LocationCase{"BuildTreeWithoutAFile", true, "", true},
+                      LocationCase{"BuildTreeWithItsFile", true, "file", true},
+                      LocationCase{"BuildTreeFolderNamedLikeTheFile", true, "folder", false},
+                      LocationCase{"BuildTreeFifoNamedLikeTheFile", true, "fifo", false}),
+    [](const ::testing::TestParamInfo<LocationCase>& info) { return info.param.Name; });
 
 TEST(SettingsLocation, AnExistingFileBesideTheProgramWinsOverAReadOnlyFolder) {
     QTemporaryDir program;

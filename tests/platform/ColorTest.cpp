@@ -27,5 +27,23 @@ TEST(Color, SystemColoursComeFromThePaletteWhenDrawn) {
     EXPECT_EQ(ResolveColor(clGrayText, palette), QColor(10, 11, 12));
 }
 
+TEST(Color, ContrastRatioFollowsTheRelativeLuminance) {
+    const struct {
+        const char* Name;
+        QColor One, Other;
+        double Expected;
+    } cases[] = {
+        {"black on white", Qt::black, Qt::white, 21.0},
+        {"white on black, order does not matter", Qt::white, Qt::black, 21.0},
+        {"equal colours", QColor(238, 238, 238), QColor(238, 238, 238), 1.0},
+        {"grey 119 on white, just below AA", QColor(119, 119, 119), Qt::white, 4.48},
+        {"black on pale green", Qt::black, QColor(213, 255, 213), 19.09},
+        {"white on light grey", Qt::white, QColor(238, 238, 238), 1.16},
+        {"navy 140 on white", QColor(0, 0, 140), Qt::white, 15.23},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(ContrastRatio(c.One, c.Other), c.Expected, 0.01) << c.Name;
+}
+
 } // namespace
 } // namespace maskwell

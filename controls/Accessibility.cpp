@@ -1,0 +1,86 @@
+#include "controls/Accessibility.h"
+
+#include "controls/Label3D.h"
+#include "controls/QlCheckBox.h"
+#include "controls/QlFancyButton.h"
+#include "platform/PageControl.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace maskwell {
+
+namespace {
+
+// A widget of ours whose name, unless one was set, is its caption.
+template <typename Control> class CaptionedControl : public QAccessibleWidget {
+public:
+    CaptionedControl(Control* control, QAccessible::Role role) : QAccessibleWidget(control, role) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return control()->Caption();
+        return QAccessibleWidget::text(kind);
+    }
+
+protected:
+    Control* control() const { return static_cast<Control*>(widget()); }
+};
+
+class CheckBoxAccessible : public CaptionedControl<TQlCheckBox> {
+public:
+    explicit CheckBoxAccessible(TQlCheckBox* box) : CaptionedControl(box, QAccessible::CheckBox) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = control()->Checked();
+        state.disabled = !control()->Enabled();
+        return state;
+    }
+    QStringList actionNames() const override {
+        return {QAccessibleActionInterface::toggleAction()};
+    }
+    void doAction(const QString& action) override {
+        if (action == QAccessibleActionInterface::toggleAction())
+            control()->Activate();
+    }
+};
+
+class FancyButtonAccessible : public CaptionedControl<TQlFancyButton> {
+public:
+    explicit FancyButtonAccessible(TQlFancyButton* button)
+        : CaptionedControl(button, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {QAccessibleActionInterface::pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == QAccessibleActionInterface::pressAction())
+            control()->Activate();
+    }
+};
+
+QAccessibleInterface* ControlInterface(const QString&, QObject* object) {
+    if (auto* label = qobject_cast<TLabel3D*>(object))
+        return new CaptionedControl<TLabel3D>(label, QAccessible::StaticText);
+    if (auto* box = qobject_cast<TQlCheckBox*>(object))
+        return new CheckBoxAccessible(box);
+    if (auto* button = qobject_cast<TQlFancyButton*>(object))
+        return new FancyButtonAccessible(button);
+    if (auto* pages = qobject_cast<TPageControl*>(object))
+        return new QAccessibleWidget(pages, QAccessible::PageTabList);
+    if (auto* page = qobject_cast<TTabSheet*>(object))
+        return new QAccessibleWidget(page, QAccessible::PropertyPage);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallControlAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&ControlInterface);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace maskwell

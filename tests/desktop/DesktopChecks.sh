@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# The checks of Maskwell as an installed desktop program, one per call:
+#   DesktopChecks.sh <check> <build dir> <version> <application id>
+# install    cmake --install into a fresh prefix: every file in place, the
+#            entry's Exec and Icon found there, the program starts from it
+# desktop    desktop-file-validate on the installed desktop entry
+# metainfo   appstreamcli validate --no-net on the installed metainfo
+# deb        cpack -G DEB, then dpkg-deb -c and -x, and the unpacked copy runs
+# A check whose tool is missing exits 77, which CTest reports as skipped.
+set -euo pipefail
+
+check=$1 build=$2 version=$3 id=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+install_prefix() {
+    cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" ||
+        { cat "$work/install.log"; fail "cmake --install"; }
+}
+
+# Starts the program offscreen with its own config and runtime folders; it must
+# still be running after two seconds (a missing library or plugin ends it at
+# once), and is then ended. `--version`, where the program has it, ends at once
+# with the version instead.
+starts() {
+    local program=$1
+    [ -x "$program" ] || fail "$program is not an executable"
+    if ldd "$program" | grep -q 'not found'; then
+        ldd "$program" | grep 'not found'
+        fail "$program misses libraries"
+    fi
+    mkdir -p -m 700 "$work/run" "$work/config"
+    local status=0
+    XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen \
+        timeout 2 "$program" --version >"$work/out.txt" 2>"$work/err.txt" || status=$?
+    if [ "$status" -eq 0 ]; then
+        grep -q "$version" "$work/out.txt" || fail "--version printed $(cat "$work/out.txt")"
+    elif [ "$status" -ne 124 ]; then
+        cat "$work/err.txt"
+        fail "$program ended with status $status"
+    fi
+    [ ! -e "$(dirname "$program")/maskwell.ini" ] || fail "settings written beside $program"
+    echo "started: $program"
+}
+
+case "$check" in
+install)
+    install_prefix
+    p=$work/prefix
+    for f in bin/maskwell share/applications/$id.desktop share/metainfo/$id.metainfo.xml; do
+        [ -f "$p/$f" ] || fail "not installed: $f"
+    done
+    [ ! -e "$p/bin/maskwell-build-tree" ] || fail "the build tree marker was installed"
+    for size in 16 22 24 32 48 64 128 256; do
+        icon=$p/share/icons/hicolor/${size}x$size/apps/$id.png
+        [ -f "$icon" ] || fail "no icon at $size"
+        file "$icon" | grep -q "PNG image data, $size x $size, 8-bit/color RGBA" ||
+            fail "icon $size: $(file -b "$icon")"
+    done
+    exec_line=$(sed -n 's/^Exec=//p' "$p/share/applications/$id.desktop")
+    icon_name=$(sed -n 's/^Icon=//p' "$p/share/applications/$id.desktop")
+    [ "$icon_name" = "$id" ] || fail "Icon=$icon_name"
+    [ -x "$p/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not in $p/bin"
+    starts "$p/bin/${exec_line%% *}"
+    ;;
+desktop)
+    command -v desktop-file-validate >/dev/null || skip "desktop-file-validate is missing (Debian package desktop-file-utils)"
+    install_prefix
+    desktop-file-validate "$work/prefix/share/applications/$id.desktop"
+    echo "valid: $id.desktop"
+    ;;
+metainfo)
+    command -v appstreamcli >/dev/null || skip "appstreamcli is missing (Debian package appstream)"
+    install_prefix
+    appstreamcli validate --no-net "$work/prefix/share/metainfo/$id.metainfo.xml"
+    ;;
+deb)
+    command -v dpkg-deb >/dev/null || skip "dpkg-deb is missing (Debian package dpkg)"
+    command -v dpkg-shlibdeps >/dev/null || skip "dpkg-shlibdeps is missing (Debian package dpkg-dev)"
+    cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" ||
+        { cat "$work/cpack.log"; fail "cpack -G DEB"; }
+    deb=$work/package/maskwell_${version}_$(dpkg --print-architecture).deb
+    [ -f "$deb" ] || { ls "$work/package"; fail "no $(basename "$deb")"; }
+    dpkg-deb -c "$deb" >"$work/contents.txt"
+    for f in usr/bin/maskwell usr/share/applications/$id.desktop \
+             usr/share/metainfo/$id.metainfo.xml usr/share/icons/hicolor/256x256/apps/$id.png; do
+        grep -q " \./$f\$" "$work/contents.txt" || { cat "$work/contents.txt"; fail "not packed: $f"; }
+    done
+    [ "$(dpkg-deb -f "$deb" Section)" = net ] || fail "Section $(dpkg-deb -f "$deb" Section)"
+    depends=$(dpkg-deb -f "$deb" Depends)
+    for lib in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins; do
+        [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib: $depends"
+    done
+    dpkg-deb -x "$deb" "$work/root"
+    starts "$work/root/usr/bin/maskwell"
+    echo "packed: $(basename "$deb"), Depends: $depends"
+    ;;
+*)
+    fail "unknown check $check"
+    ;;
+esac
