@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Maskwell needs to build, test and run, and only
 # those that are missing, so a second run installs nothing.
-#   scripts/deps.sh build     compiler, CMake, Qt 6, test and benchmark libraries
+#   scripts/deps.sh build     compiler, CMake, Qt 6 (with its designer and form
+#                             loader development files), test and benchmark libraries
 #   scripts/deps.sh run       the above plus the fonts the windows are drawn with
 #   scripts/deps.sh desktop   the above plus Xvfb and the tools to drive it by hand
 #   scripts/deps.sh lint      the above plus the format and static checkers
 set -euo pipefail
+# qt6-tools-dev brings the designer plugin interface and the form loader; its
+# CMake package also needs the OpenGL widgets package, which it does not pull in.
 
 build=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev
-       qt6-base-dev qt6-qpa-plugins libgl-dev
+       qt6-base-dev qt6-qpa-plugins qt6-tools-dev libqt6opengl6-dev libgl-dev
        fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
 desktop=(xvfb xauth xdotool xclip imagemagick)
 lint=(clang-format)

@@ -181,6 +181,7 @@ void TAdvEdit::Change() {
     if (transparent_)
         update();
     Fire(OnChange, this);
+    emit TextChanged();
     if (loading_ || !OnValueValidate)
         return;
     bool isValid = true;

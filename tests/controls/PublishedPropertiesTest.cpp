@@ -1,0 +1,227 @@
+// The controls' published properties as forms and the designer reach them:
+// through the meta-object system, by name.
+#include "controls/DesignTime.h"
+#include "controls/IPEdit.h"
+#include "controls/Label3D.h"
+#include "controls/QlCheckBox.h"
+#include "controls/QlFancyButton.h"
+#include "controls/advedit/AdvEdit.h"
+
+#include <QImage>
+#include <QMetaEnum>
+#include <QMetaProperty>
+#include <QSignalSpy>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace maskwell {
+namespace {
+
+using Factory = std::function<QWidget*()>;
+
+template <typename Control> Factory Make() {
+    return [] { return new Control; };
+}
+
+QMetaProperty PropertyOf(const QObject& object, const char* name) {
+    const QMetaObject* meta = object.metaObject();
+    return meta->property(meta->indexOfProperty(name));
+}
+
+// A property written by name goes through the control's own setter, so its
+// rules (normalising, clamping, ignoring) apply; read back by name.
+struct WriteCase {
+    const char* name;
+    Factory make;
+    const char* property;
+    QVariant written;
+    QVariant read;
+};
+
+class PropertyWriteTest : public ::testing::TestWithParam<WriteCase> {};
+
+TEST_P(PropertyWriteTest, WritingByNameKeepsTheSettersRules) {
+    const std::unique_ptr<QWidget> control(GetParam().make());
+    ASSERT_TRUE(PropertyOf(*control, GetParam().property).isValid()) << GetParam().property;
+    EXPECT_TRUE(control->setProperty(GetParam().property, GetParam().written));
+    EXPECT_EQ(control->property(GetParam().property), GetParam().read);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, PropertyWriteTest,
+    ::testing::Values(
+        WriteCase{"IPEditTextIsReadLeniently", Make<TIPEdit>(), "Text",
+                  QStringLiteral(" 10.300.ab.2 "), QStringLiteral("10.44.0.2")},
+        WriteCase{"IPEditValueIsTheAddressNumber", Make<TIPEdit>(), "Value", 3232235521u,
+                  3232235521u},
+        WriteCase{"Label3DEscapementIsNormalised", Make<TLabel3D>(), "Escapement", -30, 330},
+        WriteCase{"Label3DShiftTakesNegatives", Make<TLabel3D>(), "Shift", -2, -2},
+        WriteCase{"Label3DBorderColor", Make<TLabel3D>(), "BorderColor", QColor(1, 2, 3),
+                  QColor(1, 2, 3)},
+        WriteCase{"CheckBoxAboutKeepsNoValue", Make<TQlCheckBox>(), "About", QStringLiteral("x"),
+                  QString()},
+        WriteCase{"CheckBoxHiLigthColor", Make<TQlCheckBox>(), "HiLigthColor", QColor(12, 97, 63),
+                  QColor(12, 97, 63)},
+        WriteCase{"FancyFrameWidthClampsHigh", Make<TQlFancyButton>(), "FancyEffects_FrameWidth",
+                  99, 14},
+        WriteCase{"FancyFrameWidthClampsLow", Make<TQlFancyButton>(), "FancyEffects_FrameWidth", 1,
+                  3},
+        WriteCase{"FancyCornerRadiusClamps", Make<TQlFancyButton>(), "FancyEffects_CornerRadius",
+                  200, 145},
+        WriteCase{"FancyFaceColor", Make<TQlFancyButton>(), "FancyEffects_FaceColor",
+                  QColor(219, 219, 219), QColor(219, 219, 219)},
+        WriteCase{"GlyphNumberClampsLow", Make<TQlFancyButton>(), "Glyphs_Number", 0, 1},
+        WriteCase{"GlyphNumberClampsHigh", Make<TQlFancyButton>(), "Glyphs_Number", 9, 4},
+        WriteCase{"GlyphDistanceNeverNegative", Make<TQlFancyButton>(), "Glyphs_Distance", -3, 0},
+        WriteCase{"AdvEditNumCharsIgnoresZero", Make<TAdvEdit>(), "Lookup_NumChars", 0, 2},
+        WriteCase{"AdvEditDisplayList", Make<TAdvEdit>(), "Lookup_DisplayList",
+                  QStringList{"Berlin", "Bern"}, QStringList{"Berlin", "Bern"}},
+        WriteCase{"AdvEditPersistenceKey", Make<TAdvEdit>(), "Persistence_Key",
+                  QStringLiteral("a.ini"), QStringLiteral("a.ini")},
+        WriteCase{"AdvEditTextIsTheValue", Make<TAdvEdit>(), "Text", QStringLiteral("abc"),
+                  QStringLiteral("abc")},
+        WriteCase{"AdvEditFocusColor", Make<TAdvEdit>(), "FocusColor", QColor(213, 255, 213),
+                  QColor(213, 255, 213)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// An enumeration property is registered, so forms store its value by name.
+struct EnumCase {
+    const char* name;
+    Factory make;
+    const char* property;
+    const char* enumeration;
+    int value;
+    const char* key;
+};
+
+class PropertyEnumTest : public ::testing::TestWithParam<EnumCase> {};
+
+TEST_P(PropertyEnumTest, EnumerationsAreKnownByName) {
+    const std::unique_ptr<QWidget> control(GetParam().make());
+    const QMetaProperty property = PropertyOf(*control, GetParam().property);
+    ASSERT_TRUE(property.isEnumType()) << GetParam().property;
+    EXPECT_STREQ(property.enumerator().name(), GetParam().enumeration);
+    EXPECT_STREQ(property.enumerator().valueToKey(GetParam().value), GetParam().key);
+    // Written by its name, as a form loader does.
+    EXPECT_TRUE(control->setProperty(GetParam().property, QString::fromLatin1(GetParam().key)));
+    EXPECT_EQ(control->property(GetParam().property).toInt(), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, PropertyEnumTest,
+    ::testing::Values(
+        EnumCase{"Label3DTextStyle", Make<TLabel3D>(), "TextStyle", "TTextStyle", 5, "tsShadow"},
+        EnumCase{"Label3DBorderType", Make<TLabel3D>(), "BorderType", "TBorderType", 2, "btRaised"},
+        EnumCase{"Label3DLabelStyle", Make<TLabel3D>(), "LabelStyle", "TLabelStyle", 2,
+                 "lsEMailAddress"},
+        EnumCase{"Label3DEllipses", Make<TLabel3D>(), "EllipsesStyle", "TEllipsesStyle", 2,
+                 "esPath"},
+        EnumCase{"Label3DPenStyle", Make<TLabel3D>(), "BorderPenStyle", "TPenStyle", 4,
+                 "psDashDotDot"},
+        EnumCase{"Label3DAlignment", Make<TLabel3D>(), "Alignment", "TAlignment", 2, "taCenter"},
+        EnumCase{"Label3DLayout", Make<TLabel3D>(), "Layout", "TTextLayout", 1, "tlCenter"},
+        EnumCase{"CheckBoxCustomColor", Make<TQlCheckBox>(), "CustomColor", "TGCustomColor", 2,
+                 "ccGreen"},
+        EnumCase{"FancyFrameStyle", Make<TQlFancyButton>(), "FancyEffects_FrameStyle",
+                 "TFrameStyle", 0, "fmNone"},
+        EnumCase{"FancyShape", Make<TQlFancyButton>(), "FancyEffects_Shape", "TBtnShape", 1,
+                 "btnOval"},
+        EnumCase{"FancyTextStyle", Make<TQlFancyButton>(), "FancyEffects_TextStyle", "TTextStyle",
+                 3, "txShadowed"},
+        EnumCase{"GlyphLayout", Make<TQlFancyButton>(), "Glyphs_Layout", "TBmpLayout", 4,
+                 "lyCenter"},
+        EnumCase{"AdvEditType", Make<TAdvEdit>(), "EditType", "TAdvEditType", 9, "etHex"},
+        EnumCase{"AdvEditAlign", Make<TAdvEdit>(), "FocusAlign", "TEditAlign", 3, "eaCenter"},
+        EnumCase{"AdvEditLabelPosition", Make<TAdvEdit>(), "LabelPosition", "TLabelPosition", 9,
+                 "lpBottomCenter"},
+        EnumCase{"AdvEditPersistence", Make<TAdvEdit>(), "Persistence_Location",
+                 "TPersistenceLocation", 1, "plRegistry"},
+        EnumCase{"AdvEditBorderStyle", Make<TAdvEdit>(), "BorderStyle", "TBorderStyle", 0,
+                 "bsNone"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Where the control has a change event, the property announces its changes.
+struct NotifyCase {
+    const char* name;
+    Factory make;
+    const char* property;
+    QVariant written;
+};
+
+class PropertyNotifyTest : public ::testing::TestWithParam<NotifyCase> {};
+
+TEST_P(PropertyNotifyTest, AChangeIsAnnouncedAndAnEqualValueIsNot) {
+    const std::unique_ptr<QWidget> control(GetParam().make());
+    const QMetaProperty property = PropertyOf(*control, GetParam().property);
+    ASSERT_TRUE(property.hasNotifySignal()) << GetParam().property;
+    QSignalSpy spy(control.get(), property.notifySignal());
+    control->setProperty(GetParam().property, GetParam().written);
+    EXPECT_GE(spy.count(), 1);
+    spy.clear();
+    control->setProperty(GetParam().property, GetParam().written);
+    EXPECT_EQ(spy.count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, PropertyNotifyTest,
+    ::testing::Values(NotifyCase{"IPEditText", Make<TIPEdit>(), "Text", QStringLiteral("10.1.2.3")},
+                      NotifyCase{"IPEditValue", Make<TIPEdit>(), "Value", 3232235521u},
+                      NotifyCase{"CheckBoxChecked", Make<TQlCheckBox>(), "Checked", true},
+                      NotifyCase{"FancyEffects", Make<TQlFancyButton>(), "FancyEffects_Shape",
+                                 QVariant::fromValue(QlFancyButton::btnOval)},
+                      NotifyCase{"Glyphs", Make<TQlFancyButton>(), "Glyphs_Layout",
+                                 QVariant::fromValue(QlFancyButton::lyTop)},
+                      NotifyCase{"AdvEditText", Make<TAdvEdit>(), "Text", QStringLiteral("abc")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The design-time aids act only on controls a form designer made.
+struct AidCase {
+    const char* name;
+    bool designTime;
+};
+
+class DesignTimeAidTest : public ::testing::TestWithParam<AidCase> {
+protected:
+    void TearDown() override { SetDesignTimeAboutBox({}); }
+};
+
+TEST_P(DesignTimeAidTest, FancyButtonWithoutFrameShowsItsOutlineOnlyInTheDesigner) {
+    TQlFancyButton button;
+    button.resize(97, 25);
+    button.setProperty("FancyEffects_FrameStyle", QVariant::fromValue(QlFancyButton::fmNone));
+    button.setProperty("FancyEffects_Shape", QVariant::fromValue(QlFancyButton::btnOval));
+    if (GetParam().designTime)
+        MarkDesignTime(&button);
+    QImage image(button.size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    button.render(&image, {}, {}, QWidget::DrawChildren);
+    // The oval's left end, well away from the centred caption.
+    int grey = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < 4; ++x)
+            grey += image.pixelColor(x, y) == QColor(0x80, 0x80, 0x80) ? 1 : 0;
+    if (GetParam().designTime)
+        EXPECT_GT(grey, 0);
+    else
+        EXPECT_EQ(grey, 0);
+    EXPECT_EQ(IsDesignTime(&button), GetParam().designTime);
+}
+
+TEST_P(DesignTimeAidTest, CheckBoxAboutOpensTheBoxOnlyInTheDesigner) {
+    QList<QWidget*> shown;
+    SetDesignTimeAboutBox([&](QWidget* control) { shown.append(control); });
+    TQlCheckBox checkBox;
+    if (GetParam().designTime)
+        MarkDesignTime(&checkBox);
+    checkBox.setProperty("About", QStringLiteral("(About)"));
+    EXPECT_EQ(shown, GetParam().designTime ? QList<QWidget*>{&checkBox} : QList<QWidget*>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, DesignTimeAidTest,
+                         ::testing::Values(AidCase{"RunningProgram", false},
+                                           AidCase{"FormDesigner", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace maskwell
