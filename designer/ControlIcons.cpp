@@ -3,14 +3,17 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
-#include <memory>
 
 namespace maskwell::designer {
 
 QIcon IconOf(QWidget* sample) {
     constexpr int kSide = 32;
-    const std::unique_ptr<QWidget> owned(sample);
-    sample->setAttribute(Qt::WA_DontShowOnScreen);
+    // Some controls draw only on a parent's surface; the host also owns the
+    // sample and deletes it.
+    QWidget host;
+    host.setAttribute(Qt::WA_DontShowOnScreen);
+    sample->setParent(&host);
+    host.resize(sample->size());
     sample->ensurePolished();
     const QPixmap shot =
         sample->grab().scaled(kSide, kSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -8,7 +8,6 @@
 #include "controls/advedit/AdvEdit.h"
 
 #include <QImage>
-#include <QMetaEnum>
 #include <QMetaProperty>
 #include <QSignalSpy>
 #include <functional>
@@ -83,62 +82,6 @@ INSTANTIATE_TEST_SUITE_P(
                   QStringLiteral("abc")},
         WriteCase{"AdvEditFocusColor", Make<TAdvEdit>(), "FocusColor", QColor(213, 255, 213),
                   QColor(213, 255, 213)}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// An enumeration property is registered, so forms store its value by name.
-struct EnumCase {
-    const char* name;
-    Factory make;
-    const char* property;
-    const char* enumeration;
-    int value;
-    const char* key;
-};
-
-class PropertyEnumTest : public ::testing::TestWithParam<EnumCase> {};
-
-TEST_P(PropertyEnumTest, EnumerationsAreKnownByName) {
-    const std::unique_ptr<QWidget> control(GetParam().make());
-    const QMetaProperty property = PropertyOf(*control, GetParam().property);
-    ASSERT_TRUE(property.isEnumType()) << GetParam().property;
-    EXPECT_STREQ(property.enumerator().name(), GetParam().enumeration);
-    EXPECT_STREQ(property.enumerator().valueToKey(GetParam().value), GetParam().key);
-    // Written by its name, as a form loader does.
-    EXPECT_TRUE(control->setProperty(GetParam().property, QString::fromLatin1(GetParam().key)));
-    EXPECT_EQ(control->property(GetParam().property).toInt(), GetParam().value);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Controls, PropertyEnumTest,
-    ::testing::Values(
-        EnumCase{"Label3DTextStyle", Make<TLabel3D>(), "TextStyle", "TTextStyle", 5, "tsShadow"},
-        EnumCase{"Label3DBorderType", Make<TLabel3D>(), "BorderType", "TBorderType", 2, "btRaised"},
-        EnumCase{"Label3DLabelStyle", Make<TLabel3D>(), "LabelStyle", "TLabelStyle", 2,
-                 "lsEMailAddress"},
-        EnumCase{"Label3DEllipses", Make<TLabel3D>(), "EllipsesStyle", "TEllipsesStyle", 2,
-                 "esPath"},
-        EnumCase{"Label3DPenStyle", Make<TLabel3D>(), "BorderPenStyle", "TPenStyle", 4,
-                 "psDashDotDot"},
-        EnumCase{"Label3DAlignment", Make<TLabel3D>(), "Alignment", "TAlignment", 2, "taCenter"},
-        EnumCase{"Label3DLayout", Make<TLabel3D>(), "Layout", "TTextLayout", 1, "tlCenter"},
-        EnumCase{"CheckBoxCustomColor", Make<TQlCheckBox>(), "CustomColor", "TGCustomColor", 2,
-                 "ccGreen"},
-        EnumCase{"FancyFrameStyle", Make<TQlFancyButton>(), "FancyEffects_FrameStyle",
-                 "TFrameStyle", 0, "fmNone"},
-        EnumCase{"FancyShape", Make<TQlFancyButton>(), "FancyEffects_Shape", "TBtnShape", 1,
-                 "btnOval"},
-        EnumCase{"FancyTextStyle", Make<TQlFancyButton>(), "FancyEffects_TextStyle", "TTextStyle",
-                 3, "txShadowed"},
-        EnumCase{"GlyphLayout", Make<TQlFancyButton>(), "Glyphs_Layout", "TBmpLayout", 4,
-                 "lyCenter"},
-        EnumCase{"AdvEditType", Make<TAdvEdit>(), "EditType", "TAdvEditType", 9, "etHex"},
-        EnumCase{"AdvEditAlign", Make<TAdvEdit>(), "FocusAlign", "TEditAlign", 3, "eaCenter"},
-        EnumCase{"AdvEditLabelPosition", Make<TAdvEdit>(), "LabelPosition", "TLabelPosition", 9,
-                 "lpBottomCenter"},
-        EnumCase{"AdvEditPersistence", Make<TAdvEdit>(), "Persistence_Location",
-                 "TPersistenceLocation", 1, "plRegistry"},
-        EnumCase{"AdvEditBorderStyle", Make<TAdvEdit>(), "BorderStyle", "TBorderStyle", 0,
-                 "bsNone"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Where the control has a change event, the property announces its changes.
