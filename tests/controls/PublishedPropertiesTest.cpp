@@ -1,13 +1,11 @@
 // The controls' published properties as forms and the designer reach them:
 // through the meta-object system, by name.
-#include "controls/DesignTime.h"
 #include "controls/IPEdit.h"
 #include "controls/Label3D.h"
 #include "controls/QlCheckBox.h"
 #include "controls/QlFancyButton.h"
 #include "controls/advedit/AdvEdit.h"
 
-#include <QImage>
 #include <QMetaProperty>
 #include <QSignalSpy>
 #include <functional>
@@ -56,32 +54,18 @@ INSTANTIATE_TEST_SUITE_P(
                   3232235521u},
         WriteCase{"Label3DEscapementIsNormalised", Make<TLabel3D>(), "Escapement", -30, 330},
         WriteCase{"Label3DShiftTakesNegatives", Make<TLabel3D>(), "Shift", -2, -2},
-        WriteCase{"Label3DBorderColor", Make<TLabel3D>(), "BorderColor", QColor(1, 2, 3),
-                  QColor(1, 2, 3)},
         WriteCase{"CheckBoxAboutKeepsNoValue", Make<TQlCheckBox>(), "About", QStringLiteral("x"),
                   QString()},
-        WriteCase{"CheckBoxHiLigthColor", Make<TQlCheckBox>(), "HiLigthColor", QColor(12, 97, 63),
-                  QColor(12, 97, 63)},
         WriteCase{"FancyFrameWidthClampsHigh", Make<TQlFancyButton>(), "FancyEffects_FrameWidth",
                   99, 14},
         WriteCase{"FancyFrameWidthClampsLow", Make<TQlFancyButton>(), "FancyEffects_FrameWidth", 1,
                   3},
         WriteCase{"FancyCornerRadiusClamps", Make<TQlFancyButton>(), "FancyEffects_CornerRadius",
                   200, 145},
-        WriteCase{"FancyFaceColor", Make<TQlFancyButton>(), "FancyEffects_FaceColor",
-                  QColor(219, 219, 219), QColor(219, 219, 219)},
         WriteCase{"GlyphNumberClampsLow", Make<TQlFancyButton>(), "Glyphs_Number", 0, 1},
         WriteCase{"GlyphNumberClampsHigh", Make<TQlFancyButton>(), "Glyphs_Number", 9, 4},
         WriteCase{"GlyphDistanceNeverNegative", Make<TQlFancyButton>(), "Glyphs_Distance", -3, 0},
-        WriteCase{"AdvEditNumCharsIgnoresZero", Make<TAdvEdit>(), "Lookup_NumChars", 0, 2},
-        WriteCase{"AdvEditDisplayList", Make<TAdvEdit>(), "Lookup_DisplayList",
-                  QStringList{"Berlin", "Bern"}, QStringList{"Berlin", "Bern"}},
-        WriteCase{"AdvEditPersistenceKey", Make<TAdvEdit>(), "Persistence_Key",
-                  QStringLiteral("a.ini"), QStringLiteral("a.ini")},
-        WriteCase{"AdvEditTextIsTheValue", Make<TAdvEdit>(), "Text", QStringLiteral("abc"),
-                  QStringLiteral("abc")},
-        WriteCase{"AdvEditFocusColor", Make<TAdvEdit>(), "FocusColor", QColor(213, 255, 213),
-                  QColor(213, 255, 213)}),
+        WriteCase{"AdvEditNumCharsIgnoresZero", Make<TAdvEdit>(), "Lookup_NumChars", 0, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Where the control has a change event, the property announces its changes.
@@ -117,54 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
                                  QVariant::fromValue(QlFancyButton::lyTop)},
                       NotifyCase{"AdvEditText", Make<TAdvEdit>(), "Text", QStringLiteral("abc")}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// The design-time aids act only on controls a form designer made.
-struct AidCase {
-    const char* name;
-    bool designTime;
-};
-
-class DesignTimeAidTest : public ::testing::TestWithParam<AidCase> {
-protected:
-    void TearDown() override { SetDesignTimeAboutBox({}); }
-};
-
-TEST_P(DesignTimeAidTest, FancyButtonWithoutFrameShowsItsOutlineOnlyInTheDesigner) {
-    TQlFancyButton button;
-    button.resize(97, 25);
-    button.setProperty("FancyEffects_FrameStyle", QVariant::fromValue(QlFancyButton::fmNone));
-    button.setProperty("FancyEffects_Shape", QVariant::fromValue(QlFancyButton::btnOval));
-    if (GetParam().designTime)
-        MarkDesignTime(&button);
-    QImage image(button.size(), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    button.render(&image, {}, {}, QWidget::DrawChildren);
-    // The oval's left end, well away from the centred caption.
-    int grey = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < 4; ++x)
-            grey += image.pixelColor(x, y) == QColor(0x80, 0x80, 0x80) ? 1 : 0;
-    if (GetParam().designTime)
-        EXPECT_GT(grey, 0);
-    else
-        EXPECT_EQ(grey, 0);
-    EXPECT_EQ(IsDesignTime(&button), GetParam().designTime);
-}
-
-TEST_P(DesignTimeAidTest, CheckBoxAboutOpensTheBoxOnlyInTheDesigner) {
-    QList<QWidget*> shown;
-    SetDesignTimeAboutBox([&](QWidget* control) { shown.append(control); });
-    TQlCheckBox checkBox;
-    if (GetParam().designTime)
-        MarkDesignTime(&checkBox);
-    checkBox.setProperty("About", QStringLiteral("(About)"));
-    EXPECT_EQ(shown, GetParam().designTime ? QList<QWidget*>{&checkBox} : QList<QWidget*>{});
-}
-
-INSTANTIATE_TEST_SUITE_P(Controls, DesignTimeAidTest,
-                         ::testing::Values(AidCase{"RunningProgram", false},
-                                           AidCase{"FormDesigner", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace maskwell

@@ -145,6 +145,11 @@ TEST(DesignerPlugin, InTheDesignerTheAidsWorkAndAFormLoaderGetsRunningControls) 
             PluginLoader()->createWidget("maskwell::TQlFancyButton"));
         ASSERT_NE(loaded, nullptr);
         EXPECT_EQ(OutlinePixels(*loaded), 0);
+        const std::unique_ptr<QWidget> checkBox(
+            PluginLoader()->createWidget("maskwell::TQlCheckBox"));
+        test::ModalBoxCloser closer;
+        checkBox->setProperty("About", QStringLiteral("(About)"));
+        EXPECT_TRUE(closer.Texts().isEmpty());
     }
 
     DesignerCore core;
