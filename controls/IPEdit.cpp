@@ -1,6 +1,7 @@
 #include "controls/IPEdit.h"
 
 #include "controls/OctetText.h"
+#include "core/Error.h"
 #include "platform/ErrorBox.h"
 
 #include <QApplication>
@@ -409,6 +410,15 @@ void TIPEdit::PartDblClick() {
 
 void TIPEdit::ByteChange() {
     Guarded([&] { Fire(OnChange, this); });
+    emit TextChanged();
+}
+
+uint TIPEdit::ValueProperty() const {
+    try {
+        return Value();
+    } catch (const ConversionError&) {
+        return 0;
+    }
 }
 
 // The free area between and around the fields; the border is not part of it.

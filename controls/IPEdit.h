@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ColorProperty.h"
 #include "platform/Color.h"
 #include "platform/ControlTypes.h"
 #include "platform/NotifyEvent.h"
@@ -54,6 +55,12 @@ private:
 // field is left, and then calls the installed rebind callback.
 class TIPEdit : public QFrame {
     Q_OBJECT
+    // Published for forms: Text before Value, so a loaded form sets the text
+    // first and then the number, as stored.
+    Q_PROPERTY(QString Text READ Text WRITE setText NOTIFY TextChanged)
+    Q_PROPERTY(uint Value READ ValueProperty WRITE setValue NOTIFY TextChanged)
+    Q_PROPERTY(QColor Color READ ColorRgb WRITE setColor)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
 
 public:
     explicit TIPEdit(QWidget* parent = nullptr);
@@ -76,6 +83,17 @@ public:
     TColor Color() const { return FColor; }
     void SetColor(TColor value);
 
+    MASKWELL_RGB_ACCESSORS(Color)
+    // Value for the meta-object system, which must not see an exception: 0
+    // while a field holds no number.
+    uint ValueProperty() const;
+
+    // The setters forms compiled by uic call (set + the property name); each
+    // hands the value to the setter above, so its rules apply.
+    void setText(const QString& value) { SetText(value); }
+    void setValue(uint value) { SetValue(value); }
+    void setColor(const QColor& value) { SetColorRgb(value); }
+
     // Called after every completed repair of the octets.
     void SetRebindCheckbox(std::function<void()> call) { FRebindCheckbox = std::move(call); }
 
@@ -94,6 +112,10 @@ public:
     TNotifyEvent OnDblClick; // double-click on a field or a dot
     TNotifyEvent OnEnter;    // the focus entered the control (now in field 0)
     TNotifyEvent OnExit;     // the focus left the control as a whole
+
+signals:
+    // Any field's text changed (with OnChange), so Text and Value did.
+    void TextChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

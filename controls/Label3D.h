@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ColorProperty.h"
 #include "platform/Color.h"
 #include "platform/ControlTypes.h"
 #include "platform/NotifyEvent.h"
@@ -15,20 +16,25 @@ class QPainter;
 namespace maskwell {
 
 namespace Label3D {
+Q_NAMESPACE
 
 // The look of the text: flat, or drawn over one or two offset copies in the
 // shadow and highlight colours.
 enum TTextStyle { tsNone, tsRaised, tsLightRaised, tsRecessed, tsHeavyRecessed, tsShadow };
+Q_ENUM_NS(TTextStyle)
 
 // A plain rectangle in the border pen, or a one-pixel-style bevel.
 enum TBorderType { btDefault, btRecessed, btRaised };
+Q_ENUM_NS(TBorderType)
 
 // The link styles turn the label into a web or e-mail address that opens on a
 // click and lights up under the pointer.
 enum TLabelStyle { lsDefault, lsWWWAddress, lsEMailAddress };
+Q_ENUM_NS(TLabelStyle)
 
 // Trimming of text that does not fit the label.
 enum TEllipsesStyle { esNone, esEnd, esPath };
+Q_ENUM_NS(TEllipsesStyle)
 
 // An escapement brought into 0..360: -30 gives 330, -360 gives 0, 360 stays
 // 360, 361 gives 1 and 720 gives 360.
@@ -52,6 +58,36 @@ TRotatedTextBox RotatedTextBox(int angle, QSize extent);
 // else unless Transparent is off.
 class TLabel3D : public QWidget {
     Q_OBJECT
+    // Published for forms, the label's own properties first. BorderWidth and
+    // the plain label's AutoSize, Alignment, Layout, WordWrap and
+    // ShowAccelChar have a default that a form leaves out (RESET); an empty
+    // Address is left out as well.
+    Q_PROPERTY(QColor BorderColor READ BorderColorRgb WRITE setBorderColor)
+    Q_PROPERTY(maskwell::ControlTypes::TPenStyle BorderPenStyle READ BorderPenStyle WRITE
+                   setBorderPenStyle)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth RESET ResetBorderWidth)
+    Q_PROPERTY(bool Border READ Border WRITE setBorder)
+    Q_PROPERTY(maskwell::Label3D::TBorderType BorderType READ BorderType WRITE setBorderType)
+    Q_PROPERTY(int Escapement READ Escapement WRITE setEscapement)
+    Q_PROPERTY(maskwell::Label3D::TTextStyle TextStyle READ TextStyle WRITE setTextStyle)
+    Q_PROPERTY(maskwell::Label3D::TLabelStyle LabelStyle READ LabelStyle WRITE setLabelStyle)
+    Q_PROPERTY(QString Address READ Address WRITE setAddress RESET ResetAddress)
+    Q_PROPERTY(
+        maskwell::Label3D::TEllipsesStyle EllipsesStyle READ EllipsesStyle WRITE setEllipsesStyle)
+    Q_PROPERTY(int Shift READ Shift WRITE setShift)
+    Q_PROPERTY(maskwell::ControlTypes::TAlignment Alignment READ Alignment WRITE setAlignment RESET
+                   ResetAlignment)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE setAutoSize RESET ResetAutoSize)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(QColor Color READ ColorRgb WRITE setColor)
+    Q_PROPERTY(QFont Font READ Font WRITE SetFont)
+    Q_PROPERTY(QColor FontColor READ FontColorRgb WRITE setFontColor)
+    Q_PROPERTY(
+        maskwell::ControlTypes::TTextLayout Layout READ Layout WRITE SetLayout RESET ResetLayout)
+    Q_PROPERTY(
+        bool ShowAccelChar READ ShowAccelChar WRITE setShowAccelChar RESET ResetShowAccelChar)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
+    Q_PROPERTY(bool WordWrap READ WordWrap WRITE setWordWrap RESET ResetWordWrap)
 
 public:
     explicit TLabel3D(QWidget* parent = nullptr);
@@ -121,6 +157,41 @@ public:
     void SetTransparent(bool transparent);
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool wordWrap);
+
+    // The colour properties as forms and the designer hold them, and the
+    // streaming defaults a form leaves out.
+    MASKWELL_RGB_ACCESSORS(BorderColor)
+    MASKWELL_RGB_ACCESSORS(Color)
+    MASKWELL_RGB_ACCESSORS(FontColor)
+    void ResetBorderWidth() { SetBorderWidth(1); }
+    void ResetAddress() { SetAddress({}); }
+    void ResetAlignment() { SetAlignment(taLeftJustify); }
+    void ResetAutoSize() { SetAutoSize(true); }
+    void ResetLayout() { SetLayout(tlTop); }
+    void ResetShowAccelChar() { SetShowAccelChar(true); }
+    void ResetWordWrap() { SetWordWrap(false); }
+
+    // The setters forms compiled by uic call (set + the property name); each
+    // hands the value to the setter above, so its rules apply.
+    void setBorderColor(const QColor& value) { SetBorderColorRgb(value); }
+    void setBorderPenStyle(ControlTypes::TPenStyle value) { SetBorderPenStyle(value); }
+    void setBorderWidth(int value) { SetBorderWidth(value); }
+    void setBorder(bool value) { SetBorder(value); }
+    void setBorderType(Label3D::TBorderType value) { SetBorderType(value); }
+    void setEscapement(int value) { SetEscapement(value); }
+    void setTextStyle(Label3D::TTextStyle value) { SetTextStyle(value); }
+    void setLabelStyle(Label3D::TLabelStyle value) { SetLabelStyle(value); }
+    void setAddress(const QString& value) { SetAddress(value); }
+    void setEllipsesStyle(Label3D::TEllipsesStyle value) { SetEllipsesStyle(value); }
+    void setShift(int value) { SetShift(value); }
+    void setAlignment(ControlTypes::TAlignment value) { SetAlignment(value); }
+    void setAutoSize(bool value) { SetAutoSize(value); }
+    void setCaption(const QString& value) { SetCaption(value); }
+    void setColor(const QColor& value) { SetColorRgb(value); }
+    void setFontColor(const QColor& value) { SetFontColorRgb(value); }
+    void setShowAccelChar(bool value) { SetShowAccelChar(value); }
+    void setTransparent(bool value) { SetTransparent(value); }
+    void setWordWrap(bool value) { SetWordWrap(value); }
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

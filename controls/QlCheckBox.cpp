@@ -1,5 +1,6 @@
 #include "controls/QlCheckBox.h"
 
+#include "controls/DesignTime.h"
 #include "platform/BitmapResource.h"
 #include "platform/ErrorBox.h"
 #include "platform/Region.h"
@@ -82,8 +83,16 @@ void TQlCheckBox::SetCustomColor(TGCustomColor color) {
 }
 
 void TQlCheckBox::SetChecked(bool checked) {
+    const bool changed = checked != checked_;
     checked_ = checked;
     update();
+    if (changed)
+        emit CheckedChanged(checked_);
+}
+
+void TQlCheckBox::SetAbout(const QString&) {
+    if (IsDesignTime(this))
+        ShowDesignTimeAbout(this);
 }
 
 void TQlCheckBox::SetFontColor(TColor color) {
@@ -266,6 +275,7 @@ void TQlCheckBox::Toggle() {
     buttonDown_ = false;
     checked_ = !checked_;
     update();
+    emit CheckedChanged(checked_);
     Click();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ColorProperty.h"
 #include "platform/Color.h"
 #include "platform/NotifyEvent.h"
 
@@ -13,7 +14,13 @@ namespace maskwell {
 
 // The colour of the check mark. The fixed underlying type lets the control hold
 // (and draw) a value outside the three names, as a stored form can.
+namespace QlCheckBox {
+Q_NAMESPACE
 enum TGCustomColor : std::uint8_t { ccBlue, ccRed, ccGreen };
+Q_ENUM_NS(TGCustomColor)
+} // namespace QlCheckBox
+using QlCheckBox::TGCustomColor;
+using enum QlCheckBox::TGCustomColor;
 
 // A check box drawn from six 16 x 16 bitmaps (so that the mark can be red, green
 // or blue) with its caption beside them, optionally recoloured while the
@@ -32,6 +39,20 @@ enum TGCustomColor : std::uint8_t { ccBlue, ccRed, ccGreen };
 // around its caption and toggles on Space.
 class TQlCheckBox : public QWidget {
     Q_OBJECT
+    // Published for forms. About only opens the about box in a form designer;
+    // it holds no value and a form never stores it.
+    Q_PROPERTY(QColor BackgroundColor READ BackgroundColorRgb WRITE setBackgroundColor)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(QFont Font READ Font WRITE SetFont)
+    Q_PROPERTY(
+        maskwell::QlCheckBox::TGCustomColor CustomColor READ CustomColor WRITE setCustomColor)
+    Q_PROPERTY(QString About READ About WRITE setAbout STORED false)
+    Q_PROPERTY(bool Checked READ Checked WRITE setChecked NOTIFY CheckedChanged)
+    Q_PROPERTY(bool HiLigthMode READ HiLigthMode WRITE setHiLigthMode)
+    Q_PROPERTY(QColor HiLigthColor READ HiLigthColorRgb WRITE setHiLigthColor)
+    Q_PROPERTY(QColor FontColor READ FontColorRgb WRITE setFontColor)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE setTabStop)
 
 public:
     explicit TQlCheckBox(QWidget* parent = nullptr);
@@ -55,9 +76,11 @@ public:
     TGCustomColor CustomColor() const { return customColor_; }
     void SetCustomColor(TGCustomColor color);
 
-    // A design-time link to an about box; it keeps no value.
+    // A design-time link to an about box; it keeps no value. In a form
+    // designer (IsDesignTime) setting it opens the box; in a program it does
+    // nothing.
     QString About() const { return {}; }
-    void SetAbout(const QString&) {}
+    void SetAbout(const QString&);
 
     // Setting it from code never fires OnClick.
     bool Checked() const { return checked_; }
@@ -83,6 +106,27 @@ public:
     // After each toggle by the pointer (or by Space with TabStop on).
     TNotifyEvent OnClick;
 
+    MASKWELL_RGB_ACCESSORS(BackgroundColor)
+    MASKWELL_RGB_ACCESSORS(HiLigthColor)
+    MASKWELL_RGB_ACCESSORS(FontColor)
+
+    // The setters forms compiled by uic call (set + the property name); each
+    // hands the value to the setter above, so its rules apply.
+    void setBackgroundColor(const QColor& value) { SetBackgroundColorRgb(value); }
+    void setCaption(const QString& value) { SetCaption(value); }
+    void setCustomColor(QlCheckBox::TGCustomColor value) { SetCustomColor(value); }
+    void setAbout(const QString& value) { SetAbout(value); }
+    void setChecked(bool value) { SetChecked(value); }
+    void setHiLigthMode(bool value) { SetHiLigthMode(value); }
+    void setHiLigthColor(const QColor& value) { SetHiLigthColorRgb(value); }
+    void setFontColor(const QColor& value) { SetFontColorRgb(value); }
+    void setTabStop(bool value) { SetTabStop(value); }
+
+signals:
+    // Checked changed, by code or by the pointer (OnClick stays the pointer's).
+    void CheckedChanged(bool checked);
+
+public:
     // The font the caption is drawn with: the own font's family, style and a
     // size rounded to whole points at 96 dots per inch.
     QFont CanvasFont() const;

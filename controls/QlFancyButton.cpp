@@ -1,5 +1,6 @@
 #include "controls/QlFancyButton.h"
 
+#include "controls/DesignTime.h"
 #include "platform/Accelerator.h"
 #include "platform/ErrorBox.h"
 #include "platform/Region.h"
@@ -110,8 +111,14 @@ bool PressesAndClicks(Qt::MouseButton button) {
 TQlFancyButton::TQlFancyButton(QWidget* parent)
     : QWidget(parent), effects_(new TQlEffect(this)), glyphs_(new TQlGlyph(this)),
       altShortcut_(new QShortcut(this)) {
-    effects_->OnEffectChange = [this](QObject*) { update(); };
-    glyphs_->OnGlyphChange = [this](QObject*) { update(); };
+    effects_->OnEffectChange = [this](QObject*) {
+        update();
+        emit FancyEffectsChanged();
+    };
+    glyphs_->OnGlyphChange = [this](QObject*) {
+        update();
+        emit GlyphsChanged();
+    };
     // Hover needs the moves without a button held.
     setMouseTracking(true);
     resize(97, 25);
@@ -184,9 +191,24 @@ void TQlFancyButton::Paint(QPainter& painter) {
     DrawCaption(painter);
 }
 
-void TQlFancyButton::DrawDesignOutline(QPainter&) {
-    // The dotted outline marks an fmNone button in a form designer; the
-    // program has none, so at run time there is nothing to draw.
+void TQlFancyButton::DrawDesignOutline(QPainter& painter) {
+    // The dotted outline shows where an fmNone button lies, and only in a
+    // form designer: at run time such a button draws no face at all.
+    if (!IsDesignTime(this))
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    // The figure's right and bottom edges lie inside the control.
+    const QRect figure(0, 0, width() - 1, height() - 1);
+    if (effects_->Shape() == btnOval) {
+        painter.drawEllipse(figure);
+    } else {
+        const qreal radius = CornerSize() / 2.0;
+        painter.drawRoundedRect(figure, radius, radius);
+    }
+    painter.restore();
 }
 
 void TQlFancyButton::DrawGradientFrame(QPainter& painter) {

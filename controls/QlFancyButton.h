@@ -1,10 +1,12 @@
 #pragma once
 
+#include "controls/ColorProperty.h"
 #include "controls/QlFancyButtonSettings.h"
 #include "platform/Color.h"
 #include "platform/NotifyEvent.h"
 
 #include <QColor>
+#include <QPixmap>
 #include <QPointer>
 #include <QRegion>
 #include <QWidget>
@@ -73,6 +75,33 @@ int CornerSize(TBtnShape shape, QSize control, int cornerRadius);
 // focused edit field keeps its letters.
 class TQlFancyButton : public QWidget {
     Q_OBJECT
+    // Published for forms. The two settings objects are published property by
+    // property, each name led by its object's: FancyEffects.FaceColor is
+    // FancyEffects_FaceColor. The setters are the settings objects' own.
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(QColor FontColor READ FontColorRgb WRITE setFontColor)
+    Q_PROPERTY(QColor FancyEffects_FaceColor READ EffectsFaceColor WRITE setFancyEffects_FaceColor
+                   NOTIFY FancyEffectsChanged)
+    Q_PROPERTY(QColor FancyEffects_FrameColor READ EffectsFrameColor WRITE
+                   setFancyEffects_FrameColor NOTIFY FancyEffectsChanged)
+    Q_PROPERTY(maskwell::QlFancyButton::TFrameStyle FancyEffects_FrameStyle READ EffectsFrameStyle
+                   WRITE setFancyEffects_FrameStyle NOTIFY FancyEffectsChanged)
+    Q_PROPERTY(int FancyEffects_FrameWidth READ EffectsFrameWidth WRITE setFancyEffects_FrameWidth
+                   NOTIFY FancyEffectsChanged)
+    Q_PROPERTY(QColor FancyEffects_HoverColor READ EffectsHoverColor WRITE
+                   setFancyEffects_HoverColor NOTIFY FancyEffectsChanged)
+    Q_PROPERTY(maskwell::QlFancyButton::TBtnShape FancyEffects_Shape READ EffectsShape WRITE
+                   setFancyEffects_Shape NOTIFY FancyEffectsChanged)
+    Q_PROPERTY(int FancyEffects_CornerRadius READ EffectsCornerRadius WRITE
+                   setFancyEffects_CornerRadius NOTIFY FancyEffectsChanged)
+    Q_PROPERTY(maskwell::QlFancyButton::TTextStyle FancyEffects_TextStyle READ EffectsTextStyle
+                   WRITE setFancyEffects_TextStyle NOTIFY FancyEffectsChanged)
+    Q_PROPERTY(QPixmap Glyphs_Glyph READ GlyphsGlyph WRITE setGlyphs_Glyph NOTIFY GlyphsChanged)
+    Q_PROPERTY(maskwell::QlFancyButton::TBmpLayout Glyphs_Layout READ GlyphsLayout WRITE
+                   setGlyphs_Layout NOTIFY GlyphsChanged)
+    Q_PROPERTY(int Glyphs_Number READ GlyphsNumber WRITE setGlyphs_Number NOTIFY GlyphsChanged)
+    Q_PROPERTY(
+        int Glyphs_Distance READ GlyphsDistance WRITE setGlyphs_Distance NOTIFY GlyphsChanged)
 
 public:
     using TMouseEvent = std::function<void(QObject* sender, Qt::MouseButton button,
@@ -95,6 +124,52 @@ public:
     TColor FontColor() const { return fontColor_; }
     void SetFontColor(TColor color);
 
+    // The settings objects' properties as forms hold them.
+    MASKWELL_RGB_ACCESSORS(FontColor)
+    QColor EffectsFaceColor() const { return ResolveColor(effects_->FaceColor()); }
+    void SetEffectsFaceColor(const QColor& color) { effects_->SetFaceColor(ToTColor(color)); }
+    QColor EffectsFrameColor() const { return ResolveColor(effects_->FrameColor()); }
+    void SetEffectsFrameColor(const QColor& color) { effects_->SetFrameColor(ToTColor(color)); }
+    QlFancyButton::TFrameStyle EffectsFrameStyle() const { return effects_->FrameStyle(); }
+    void SetEffectsFrameStyle(QlFancyButton::TFrameStyle style) { effects_->SetFrameStyle(style); }
+    int EffectsFrameWidth() const { return effects_->FrameWidth(); }
+    void SetEffectsFrameWidth(int width) { effects_->SetFrameWidth(width); }
+    QColor EffectsHoverColor() const { return ResolveColor(effects_->HoverColor()); }
+    void SetEffectsHoverColor(const QColor& color) { effects_->SetHoverColor(ToTColor(color)); }
+    QlFancyButton::TBtnShape EffectsShape() const { return effects_->Shape(); }
+    void SetEffectsShape(QlFancyButton::TBtnShape shape) { effects_->SetShape(shape); }
+    int EffectsCornerRadius() const { return effects_->CornerRadius(); }
+    void SetEffectsCornerRadius(int radius) { effects_->SetCornerRadius(radius); }
+    QlFancyButton::TTextStyle EffectsTextStyle() const { return effects_->TextStyle(); }
+    void SetEffectsTextStyle(QlFancyButton::TTextStyle style) { effects_->SetTextStyle(style); }
+    QPixmap GlyphsGlyph() const { return QPixmap::fromImage(glyphs_->Glyph()); }
+    void SetGlyphsGlyph(const QPixmap& glyph) { glyphs_->SetGlyph(glyph.toImage()); }
+    QlFancyButton::TBmpLayout GlyphsLayout() const { return glyphs_->Layout(); }
+    void SetGlyphsLayout(QlFancyButton::TBmpLayout layout) { glyphs_->SetLayout(layout); }
+    int GlyphsNumber() const { return glyphs_->Number(); }
+    void SetGlyphsNumber(int number) { glyphs_->SetNumber(number); }
+    int GlyphsDistance() const { return glyphs_->Distance(); }
+    void SetGlyphsDistance(int distance) { glyphs_->SetDistance(distance); }
+
+    // The setters forms compiled by uic call (set + the property name); each
+    // hands the value to the setter above, so its rules apply.
+    void setCaption(const QString& value) { SetCaption(value); }
+    void setFontColor(const QColor& value) { SetFontColorRgb(value); }
+    void setFancyEffects_FaceColor(const QColor& value) { SetEffectsFaceColor(value); }
+    void setFancyEffects_FrameColor(const QColor& value) { SetEffectsFrameColor(value); }
+    void setFancyEffects_FrameStyle(QlFancyButton::TFrameStyle value) {
+        SetEffectsFrameStyle(value);
+    }
+    void setFancyEffects_FrameWidth(int value) { SetEffectsFrameWidth(value); }
+    void setFancyEffects_HoverColor(const QColor& value) { SetEffectsHoverColor(value); }
+    void setFancyEffects_Shape(QlFancyButton::TBtnShape value) { SetEffectsShape(value); }
+    void setFancyEffects_CornerRadius(int value) { SetEffectsCornerRadius(value); }
+    void setFancyEffects_TextStyle(QlFancyButton::TTextStyle value) { SetEffectsTextStyle(value); }
+    void setGlyphs_Glyph(const QPixmap& value) { SetGlyphsGlyph(value); }
+    void setGlyphs_Layout(QlFancyButton::TBmpLayout value) { SetGlyphsLayout(value); }
+    void setGlyphs_Number(int value) { SetGlyphsNumber(value); }
+    void setGlyphs_Distance(int value) { SetGlyphsDistance(value); }
+
     TNotifyEvent OnClick;
 
     // Fires OnClick as a click does: the action an assistive technology's
@@ -115,6 +190,11 @@ public:
     bool Hot() const { return hot_; }
     bool Pressed() const { return pressed_; }
     int ImageIndex() const { return imageIndex_; }
+
+signals:
+    // A settings object fired its change event (the button repaints too).
+    void FancyEffectsChanged();
+    void GlyphsChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -11,11 +11,16 @@ namespace maskwell {
 // The fancy button's own enumerations. They live in a namespace of their own
 // because the 3D label has a TTextStyle of its own with other values.
 namespace QlFancyButton {
+Q_NAMESPACE
 
 enum TFrameStyle { fmNone, fmGradient };
+Q_ENUM_NS(TFrameStyle)
 enum TBtnShape { btnCapsule, btnOval, btnRectangle };
+Q_ENUM_NS(TBtnShape)
 enum TTextStyle { txNone, txLowered, txRaised, txShadowed };
+Q_ENUM_NS(TTextStyle)
 enum TBmpLayout { lyLeft, lyTop, lyRight, lyBottom, lyCenter };
+Q_ENUM_NS(TBmpLayout)
 
 inline constexpr int kMinFrameWidth = 3;
 inline constexpr int kMaxFrameWidth = 14;

@@ -43,6 +43,13 @@ protected:
         Register(control, name);
         return control;
     }
+    // A control made elsewhere (by a form from a .ui file), moved onto a new
+    // stage in the current group and named by its object name.
+    template <typename T> T* AdoptSample(T* control, const QString& caption) {
+        control->setParent(NewStage(caption));
+        Register(control, control->objectName());
+        return control;
+    }
     template <typename T> T* Selected() const { return static_cast<T*>(selected_); }
     static SampleStage& StageOf(QWidget* sample) {
         return *static_cast<SampleStage*>(sample->parentWidget());

@@ -2,6 +2,7 @@
 
 #include "controls/QlFancyButton.h"
 #include "platform/Fonts.h"
+#include "ui_QlFancyButtonShapes.h"
 
 #include <QPainter>
 
@@ -53,14 +54,18 @@ QlFancyButtonPage::QlFancyButtonPage(QWidget* parent)
                   "glyph from a strip of up to four cells (normal, disabled, pressed, hot). It "
                   "never grows beyond 145 x 145.",
                   parent) {
-    BeginGroup("Shapes", 4);
-    AddButton("Capsule", "btnCapsule", {97, 25})->FancyEffects()->SetShape(btnCapsule);
-    AddButton("Oval", "btnOval", {97, 41})->FancyEffects()->SetShape(btnOval);
-    AddButton("Rounded", "btnRectangle, CornerRadius 6\nAlt+A clicks it", {97, 25})
-        ->SetCaption("&Apply");
-    AddButton("Square", "btnRectangle, CornerRadius 0", {97, 25})
-        ->FancyEffects()
-        ->SetCornerRadius(0);
+    // The shapes come from a form (QlFancyButtonShapes.ui, compiled by uic), as
+    // a program's own forms do; the form is only their maker.
+    BeginGroup("Shapes (from the form QlFancyButtonShapes.ui)", 4);
+    {
+        QWidget form;
+        Ui::QlFancyButtonShapes shapes;
+        shapes.setupUi(&form);
+        Dress(AdoptSample(shapes.Capsule, "btnCapsule"));
+        Dress(AdoptSample(shapes.Oval, "btnOval"));
+        Dress(AdoptSample(shapes.Rounded, "btnRectangle, CornerRadius 6\nAlt+A clicks it"));
+        Dress(AdoptSample(shapes.Square, "btnRectangle, CornerRadius 0"));
+    }
 
     BeginGroup("Frames and colours", 4);
     AddButton("ThinFrame", "FrameWidth 3", {97, 25})->FancyEffects()->SetFrameWidth(3);
@@ -107,10 +112,14 @@ QlFancyButtonPage::QlFancyButtonPage(QWidget* parent)
 
 TQlFancyButton* QlFancyButtonPage::AddButton(const QString& name, const QString& caption,
                                              QSize size) {
-    auto* button = AddSample<TQlFancyButton>(name, caption);
-    button->setFont(ButtonFont(kFontPixels));
+    auto* button = Dress(AddSample<TQlFancyButton>(name, caption));
     button->SetCaption("Apply");
     button->resize(size);
+    return button;
+}
+
+TQlFancyButton* QlFancyButtonPage::Dress(TQlFancyButton* button) {
+    button->setFont(ButtonFont(kFontPixels));
     button->OnClick = [this](QObject* sender) { Log(sender, "OnClick"); };
     return button;
 }

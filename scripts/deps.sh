@@ -4,9 +4,10 @@
 #   scripts/deps.sh run       what the program needs to build and run: compiler,
 #                             CMake, Qt 6 with its X11 and Wayland plugins, the
 #                             fonts the windows are drawn with
-#   scripts/deps.sh build     the above plus the test and benchmark libraries and
-#                             the tools of the desktop checks (validators, the
-#                             Debian package tools, a headless Wayland compositor)
+#   scripts/deps.sh build     the above plus the test and benchmark libraries, Qt's
+#                             designer and form loader development files, and the
+#                             tools of the desktop checks (validators, the Debian
+#                             package tools, a headless Wayland compositor)
 #   scripts/deps.sh desktop   the above plus Xvfb and the tools to drive it by hand
 #   scripts/deps.sh lint      the above plus the format and static checkers
 #   scripts/deps.sh fuzz      the above plus clang and its fuzzer and sanitizer runtimes
@@ -16,7 +17,10 @@ set -euo pipefail
 
 run=(g++ cmake make qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
      fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
+# qt6-tools-dev brings the designer plugin interface and the form loader; its
+# CMake package also needs the OpenGL widgets package, which it does not pull in.
 build=("${run[@]}" libgtest-dev libgmock-dev libbenchmark-dev
+       qt6-tools-dev libqt6opengl6-dev
        desktop-file-utils appstream dpkg-dev file weston)
 desktop=(xvfb xauth xdotool xclip imagemagick)
 lint=(clang-format)

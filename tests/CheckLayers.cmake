@@ -29,6 +29,8 @@ endfunction()
 check_layer(core "^(Q|platform/|controls/|app/)")
 check_layer(platform "^(core/|controls/|app/)")
 check_layer(controls "^(core/|app/)")
+# The designer plugin sits beside the program, on the controls.
+check_layer(designer "^(core/|app/)")
 
 if(CORE_LINKS MATCHES "Qt")
   list(APPEND failures "maskwell_core links Qt: ${CORE_LINKS}")

@@ -202,6 +202,7 @@ void TAdvEdit::Change() {
     if (transparent_)
         update();
     Fire(OnChange, this);
+    emit TextChanged();
     if (loading_ || !OnValueValidate)
         return;
     bool isValid = true;

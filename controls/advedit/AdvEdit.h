@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ColorProperty.h"
 #include "controls/advedit/AdvEditSettings.h"
 #include "controls/advedit/AdvEditTypes.h"
 #include "controls/advedit/AdvEditTyping.h"
@@ -36,6 +37,78 @@ using TMouseEvent = std::function<void(QObject* sender, Qt::MouseButton button,
 // sets their properties and must call Loaded() once afterwards.
 class TAdvEdit : public QLineEdit {
     Q_OBJECT
+    // Published for forms, in their stored order. The Lookup and Persistence
+    // settings are published property by property, each name led by its
+    // object's: Lookup.DisplayList is Lookup_DisplayList.
+    Q_PROPERTY(bool TabStop READ TabStop WRITE setTabStop)
+    Q_PROPERTY(bool AutoFocus READ AutoFocus WRITE setAutoFocus)
+    Q_PROPERTY(bool AutoThousandSeparator READ AutoThousandSeparator WRITE setAutoThousandSeparator)
+    Q_PROPERTY(maskwell::AdvEditEnums::TEditAlign EditAlign READ EditAlign WRITE setEditAlign)
+    Q_PROPERTY(maskwell::AdvEditEnums::TAdvEditType EditType READ EditType WRITE setEditType)
+    Q_PROPERTY(QString EmptyText READ EmptyText WRITE setEmptyText)
+    Q_PROPERTY(int ErrorMarkerPos READ ErrorMarkerPos WRITE setErrorMarkerPos)
+    Q_PROPERTY(int ErrorMarkerLen READ ErrorMarkerLen WRITE setErrorMarkerLen)
+    Q_PROPERTY(QColor ErrorColor READ ErrorColorRgb WRITE setErrorColor)
+    Q_PROPERTY(QColor ErrorFontColor READ ErrorFontColorRgb WRITE setErrorFontColor)
+    Q_PROPERTY(bool ExcelStyleDecimalSeparator READ ExcelStyleDecimalSeparator WRITE
+                   setExcelStyleDecimalSeparator)
+    Q_PROPERTY(bool Flat READ Flat WRITE setFlat)
+    Q_PROPERTY(QColor FlatLineColor READ FlatLineColorRgb WRITE setFlatLineColor)
+    Q_PROPERTY(bool FlatParentColor READ FlatParentColor WRITE setFlatParentColor)
+    Q_PROPERTY(maskwell::AdvEditEnums::TEditAlign FocusAlign READ FocusAlign WRITE setFocusAlign)
+    Q_PROPERTY(bool FocusBorder READ FocusBorder WRITE setFocusBorder)
+    Q_PROPERTY(QColor FocusColor READ FocusColorRgb WRITE setFocusColor)
+    Q_PROPERTY(QColor FocusFontColor READ FocusFontColorRgb WRITE setFocusFontColor)
+    Q_PROPERTY(bool FocusLabel READ FocusLabel WRITE setFocusLabel)
+    Q_PROPERTY(int FocusWidthInc READ FocusWidthInc WRITE setFocusWidthInc)
+    Q_PROPERTY(QColor ModifiedColor READ ModifiedColorRgb WRITE setModifiedColor)
+    Q_PROPERTY(QColor DisabledColor READ DisabledColorRgb WRITE setDisabledColor)
+    Q_PROPERTY(bool ShowError READ ShowError WRITE setShowError)
+    Q_PROPERTY(bool ShowModified READ ShowModified WRITE setShowModified)
+    Q_PROPERTY(bool ShowURL READ ShowURL WRITE setShowURL)
+    Q_PROPERTY(bool SoftBorder READ SoftBorder WRITE setSoftBorder)
+    Q_PROPERTY(QColor URLColor READ URLColorRgb WRITE setURLColor)
+    Q_PROPERTY(bool ReturnIsTab READ ReturnIsTab WRITE setReturnIsTab)
+    Q_PROPERTY(int LengthLimit READ LengthLimit WRITE setLengthLimit)
+    Q_PROPERTY(bool TabOnFullLength READ TabOnFullLength WRITE setTabOnFullLength)
+    Q_PROPERTY(int Precision READ Precision WRITE setPrecision)
+    Q_PROPERTY(QString Prefix READ Prefix WRITE setPrefix)
+    Q_PROPERTY(QString Suffix READ Suffix WRITE setSuffix)
+    Q_PROPERTY(QString LabelCaption READ LabelCaption WRITE setLabelCaption)
+    Q_PROPERTY(maskwell::AdvEditEnums::TLabelPosition LabelPosition READ LabelPosition WRITE
+                   setLabelPosition)
+    Q_PROPERTY(int LabelMargin READ LabelMargin WRITE setLabelMargin)
+    Q_PROPERTY(bool LabelTransparent READ LabelTransparent WRITE setLabelTransparent)
+    Q_PROPERTY(bool LabelAlwaysEnabled READ LabelAlwaysEnabled WRITE setLabelAlwaysEnabled)
+    Q_PROPERTY(QFont LabelFont READ LabelFont WRITE setLabelFont)
+    Q_PROPERTY(bool Lookup_CaseSensitive READ LookupCaseSensitive WRITE setLookup_CaseSensitive)
+    Q_PROPERTY(QColor Lookup_Color READ LookupColor WRITE setLookup_Color)
+    Q_PROPERTY(int Lookup_DisplayCount READ LookupDisplayCount WRITE setLookup_DisplayCount)
+    Q_PROPERTY(QStringList Lookup_DisplayList READ LookupDisplayList WRITE setLookup_DisplayList)
+    Q_PROPERTY(bool Lookup_Enabled READ LookupEnabled WRITE setLookup_Enabled)
+    Q_PROPERTY(int Lookup_NumChars READ LookupNumChars WRITE setLookup_NumChars)
+    Q_PROPERTY(QStringList Lookup_ValueList READ LookupValueList WRITE setLookup_ValueList)
+    Q_PROPERTY(bool Persistence_Enable READ PersistenceEnable WRITE setPersistence_Enable)
+    Q_PROPERTY(QString Persistence_Key READ PersistenceKey WRITE setPersistence_Key)
+    Q_PROPERTY(QString Persistence_Section READ PersistenceSection WRITE setPersistence_Section)
+    Q_PROPERTY(maskwell::AdvEditEnums::TPersistenceLocation Persistence_Location READ
+                   PersistenceLocation WRITE setPersistence_Location)
+    Q_PROPERTY(bool AutoSelect READ AutoSelect WRITE setAutoSelect)
+    Q_PROPERTY(
+        maskwell::AdvEditEnums::TBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
+    Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
+    Q_PROPERTY(QChar PasswordChar READ PasswordChar WRITE setPasswordChar)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+    Q_PROPERTY(QColor FontColor READ FontColorRgb WRITE setFontColor)
+    Q_PROPERTY(bool CanUndo READ CanUndo WRITE setCanUndo)
+    Q_PROPERTY(QColor Color READ ColorRgb WRITE setColor)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool OleDropTarget READ OleDropTarget WRITE setOleDropTarget)
+    Q_PROPERTY(bool OleDropSource READ OleDropSource WRITE setOleDropSource)
+    Q_PROPERTY(bool Signed READ Signed WRITE setSigned)
+    Q_PROPERTY(QString Text READ Text WRITE SetText NOTIFY TextChanged)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
+    Q_PROPERTY(bool HintShowLargeText READ HintShowLargeText WRITE setHintShowLargeText)
 
 public:
     explicit TAdvEdit(QWidget* parent = nullptr);
@@ -203,6 +276,106 @@ public:
     bool HintShowLargeText() const { return hintShowLargeText_; }
     void SetHintShowLargeText(bool on) { hintShowLargeText_ = on; }
 
+    // The colour and settings-object properties as forms hold them.
+    MASKWELL_RGB_ACCESSORS(ErrorColor)
+    MASKWELL_RGB_ACCESSORS(ErrorFontColor)
+    MASKWELL_RGB_ACCESSORS(FlatLineColor)
+    MASKWELL_RGB_ACCESSORS(FocusColor)
+    MASKWELL_RGB_ACCESSORS(FocusFontColor)
+    MASKWELL_RGB_ACCESSORS(ModifiedColor)
+    MASKWELL_RGB_ACCESSORS(DisabledColor)
+    MASKWELL_RGB_ACCESSORS(URLColor)
+    MASKWELL_RGB_ACCESSORS(FontColor)
+    MASKWELL_RGB_ACCESSORS(Color)
+    bool LookupCaseSensitive() const { return lookup_.CaseSensitive(); }
+    void SetLookupCaseSensitive(bool value) { lookup_.SetCaseSensitive(value); }
+    QColor LookupColor() const { return ResolveColor(lookup_.Color()); }
+    void SetLookupColor(const QColor& value) { lookup_.SetColor(ToTColor(value)); }
+    int LookupDisplayCount() const { return lookup_.DisplayCount(); }
+    void SetLookupDisplayCount(int value) { lookup_.SetDisplayCount(value); }
+    QStringList LookupDisplayList() const { return lookup_.DisplayList(); }
+    void SetLookupDisplayList(const QStringList& value) { lookup_.SetDisplayList(value); }
+    bool LookupEnabled() const { return lookup_.Enabled(); }
+    void SetLookupEnabled(bool value) { lookup_.SetEnabled(value); }
+    int LookupNumChars() const { return lookup_.NumChars(); }
+    void SetLookupNumChars(int value) { lookup_.SetNumChars(value); }
+    QStringList LookupValueList() const { return lookup_.ValueList(); }
+    void SetLookupValueList(const QStringList& value) { lookup_.SetValueList(value); }
+    bool PersistenceEnable() const { return persistence_.Enable(); }
+    void SetPersistenceEnable(bool value) { persistence_.SetEnable(value); }
+    QString PersistenceKey() const { return persistence_.Key(); }
+    void SetPersistenceKey(const QString& value) { persistence_.SetKey(value); }
+    QString PersistenceSection() const { return persistence_.Section(); }
+    void SetPersistenceSection(const QString& value) { persistence_.SetSection(value); }
+    TPersistenceLocation PersistenceLocation() const { return persistence_.Location(); }
+    void SetPersistenceLocation(TPersistenceLocation value) { persistence_.SetLocation(value); }
+
+    // The setters forms compiled by uic call (set + the property name); each
+    // hands the value to the setter above, so its rules apply.
+    void setTabStop(bool value) { SetTabStop(value); }
+    void setAutoFocus(bool value) { SetAutoFocus(value); }
+    void setAutoThousandSeparator(bool value) { SetAutoThousandSeparator(value); }
+    void setEditAlign(AdvEditEnums::TEditAlign value) { SetEditAlign(value); }
+    void setEditType(AdvEditEnums::TAdvEditType value) { SetEditType(value); }
+    void setEmptyText(const QString& value) { SetEmptyText(value); }
+    void setErrorMarkerPos(int value) { SetErrorMarkerPos(value); }
+    void setErrorMarkerLen(int value) { SetErrorMarkerLen(value); }
+    void setErrorColor(const QColor& value) { SetErrorColorRgb(value); }
+    void setErrorFontColor(const QColor& value) { SetErrorFontColorRgb(value); }
+    void setExcelStyleDecimalSeparator(bool value) { SetExcelStyleDecimalSeparator(value); }
+    void setFlat(bool value) { SetFlat(value); }
+    void setFlatLineColor(const QColor& value) { SetFlatLineColorRgb(value); }
+    void setFlatParentColor(bool value) { SetFlatParentColor(value); }
+    void setFocusAlign(AdvEditEnums::TEditAlign value) { SetFocusAlign(value); }
+    void setFocusBorder(bool value) { SetFocusBorder(value); }
+    void setFocusColor(const QColor& value) { SetFocusColorRgb(value); }
+    void setFocusFontColor(const QColor& value) { SetFocusFontColorRgb(value); }
+    void setFocusLabel(bool value) { SetFocusLabel(value); }
+    void setFocusWidthInc(int value) { SetFocusWidthInc(value); }
+    void setModifiedColor(const QColor& value) { SetModifiedColorRgb(value); }
+    void setDisabledColor(const QColor& value) { SetDisabledColorRgb(value); }
+    void setShowError(bool value) { SetShowError(value); }
+    void setShowModified(bool value) { SetShowModified(value); }
+    void setShowURL(bool value) { SetShowURL(value); }
+    void setSoftBorder(bool value) { SetSoftBorder(value); }
+    void setURLColor(const QColor& value) { SetURLColorRgb(value); }
+    void setReturnIsTab(bool value) { SetReturnIsTab(value); }
+    void setLengthLimit(int value) { SetLengthLimit(value); }
+    void setTabOnFullLength(bool value) { SetTabOnFullLength(value); }
+    void setPrecision(int value) { SetPrecision(value); }
+    void setPrefix(const QString& value) { SetPrefix(value); }
+    void setSuffix(const QString& value) { SetSuffix(value); }
+    void setLabelCaption(const QString& value) { SetLabelCaption(value); }
+    void setLabelPosition(AdvEditEnums::TLabelPosition value) { SetLabelPosition(value); }
+    void setLabelMargin(int value) { SetLabelMargin(value); }
+    void setLabelTransparent(bool value) { SetLabelTransparent(value); }
+    void setLabelAlwaysEnabled(bool value) { SetLabelAlwaysEnabled(value); }
+    void setLabelFont(const QFont& value) { SetLabelFont(value); }
+    void setLookup_CaseSensitive(bool value) { SetLookupCaseSensitive(value); }
+    void setLookup_Color(const QColor& value) { SetLookupColor(value); }
+    void setLookup_DisplayCount(int value) { SetLookupDisplayCount(value); }
+    void setLookup_DisplayList(const QStringList& value) { SetLookupDisplayList(value); }
+    void setLookup_Enabled(bool value) { SetLookupEnabled(value); }
+    void setLookup_NumChars(int value) { SetLookupNumChars(value); }
+    void setLookup_ValueList(const QStringList& value) { SetLookupValueList(value); }
+    void setPersistence_Enable(bool value) { SetPersistenceEnable(value); }
+    void setPersistence_Key(const QString& value) { SetPersistenceKey(value); }
+    void setPersistence_Section(const QString& value) { SetPersistenceSection(value); }
+    void setPersistence_Location(AdvEditEnums::TPersistenceLocation value) {
+        SetPersistenceLocation(value);
+    }
+    void setAutoSelect(bool value) { SetAutoSelect(value); }
+    void setBorderStyle(AdvEditEnums::TBorderStyle value) { SetBorderStyle(value); }
+    void setPasswordChar(QChar value) { SetPasswordChar(value); }
+    void setFontColor(const QColor& value) { SetFontColorRgb(value); }
+    void setCanUndo(bool value) { SetCanUndo(value); }
+    void setColor(const QColor& value) { SetColorRgb(value); }
+    void setOleDropTarget(bool value) { SetOleDropTarget(value); }
+    void setOleDropSource(bool value) { SetOleDropSource(value); }
+    void setSigned(bool value) { SetSigned(value); }
+    void setTransparent(bool value) { SetTransparent(value); }
+    void setHintShowLargeText(bool value) { SetHintShowLargeText(value); }
+
     TValueValidateEvent OnValueValidate;
     TClipboardEvent OnClipboardCopy;
     TClipboardEvent OnClipboardCut;
@@ -219,6 +392,10 @@ public:
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseMove;
     TMouseEvent OnMouseUp;
+
+signals:
+    // The value changed (with OnChange).
+    void TextChanged();
 
 protected:
     bool event(QEvent* event) override;

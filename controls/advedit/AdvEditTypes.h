@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <functional>
 #include <qnamespace.h>
@@ -9,6 +10,10 @@ class QObject;
 // The enumerations and event types of the advanced edit. The order of each
 // enumeration is its stored ordinal.
 namespace maskwell {
+
+// Registered with the meta-object system so that forms store them by name.
+namespace AdvEditEnums {
+Q_NAMESPACE
 
 enum TAdvEditType {
     etString,
@@ -23,8 +28,10 @@ enum TAdvEditType {
     etHex,
     etAlphaNumeric
 };
+Q_ENUM_NS(TAdvEditType)
 
 enum TEditAlign { eaLeft, eaRight, eaDefault, eaCenter };
+Q_ENUM_NS(TEditAlign)
 
 enum TLabelPosition {
     lpLeftTop,
@@ -38,10 +45,26 @@ enum TLabelPosition {
     lpTopCenter,
     lpBottomCenter
 };
+Q_ENUM_NS(TLabelPosition)
 
 enum TPersistenceLocation { plInifile, plRegistry };
+Q_ENUM_NS(TPersistenceLocation)
 
 enum TBorderStyle { bsNone, bsSingle };
+Q_ENUM_NS(TBorderStyle)
+
+} // namespace AdvEditEnums
+
+using AdvEditEnums::TAdvEditType;
+using AdvEditEnums::TBorderStyle;
+using AdvEditEnums::TEditAlign;
+using AdvEditEnums::TLabelPosition;
+using AdvEditEnums::TPersistenceLocation;
+using enum AdvEditEnums::TAdvEditType;
+using enum AdvEditEnums::TBorderStyle;
+using enum AdvEditEnums::TEditAlign;
+using enum AdvEditEnums::TLabelPosition;
+using enum AdvEditEnums::TPersistenceLocation;
 
 // The handler may declare the value invalid.
 using TValueValidateEvent =

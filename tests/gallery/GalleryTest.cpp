@@ -452,6 +452,27 @@ TEST_F(Gallery, SampleEventsAreLogged) {
     EXPECT_EQ(page.findChild<QPlainTextEdit*>("EventLog")->toPlainText(), "Rounded: OnClick");
 }
 
+TEST_F(Gallery, ShapeSamplesAreMadeFromTheirForm) {
+    GalleryPage& page = Visit(kFancyButton);
+    struct Row {
+        const char* sample;
+        QlFancyButton::TBtnShape shape;
+        int cornerRadius;
+        QSize size;
+        QString caption;
+    };
+    for (const Row& row : {Row{"Capsule", QlFancyButton::btnCapsule, 6, {97, 25}, "Apply"},
+                           Row{"Oval", QlFancyButton::btnOval, 6, {97, 41}, "Apply"},
+                           Row{"Rounded", QlFancyButton::btnRectangle, 6, {97, 25}, "&Apply"},
+                           Row{"Square", QlFancyButton::btnRectangle, 0, {97, 25}, "Apply"}}) {
+        auto& button = As<TQlFancyButton>(Sample(page, row.sample));
+        EXPECT_EQ(button.FancyEffects()->Shape(), row.shape) << row.sample;
+        EXPECT_EQ(button.FancyEffects()->CornerRadius(), row.cornerRadius) << row.sample;
+        EXPECT_EQ(button.size(), row.size) << row.sample;
+        EXPECT_EQ(button.Caption(), row.caption) << row.sample;
+    }
+}
+
 TEST_F(Gallery, StageFollowsAControlThatGrows) {
     GalleryPage& page = Visit(kLabel3D);
     QWidget& label = Sample(page, "tsHeavyRecessed");
