@@ -3,11 +3,15 @@
 #include "controls/OctetText.h"
 #include "platform/ErrorBox.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <algorithm>
 #include <optional>
@@ -251,8 +255,19 @@ bool TIPEdit::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusOut:
             ByteExit(static_cast<const QFocusEvent&>(*event));
             return false;
-        case QEvent::MouseButtonPress:
+        case QEvent::ContextMenu:
+            return ByteContextMenu(FByteEdits[static_cast<std::size_t>(field)],
+                                   static_cast<const QContextMenuEvent&>(*event));
         case QEvent::MouseButtonRelease:
+            // The X11 selection paste, where the desktop has a selection.
+            if (static_cast<const QMouseEvent*>(event)->button() == Qt::MiddleButton) {
+                const QClipboard* clipboard = QGuiApplication::clipboard();
+                if (clipboard->supportsSelection())
+                    Paste(clipboard->text(QClipboard::Selection));
+                return true;
+            }
+            [[fallthrough]];
+        case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             PartMouse(FByteEdits[static_cast<std::size_t>(field)],
                       static_cast<const QMouseEvent&>(*event), false);
@@ -281,6 +296,10 @@ bool TIPEdit::ByteKeyPress(int index, const QKeyEvent& event) {
         return false;
     const bool justAdvanced = FJustAdvanced == index;
     FJustAdvanced = -1;
+    if (event.matches(QKeySequence::Paste)) {
+        Paste(QGuiApplication::clipboard()->text());
+        return true;
+    }
     const std::optional<char16_t> character = TypedCharacter(event);
     if (!character)
         return false; // a key that types nothing edits as usual
@@ -419,6 +438,27 @@ void TIPEdit::mouseReleaseEvent(QMouseEvent* event) {
 void TIPEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     FPressed = nullptr; // its release is no click
     event->accept();
+}
+
+// The field's own menu, with its Paste handed to the paste handler instead.
+bool TIPEdit::ByteContextMenu(TIPByteEdit* field, const QContextMenuEvent& event) {
+    QMenu* menu = field->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == QLatin1String("edit-paste")) {
+            action->disconnect(field); // the field's own paste
+            connect(action, &QAction::triggered, this,
+                    [this] { Paste(QGuiApplication::clipboard()->text()); });
+        }
+    }
+    menu->popup(event.globalPos());
+    return true;
+}
+
+void TIPEdit::Paste(const QString& text) {
+    FJustAdvanced = -1;
+    if (FPasteHandler)
+        Guarded([&] { FPasteHandler(text); });
 }
 
 void TIPEdit::ValidateOctets() {
