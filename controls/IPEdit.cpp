@@ -296,8 +296,10 @@ bool TIPEdit::ByteKeyPress(int index, const QKeyEvent& event) {
         return false;
     const bool justAdvanced = FJustAdvanced == index;
     FJustAdvanced = -1;
+    FPasteKeyDown = false;
     if (event.matches(QKeySequence::Paste)) {
         Paste(QGuiApplication::clipboard()->text());
+        FPasteKeyDown = true;
         return true;
     }
     const std::optional<char16_t> character = TypedCharacter(event);
@@ -318,6 +320,8 @@ bool TIPEdit::ByteKeyPress(int index, const QKeyEvent& event) {
 void TIPEdit::ByteKeyUp(int index, const QKeyEvent& event) {
     if (event.isAutoRepeat())
         return; // a held key is released once, at the end
+    if (FPasteKeyDown)
+        return; // the keys of a paste type nothing, so they move nowhere
     const TIPByteEdit* field = FByteEdits[static_cast<std::size_t>(index)];
     switch (OctetKeyUp(VirtualKeyOf(event), index, field->Text().size())) {
     case OctetKeyUpAction::None:
@@ -444,13 +448,13 @@ void TIPEdit::mouseDoubleClickEvent(QMouseEvent* event) {
 bool TIPEdit::ByteContextMenu(TIPByteEdit* field, const QContextMenuEvent& event) {
     QMenu* menu = field->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
-            action->disconnect(field); // the field's own paste
+    // The entry is known by what it is connected to, not by its translated
+    // text; the toolkit connects it by name (or by function in later versions).
+    for (QAction* action : menu->actions())
+        if (disconnect(action, SIGNAL(triggered()), field, SLOT(paste())) ||
+            disconnect(action, &QAction::triggered, field, &QLineEdit::paste))
             connect(action, &QAction::triggered, this,
                     [this] { Paste(QGuiApplication::clipboard()->text()); });
-        }
-    }
     menu->popup(event.globalPos());
     return true;
 }

@@ -149,6 +149,8 @@ private:
     bool FRedirecting = false;
     // The field moved into after three digits, until its first key press.
     int FJustAdvanced = -1;
+    // From a paste key's press to the next key press: its releases are no typing.
+    bool FPasteKeyDown = false;
     // The part a left press began on; a release on the same part is a click.
     QObject* FPressed = nullptr;
     int FArrangeRuns = 0;

@@ -94,15 +94,19 @@ std::string ResultSummaryText(const CalculatorState& state) {
     const std::string address = state.IPE.Text();
     const std::string maskBits = state.CB2.Text();
     const auto [mask, wildcard] = MasksOf(maskBits);
+    // Without a mask the result fields may still show the last mask's results.
+    const auto withMask = [&maskBits](const std::string& text) {
+        return maskBits.empty() ? std::string() : text;
+    };
     const std::pair<const char*, std::string> lines[] = {
         {"address", maskBits.empty() ? address : address + "/" + maskBits},
         {"subnet mask", mask},
         {"wildcard mask", wildcard},
-        {"host address range", state.E1.Text()},
-        {"subnet ID", state.E2.Text()},
-        {"subnet broadcast", state.E3.Text()},
-        {"max subnets", state.CB3.Text()},
-        {"max hosts per subnet", state.CB4.Text()},
+        {"host address range", withMask(state.E1.Text())},
+        {"subnet ID", withMask(state.E2.Text())},
+        {"subnet broadcast", withMask(state.E3.Text())},
+        {"max subnets", withMask(state.CB3.Text())},
+        {"max hosts per subnet", withMask(state.CB4.Text())},
         {"address class", Upper(ClassLetterOf(address))},
         {"binary", state.EA2.Text()},
         {"hexadecimal", state.EA3.Text()},

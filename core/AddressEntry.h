@@ -37,7 +37,8 @@ bool PasteAddress(CalculatorState& state, std::string_view text,
 // The results as one plain text, one "label: value" line each: the address
 // with its prefix, subnet mask, wildcard mask, host range, subnet ID,
 // broadcast, max subnets, max hosts per subnet, class, binary and hexadecimal.
-// Values the window shows empty (no mask selected) are empty here too.
+// With no mask selected every value that depends on the mask is empty, also
+// when the result fields still show the results of an earlier mask.
 std::string ResultSummaryText(const CalculatorState& state);
 
 } // namespace maskwell
