@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+
 #include "app/Version.h"
 
 #include <QProcess>
@@ -138,11 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
                     0,
                     printed,
                     ""},
-        ProcessCase{"Version",
-                    {"--version"},
-                    0,
-                    QStringLiteral("Maskwell %1\n").arg(ProductVersion),
-                    ""},
+        ProcessCase{
+            "Version", {"--version"}, 0, QStringLiteral("Maskwell %1\n").arg(ProductVersion), ""},
         ProcessCase{"Help",
                     {"--help"},
                     0,

@@ -26,16 +26,9 @@ struct PasteCase {
 class PastedAddress : public test::CalculatorFixture,
                       public ::testing::WithParamInterface<PasteCase> {
 protected:
-    // Stands in for the control's repair: the reader delivers octets of 0 to
-    // 255, of which only the first octet's 0 and 240..255 need it.
-    void Repair() {
-        ++repairs;
-        std::string address = calc.IPE.Text();
-        const std::string first = address.substr(0, address.find('.'));
-        const int value = std::stoi(first);
-        const std::string repaired = value == 0 ? "1" : value > 239 ? "239" : first;
-        calc.IPE.SetText(repaired + address.substr(first.size()));
-    }
+    // The control's own repair is tested with the window; here the reader's
+    // octets need none, and the calls are counted.
+    void Repair() { ++repairs; }
     int repairs = 0;
 };
 
@@ -45,7 +38,8 @@ TEST_P(PastedAddress, IsTakenWithItsMaskOrSaysWhy) {
     Select(calc.CB2, "24");
     CB2Change(calc.State);
 
-    PasteAddress(calc.State, c.Pasted, [this] { Repair(); });
+    const bool taken = PasteAddress(calc.State, c.Pasted, [this] { Repair(); });
+    EXPECT_EQ(repairs, taken ? 1 : 0);
     EXPECT_EQ(calc.IPE.Text(), c.Address);
     EXPECT_EQ(Masks(), c.Masks);
     EXPECT_EQ(calc.Notices.Notices(), c.Notices);
@@ -99,14 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "127.0.0.1",
                   "255.255.255.0 / 24 / 254 / 254",
                   {"mask bits 8 is not offered for this address; choose 18 to 30"}},
-        PasteCase{"FirstOctetZeroIsRepaired", "10.0.0.1", "0.1.2.3/25", "1.1.2.3",
-                  "255.255.255.128 / 25 / 131070 / 126"},
-        PasteCase{"FirstOctetAbove239IsRepaired",
-                  "10.0.0.1",
-                  "250.1.1.1",
-                  "239.1.1.1",
-                  "255.255.255.0 / 24 / 65534 / 254",
-                  {"multicast or class d"}},
         PasteCase{"NoAddressChangesNothing",
                   "10.0.0.1",
                   "10.0.0",
