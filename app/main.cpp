@@ -6,6 +6,7 @@
 
 #include "app/About.h"
 #include "app/CommandLine.h"
+#include "app/FormStyle.h"
 #include "app/Version.h"
 #include "platform/Fonts.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    QApplication::setStyle(new maskwell::TFormStyle); // the application owns it
     QApplication::setApplicationName(QStringLiteral("Maskwell"));
     QApplication::setApplicationVersion(QLatin1String(maskwell::ProductVersion));
     const maskwell::CommandLine commandLine = maskwell::ReadCommandLine(QApplication::arguments());

@@ -166,8 +166,16 @@ void TAdvEdit::KeyDown(QKeyEvent& event, int key) {
     DefaultKeyDown(event, key);
     if (key == Qt::Key_Delete && editType_ == etMoney)
         FormatMoney();
-    if (!prefix_.isEmpty() && SelStart() < prefix_.size())
-        SetCaret(static_cast<int>(prefix_.size()));
+    // A selection reaching into the prefix (Select All) keeps its value part;
+    // a bare key such as Ctrl alone must not drop it.
+    const int p = static_cast<int>(prefix_.size());
+    if (p > 0 && SelStart() < p) {
+        const int end = SelStart() + SelLength();
+        if (end > p)
+            ApplySelection({p, end - p});
+        else
+            SetCaret(p);
+    }
 }
 
 // The base edit's handling of a key press: the key-down event, then the
@@ -223,10 +231,10 @@ void TAdvEdit::TypeChar(QKeyEvent& event, QChar ch) {
         WriteWindowText(prefix_ + toggled.value + suffix_);
         SetCaret(toggled.caret);
         SetModified(true);
-        if (editType_ != etNumeric)
-            return;
         if (field.selLength > 0)
             ApplySelection({toggled.caret, field.selLength});
+        if (editType_ != etNumeric)
+            return;
         break;
     }
     case CharAction::Drop:
