@@ -7,6 +7,7 @@
 #include "controls/OctetText.h"
 #include "controls/QlCheckBox.h"
 #include "controls/advedit/AdvEdit.h"
+#include "core/AddressEntry.h"
 #include "core/AddressInfo.h"
 #include "core/ClassRebuild.h"
 #include "core/InversedMask.h"
@@ -124,6 +125,8 @@ void TMaskwellForm::FormActivate() {
     Clip = QGuiApplication::clipboard();
     Ini = std::make_unique<TIniFile>(settingsPath_);
     LoadSettings(*Ini, State(), [this] { RepairStoredAddress(); });
+    if (startAddress_)
+        TakeAddressInput(State(), *startAddress_, [this] { RepairTakenAddress(); });
     StartCalc();
     activated_ = true;
 }
@@ -139,6 +142,23 @@ void TMaskwellForm::FormDestroy() {
 void TMaskwellForm::Exit1Click() {
     close();
     QCoreApplication::quit();
+}
+
+void TMaskwellForm::CopyAll1Click() {
+    CopyToClipboard(ResultSummary());
+}
+
+void TMaskwellForm::PasteAddress1Click() {
+    if (const QClipboard* clipboard = QGuiApplication::clipboard())
+        PasteAddress(clipboard->text());
+}
+
+void TMaskwellForm::PasteAddress(const QString& text) {
+    maskwell::PasteAddress(State(), text.toStdString(), [this] { RepairTakenAddress(); });
+}
+
+QString TMaskwellForm::ResultSummary() {
+    return QString::fromStdString(ResultSummaryText(State()));
 }
 
 void TMaskwellForm::About1Click() {
@@ -169,6 +189,13 @@ void TMaskwellForm::SpeedButton8Click() {
 void TMaskwellForm::CopyToClipboard(const QString& text) {
     if (Clip)
         Clip->setText(text);
+}
+
+// An address taken as a whole (pasted, or from the command line) is repaired
+// as leaving a field repairs it: a first octet of 0 becomes 1, above 239 239.
+void TMaskwellForm::RepairTakenAddress() {
+    AddressFields fields(*IPE);
+    RepairOctets(fields);
 }
 
 // A stored address may hold what the address control never keeps after a

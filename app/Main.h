@@ -11,16 +11,23 @@
 //  3. A selector's change handler moves the other three to its row and runs
 //     StartCalc, which writes the host range, subnet ID and broadcast into
 //     E1..E3 and refreshes the Address Info page (CBA1, L10, EA1..EA3).
-//  4. A copy button puts one of those texts on the clipboard.
+//  4. A copy button (or its Ctrl+1..Ctrl+5) puts one of those texts on the
+//     clipboard; Edit > Copy All puts all of them, one "label: value" line each.
+// A paste into the address control, Edit > Paste Address and an address named
+// on the command line skip step 1: the text is read as a whole address (and
+// mask) by the window-free reader, written into the fields, repaired, rebuilt
+// once, and the given mask is selected (core/AddressEntry.h).
 // The calculator itself is window-free (core/); this window builds the
 // controls, shows them to the calculator through thin adapters and binds the
 // user's events to the calculator's operations.
 
 #include "app/SettingsFile.h"
+#include "core/AddressInput.h"
 #include "core/CalculatorState.h"
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QClipboard;
@@ -55,6 +62,10 @@ public:
     // The window the About menu item shows while this one is hidden.
     void SetAboutWindow(TAboutF* about) { aboutWindow_ = about; }
 
+    // An address (and mask) from the command line, taken at the first
+    // activation after the stored settings, as a paste would take it.
+    void SetStartAddress(const AddressInput& input) { startAddress_ = input; }
+
     CalculatorState& State();
     const QString& SettingsPath() const { return settingsPath_; }
     bool Activated() const { return activated_; }
@@ -64,11 +75,17 @@ public:
     void StartCalc();
     void MegaCalc(int blockSize, int octetPosition);
     void UpdateAddressInfo();
+    // Reads text as an address (and mask) and takes it, or says what it expects.
+    void PasteAddress(const QString& text);
+    // The results as one plain text, as Copy All puts them on the clipboard.
+    QString ResultSummary();
 
     // Event handlers, named after their control and event.
     void FormActivate();
     void FormDestroy();
     void Exit1Click();
+    void CopyAll1Click();
+    void PasteAddress1Click();
     void About1Click();
     void TabSheet1MouseDown(QMouseEvent* event);
     void CB1Change();
@@ -87,6 +104,9 @@ public:
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Quit1 = nullptr;
     QAction* Exit1 = nullptr;
+    QMenu* Edit1 = nullptr;
+    QAction* CopyAll1 = nullptr;
+    QAction* PasteAddress1 = nullptr;
     QAction* About1 = nullptr;
     QFrame* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -151,10 +171,12 @@ private:
 
     void CopyToClipboard(const QString& text);
     void RepairStoredAddress();
+    void RepairTakenAddress();
 
     QString settingsPath_;
     std::unique_ptr<Calculator> calculator_;
     TAboutF* aboutWindow_ = nullptr;
+    std::optional<AddressInput> startAddress_;
     bool activated_ = false;
     bool activating_ = false;
     bool shownOnce_ = false;

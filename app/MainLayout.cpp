@@ -16,6 +16,7 @@
 #include "platform/PageControl.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QMenuBar>
 #include <QSet>
@@ -178,6 +179,11 @@ void TMaskwellForm::CreateMenu() {
     MainMenu1 = new QMenuBar(this);
     Quit1 = MainMenu1->addMenu("File");
     Exit1 = Quit1->addAction("Exit");
+    Edit1 = MainMenu1->addMenu("Edit");
+    CopyAll1 = Edit1->addAction("Copy All");
+    CopyAll1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    PasteAddress1 = Edit1->addAction("Paste Address");
+    PasteAddress1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     About1 = MainMenu1->addAction("About"); // acts at once, no sub-menu
 }
 
@@ -301,6 +307,25 @@ void TMaskwellForm::BindEvents() {
     click(SpeedButton4, &TMaskwellForm::SpeedButton4Click);
     click(SpeedButton5, &TMaskwellForm::SpeedButton5Click);
     click(SpeedButton8, &TMaskwellForm::SpeedButton8Click);
+    // The copy buttons take no focus; their keys work from anywhere in the window.
+    const auto shortcut = [this](QToolButton* button, int digit) {
+        const QKeySequence keys(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + digit));
+        auto* action = new QAction(this);
+        action->setShortcut(keys);
+        addAction(action);
+        connect(action, &QAction::triggered, button, &QToolButton::click);
+        button->setToolTip(button->toolTip() + " (" + keys.toString(QKeySequence::NativeText) +
+                           ")");
+    };
+    shortcut(SpeedButton8, 1);
+    shortcut(SpeedButton1, 2);
+    shortcut(SpeedButton3, 3);
+    shortcut(SpeedButton4, 4);
+    shortcut(SpeedButton5, 5);
+    IPE->SetPasteHandler([this](const QString& text) { PasteAddress(text); });
+    connect(CopyAll1, &QAction::triggered, this, [this] { Guarded([this] { CopyAll1Click(); }); });
+    connect(PasteAddress1, &QAction::triggered, this,
+            [this] { Guarded([this] { PasteAddress1Click(); }); });
     connect(Exit1, &QAction::triggered, this, [this] { Guarded([this] { Exit1Click(); }); });
     connect(About1, &QAction::triggered, this, [this] { Guarded([this] { About1Click(); }); });
     BindMenuLetters(MainMenu1, this);

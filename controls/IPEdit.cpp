@@ -4,11 +4,15 @@
 #include "core/Error.h"
 #include "platform/ErrorBox.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <algorithm>
 #include <optional>
@@ -259,8 +263,19 @@ bool TIPEdit::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusOut:
             ByteExit(static_cast<const QFocusEvent&>(*event));
             return false;
-        case QEvent::MouseButtonPress:
+        case QEvent::ContextMenu:
+            return ByteContextMenu(FByteEdits[static_cast<std::size_t>(field)],
+                                   static_cast<const QContextMenuEvent&>(*event));
         case QEvent::MouseButtonRelease:
+            // The X11 selection paste, where the desktop has a selection.
+            if (static_cast<const QMouseEvent*>(event)->button() == Qt::MiddleButton) {
+                const QClipboard* clipboard = QGuiApplication::clipboard();
+                if (clipboard->supportsSelection())
+                    Paste(clipboard->text(QClipboard::Selection));
+                return true;
+            }
+            [[fallthrough]];
+        case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             PartMouse(FByteEdits[static_cast<std::size_t>(field)],
                       static_cast<const QMouseEvent&>(*event), false);
@@ -289,6 +304,12 @@ bool TIPEdit::ByteKeyPress(int index, const QKeyEvent& event) {
         return false;
     const bool justAdvanced = FJustAdvanced == index;
     FJustAdvanced = -1;
+    FPasteKeyDown = false;
+    if (event.matches(QKeySequence::Paste)) {
+        Paste(QGuiApplication::clipboard()->text());
+        FPasteKeyDown = true;
+        return true;
+    }
     // A character typed with Alt or Meta held is no digit; the base edit would
     // type it all the same. (Alt with a menu's letter never gets here: the
     // menu's shortcut takes it first.)
@@ -312,6 +333,8 @@ bool TIPEdit::ByteKeyPress(int index, const QKeyEvent& event) {
 void TIPEdit::ByteKeyUp(int index, const QKeyEvent& event) {
     if (event.isAutoRepeat())
         return; // a held key is released once, at the end
+    if (FPasteKeyDown)
+        return; // the keys of a paste type nothing, so they move nowhere
     const TIPByteEdit* field = FByteEdits[static_cast<std::size_t>(index)];
     switch (OctetKeyUp(VirtualKeyOf(event), index, field->Text().size())) {
     case OctetKeyUpAction::None:
@@ -441,6 +464,27 @@ void TIPEdit::mouseReleaseEvent(QMouseEvent* event) {
 void TIPEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     FPressed = nullptr; // its release is no click
     event->accept();
+}
+
+// The field's own menu, with its Paste handed to the paste handler instead.
+bool TIPEdit::ByteContextMenu(TIPByteEdit* field, const QContextMenuEvent& event) {
+    QMenu* menu = field->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The entry is known by what it is connected to, not by its translated
+    // text; the toolkit connects it by name (or by function in later versions).
+    for (QAction* action : menu->actions())
+        if (disconnect(action, SIGNAL(triggered()), field, SLOT(paste())) ||
+            disconnect(action, &QAction::triggered, field, &QLineEdit::paste))
+            connect(action, &QAction::triggered, this,
+                    [this] { Paste(QGuiApplication::clipboard()->text()); });
+    menu->popup(event.globalPos());
+    return true;
+}
+
+void TIPEdit::Paste(const QString& text) {
+    FJustAdvanced = -1;
+    if (FPasteHandler)
+        Guarded([&] { FPasteHandler(text); });
 }
 
 void TIPEdit::ValidateOctets() {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 
+class QContextMenuEvent;
 class QLabel;
 
 namespace maskwell {
@@ -97,6 +98,13 @@ public:
     // Called after every completed repair of the octets.
     void SetRebindCheckbox(std::function<void()> call) { FRebindCheckbox = std::move(call); }
 
+    // Called with the text of every paste into a field: the paste keys, the
+    // context menu's Paste and the middle-button selection paste. The fields
+    // never take pasted text themselves; without a handler a paste does nothing.
+    void SetPasteHandler(std::function<void(const QString&)> call) {
+        FPasteHandler = std::move(call);
+    }
+
     // Lays the fields out once all properties are set (the fields are laid
     // out on every resize as well).
     void Loaded() { ArrangeFields(); }
@@ -140,6 +148,8 @@ private:
     void DotClick();
     void PartDblClick();
     void ByteChange();
+    bool ByteContextMenu(TIPByteEdit* field, const QContextMenuEvent& event);
+    void Paste(const QString& text);
     void PanelEnter();
     void MoveToField(int index);
     void ValidateOctets();
@@ -152,6 +162,7 @@ private:
     bool FEnabled = true;
     TColor FColor = clWindow;
     std::function<void()> FRebindCheckbox;
+    std::function<void(const QString&)> FPasteHandler;
 
     // Whether the focus is in one of the fields as far as entering and leaving
     // the control go (switching windows neither enters nor leaves it).
@@ -160,6 +171,8 @@ private:
     bool FRedirecting = false;
     // The field moved into after three digits, until its first key press.
     int FJustAdvanced = -1;
+    // From a paste key's press to the next key press: its releases are no typing.
+    bool FPasteKeyDown = false;
     // The part a left press began on; a release on the same part is a click.
     QObject* FPressed = nullptr;
     int FArrangeRuns = 0;

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace maskwell::test {
 
@@ -38,6 +39,8 @@ protected:
     // settings and computes.
     void Start() {
         form = std::make_unique<TMaskwellForm>(settingsPath);
+        if (startAddress)
+            form->SetStartAddress(*startAddress);
         form->show();
         QApplication::setActiveWindow(form.get());
         // A notice during the first activation takes the activation away; the
@@ -103,6 +106,7 @@ protected:
     QTemporaryDir folder;
     QString settingsPath = folder.filePath("maskwell.ini");
     std::unique_ptr<TMaskwellForm> form;
+    std::optional<AddressInput> startAddress; // as the command line gives it
 };
 
 } // namespace maskwell::test

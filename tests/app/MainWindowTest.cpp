@@ -136,7 +136,7 @@ TEST_F(MainWindow, ResultFieldsShowNoHintButTheControlsDo) {
     EXPECT_TRUE(form->E3->toolTip().isEmpty());
     EXPECT_EQ(form->IPE->toolTip(), "IP Address");
     EXPECT_EQ(form->CB4->toolTip(), "Max Hosts Per Subnet");
-    EXPECT_EQ(form->SpeedButton5->toolTip(), "Copy Subnet Broadcast to Clipboard");
+    EXPECT_EQ(form->SpeedButton5->toolTip(), "Copy Subnet Broadcast to Clipboard (Ctrl+5)");
 }
 
 TEST_F(MainWindow, SecondActivationChangesNothing) {

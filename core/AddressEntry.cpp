@@ -1,0 +1,120 @@
+#include "core/AddressEntry.h"
+
+#include "core/AddressText.h"
+#include "core/ClassRebuild.h"
+#include "core/ClassTables.h"
+#include "core/SelectorLinkage.h"
+
+#include <cctype>
+#include <optional>
+
+namespace maskwell {
+
+namespace {
+
+// The class a first octet text names, without raising anything for a field
+// that is being edited: "" for 127, for 0 and for a text that is no number.
+std::string ClassLetterOf(std::string_view address) {
+    const std::string_view first = address.substr(0, address.find('.'));
+    if (first.empty() || first.size() > 3)
+        return {};
+    long long value = 0;
+    for (const char c : first) {
+        if (c < '0' || c > '9')
+            return {};
+        value = value * 10 + (c - '0');
+    }
+    const std::optional<AddressClassInfo> info = ClassOfFirstOctet(value);
+    return info ? std::string(info->Letter) : std::string();
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The normal and inversed mask of a mask-bits text, from the one table that
+// lists every length the selectors offer.
+std::pair<std::string, std::string> MasksOf(std::string_view maskBits) {
+    const ClassLists& lists = ClassALists();
+    for (std::size_t row = 0; row < lists.MaskBits.size(); ++row)
+        if (lists.MaskBits[row] == maskBits)
+            return {std::string(lists.Masks[row]), std::string(lists.InversedMasks[row])};
+    return {};
+}
+
+} // namespace
+
+bool TakeAddressInput(CalculatorState& state, const AddressInput& input,
+                      const std::function<void()>& repairAddress) {
+    state.IPE.SetText(input.Dotted());
+    if (repairAddress)
+        repairAddress();
+    RebindCheckbox(state);
+    return !input.MaskBits || SelectMaskBits(state, *input.MaskBits);
+}
+
+bool SelectMaskBits(CalculatorState& state, int bits) {
+    const std::string text = DecimalText(bits);
+    for (int row = 0; row < state.CB2.Count(); ++row) {
+        if (state.CB2.Item(row) == text) {
+            state.CB2.SetItemIndex(row);
+            CB2Change(state);
+            return true;
+        }
+    }
+    state.Notices.Notice(MaskNotOfferedText(state, bits));
+    return false;
+}
+
+std::string MaskNotOfferedText(const CalculatorState& state, int bits) {
+    const std::string letter = ClassLetterOf(state.IPE.Text());
+    std::string text =
+        "mask bits " + DecimalText(bits) + " is not offered for " +
+        (letter.empty() ? std::string("this address") : "a class " + Upper(letter) + " address");
+    const int rows = state.CB2.Count();
+    if (rows > 0)
+        text += "; choose " + state.CB2.Item(0) + " to " + state.CB2.Item(rows - 1);
+    return text;
+}
+
+bool PasteAddress(CalculatorState& state, std::string_view text,
+                  const std::function<void()>& repairAddress) {
+    const std::optional<AddressInput> input = ParseAddressInput(text);
+    if (!input) {
+        state.Notices.Notice(AddressInputHint);
+        return false;
+    }
+    TakeAddressInput(state, *input, repairAddress);
+    return true;
+}
+
+std::string ResultSummaryText(const CalculatorState& state) {
+    const std::string address = state.IPE.Text();
+    const std::string maskBits = state.CB2.Text();
+    const auto [mask, wildcard] = MasksOf(maskBits);
+    // Without a mask the result fields may still show the last mask's results.
+    const auto withMask = [&maskBits](const std::string& text) {
+        return maskBits.empty() ? std::string() : text;
+    };
+    const std::pair<const char*, std::string> lines[] = {
+        {"address", maskBits.empty() ? address : address + "/" + maskBits},
+        {"subnet mask", mask},
+        {"wildcard mask", wildcard},
+        {"host address range", withMask(state.E1.Text())},
+        {"subnet ID", withMask(state.E2.Text())},
+        {"subnet broadcast", withMask(state.E3.Text())},
+        {"max subnets", withMask(state.CB3.Text())},
+        {"max hosts per subnet", withMask(state.CB4.Text())},
+        {"address class", Upper(ClassLetterOf(address))},
+        {"binary", state.EA2.Text()},
+        {"hexadecimal", state.EA3.Text()},
+    };
+    std::string text;
+    for (const auto& [label, value] : lines)
+        text.append(label).append(value.empty() ? ":" : ": ").append(value).append("\n");
+    return text;
+}
+
+} // namespace maskwell

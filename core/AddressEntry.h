@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/AddressInput.h"
+#include "core/CalculatorState.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+// An address given as a whole text (pasted, or named on the command line)
+// entering the calculator, and the calculator's results going out as one text.
+namespace maskwell {
+
+// Writes the octets into the address, runs repairAddress (which brings them
+// into the range the address control keeps after a repair), runs the class
+// rebuild once and then, when a mask was given, selects it. Returns false when
+// the mask bits are not among the rows the selectors now offer; the notice
+// saying which bits are offered has then been given and the address is taken.
+bool TakeAddressInput(CalculatorState& state, const AddressInput& input,
+                      const std::function<void()>& repairAddress);
+
+// Selects the row of mask bits `bits` in the four selectors and recomputes, or,
+// when CB2 does not list those bits, gives the notice of MaskNotOfferedText and
+// changes nothing. Returns whether the row was selected.
+bool SelectMaskBits(CalculatorState& state, int bits);
+
+// "mask bits 16 is not offered for a class C address; choose 24 to 30", the
+// range being that of the mask-bits list the selectors hold now.
+std::string MaskNotOfferedText(const CalculatorState& state, int bits);
+
+// Reads text as an address and takes it; text that is no address changes
+// nothing and gives the notice AddressInputHint. Returns whether the address
+// was taken.
+bool PasteAddress(CalculatorState& state, std::string_view text,
+                  const std::function<void()>& repairAddress);
+
+// The results as one plain text, one "label: value" line each: the address
+// with its prefix, subnet mask, wildcard mask, host range, subnet ID,
+// broadcast, max subnets, max hosts per subnet, class, binary and hexadecimal.
+// With no mask selected every value that depends on the mask is empty, also
+// when the result fields still show the results of an earlier mask.
+std::string ResultSummaryText(const CalculatorState& state);
+
+} // namespace maskwell
