@@ -5,7 +5,7 @@
 # broken property stops it with a failure; the input is kept in build-fuzz/.
 #   scripts/fuzz.sh [seconds per target] [target...]
 #     seconds   how long each target runs (default 45); 0 only replays the seeds
-#     target    ini, octets, calculator, advedit_text (default: all four)
+#     target    ini, octets, calculator, advedit_text, address_input (default: all)
 # Environment: FUZZ_JOBS (targets run side by side, default 1),
 #              MASKWELL_FUZZ_BUILD_DIR (default build-fuzz).
 set -euo pipefail
@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-45}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(ini octets calculator advedit_text)
+[ ${#targets[@]} -gt 0 ] || targets=(ini octets calculator advedit_text address_input)
 jobs=${FUZZ_JOBS:-1}
 build_dir=${MASKWELL_FUZZ_BUILD_DIR:-build-fuzz}
 

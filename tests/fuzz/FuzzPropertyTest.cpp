@@ -85,7 +85,8 @@ TEST_P(FuzzProperties, HoldForMutatedSeeds) {
 INSTANTIATE_TEST_SUITE_P(Harnesses, FuzzProperties,
                          ::testing::Values(Harness{"ini", RunIniFile}, Harness{"octets", RunOctets},
                                            Harness{"calculator", RunCalculator},
-                                           Harness{"advedit_text", RunAdvEditText}),
+                                           Harness{"advedit_text", RunAdvEditText},
+                                           Harness{"address_input", RunAddressInput}),
                          [](const ::testing::TestParamInfo<Harness>& info) {
                              std::string name = info.param.name;
                              name.erase(std::remove(name.begin(), name.end(), '_'), name.end());

@@ -78,6 +78,7 @@ void RunIniFile(const std::uint8_t* data, std::size_t size);
 void RunOctets(const std::uint8_t* data, std::size_t size);
 void RunCalculator(const std::uint8_t* data, std::size_t size);
 void RunAdvEditText(const std::uint8_t* data, std::size_t size);
+void RunAddressInput(const std::uint8_t* data, std::size_t size);
 
 } // namespace maskwell::fuzz
 
