@@ -204,15 +204,6 @@ void TIPEdit::SetValue(std::uint32_t value) {
         FByteEdits[static_cast<std::size_t>(i)]->SetText(octets[static_cast<std::size_t>(i)]);
 }
 
-void TIPEdit::SetEnabled(bool value) {
-    setEnabled(value);
-    FEnabled = value;
-    for (std::size_t i = 0; i < 4; ++i) {
-        FByteEdits[i]->setEnabled(value);
-        FDotLabels[i]->setEnabled(value);
-    }
-}
-
 void TIPEdit::SetColor(TColor value) {
     FColor = value;
     QPalette colours = palette();

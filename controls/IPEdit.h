@@ -69,8 +69,11 @@ public:
     std::uint32_t Value() const;
     void SetValue(std::uint32_t value);
 
-    bool Enabled() const { return FEnabled; }
-    void SetEnabled(bool value);
+    // The control's own enabled flag, Qt's. The fields and dots are never
+    // switched one by one: they follow the control, and the control follows a
+    // disabled parent, as any Qt widget does.
+    bool Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
+    void SetEnabled(bool value) { setEnabled(value); }
 
     // The panel's and the fields' background.
     TColor Color() const { return FColor; }
@@ -127,7 +130,6 @@ private:
     std::array<TIPByteEdit*, 4> FByteEdits{};
     std::array<QLabel*, 4> FDotLabels{};
     bool FFocusMoved = false;
-    bool FEnabled = true;
     TColor FColor = clWindow;
     std::function<void()> FRebindCheckbox;
 

@@ -5,6 +5,7 @@
 #include "platform/ErrorBox.h"
 #include "platform/Locale.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <algorithm>
 
@@ -333,12 +334,18 @@ void TAdvEdit::SetPasswordChar(QChar passwordChar) {
     setEchoMode(passwordChar.isNull() ? QLineEdit::Normal : QLineEdit::Password);
 }
 
-void TAdvEdit::SetEnabled(bool enabled) {
-    const bool changed = enabled != enabled_;
-    enabled_ = enabled;
-    setEnabled(enabled);
-    if (loading_ || !changed)
+void TAdvEdit::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        Guarded([this] { EnabledChanged(); });
+}
+
+// Qt reports only real changes, whether the field itself or a parent was
+// switched; while loading, Loaded() applies the look once.
+void TAdvEdit::EnabledChanged() {
+    if (loading_)
         return;
+    const bool enabled = isEnabled();
     if (enabled) {
         SetBackground(normalColor_);
     } else {
@@ -364,7 +371,7 @@ void TAdvEdit::Loaded() {
     savedBorderStyle_ = BorderStyle();
     ApplyFlat();
     PlaceLabel();
-    if (!enabled_)
+    if (!isEnabled())
         SetBackground(disabledColor_); // the normal colour keeps the stored Color
     SetBounds(x(), y(), width(), loadHeight_ >= 0 ? loadHeight_ : height());
     LoadPersistence();

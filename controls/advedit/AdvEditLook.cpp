@@ -132,7 +132,6 @@ bool TAdvEdit::LookEventBefore(QEvent& event) {
     }
     case QEvent::MouseButtonPress: {
         const bool hadFocus = hasFocus() && !focusFromClick_;
-        focusFromClick_ = false;
         if (static_cast<QMouseEvent&>(event).button() == Qt::LeftButton && urlLook_ && hadFocus &&
             showUrl_)
             ShellOpen(Text());
@@ -164,6 +163,9 @@ void TAdvEdit::LookEventAfter(QEvent& event) {
         if (focusLabel_)
             PlaceLabel();
         break;
+    case QEvent::MouseButtonPress:
+        focusFromClick_ = false; // the press that brought the focus is over
+        break;
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::ParentChange:
@@ -179,14 +181,14 @@ void TAdvEdit::LookEventAfter(QEvent& event) {
     case QEvent::Enter:
         if (autoFocus_)
             setFocus(Qt::OtherFocusReason);
-        if (!mouseInside_ && enabled_) {
+        if (!mouseInside_ && isEnabled()) {
             mouseInside_ = true;
             if (focusBorder_)
                 update();
         }
         break;
     case QEvent::Leave:
-        if (mouseInside_ && enabled_) {
+        if (mouseInside_ && isEnabled()) {
             mouseInside_ = false;
             if (focusBorder_)
                 update();
@@ -437,7 +439,7 @@ void TAdvEdit::SetLabelCaption(const QString& caption) {
         auto* label = new TEditLabel(parentWidget());
         label->setBuddy(this);
         label->setFont(labelFont_);
-        label->setEnabled(enabled_ || labelAlwaysEnabled_);
+        label->setEnabled(isEnabled() || labelAlwaysEnabled_);
         label_ = label;
     }
     label_->setText(caption);
