@@ -48,7 +48,7 @@ class TMaskwellForm : public QWidget {
 
 public:
     // settingsPath: where maskwell.ini is read at the first activation and
-    // written when the window is destroyed.
+    // written when the window closes (File > Exit closes it too).
     explicit TMaskwellForm(QString settingsPath = SettingsFilePath(), QWidget* parent = nullptr);
     ~TMaskwellForm() override;
 
@@ -56,17 +56,15 @@ public:
     void SetAboutWindow(TAboutF* about) { aboutWindow_ = about; }
 
     CalculatorState& State();
-    const QString& SettingsPath() const { return settingsPath_; }
     bool Activated() const { return activated_; }
 
     // The calculator's operations on this window's controls.
     void RebindCheckbox();
     void StartCalc();
-    void MegaCalc(int blockSize, int octetPosition);
-    void UpdateAddressInfo();
 
     // Event handlers, named after their control and event.
     void FormActivate();
+    void FormClose();
     void FormDestroy();
     void Exit1Click();
     void About1Click();
@@ -137,6 +135,7 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     class Calculator;
