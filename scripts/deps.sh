@@ -11,7 +11,7 @@ build=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev
        qt6-base-dev qt6-qpa-plugins libgl-dev
        fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
 desktop=(xvfb xauth xdotool xclip imagemagick)
-lint=(clang-format)
+lint=(clang-format clang-tidy)
 
 wanted=("${build[@]}")
 case "${1:-build}" in
