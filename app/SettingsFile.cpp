@@ -30,7 +30,7 @@ std::optional<int> StoredInteger(const TIniFile& ini, const QString& section, co
 
 QString SettingsFilePath(const QString& executableDir, const QString& userConfigDir) {
     const QDir besideProgram(executableDir);
-    const QString beside = besideProgram.filePath(SettingsFileName);
+    QString beside = besideProgram.filePath(SettingsFileName);
     if (QFileInfo::exists(beside) || QFileInfo(executableDir).isWritable())
         return beside;
     return QDir(userConfigDir).filePath(QStringLiteral("maskwell/") + SettingsFileName);

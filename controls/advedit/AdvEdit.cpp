@@ -22,7 +22,8 @@ TAdvEdit::TAdvEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 TAdvEdit::~TAdvEdit() {
-    Guarded([this] { SavePersistence(); });
+    // This class's own: a subclass's override is gone by now.
+    Guarded([this] { TAdvEdit::SavePersistence(); });
     delete label_; // the parent's child, but the field's to free
 }
 
@@ -284,9 +285,8 @@ void TAdvEdit::SetEditType(TAdvEditType type) {
         SetPasswordChar(QChar());
     }
     const TTextClass kind = ClassifyText(Text());
-    if (type == etNumeric && kind != tcInteger)
-        SetIntValue(0);
-    else if (type == etHex && (kind == tcFloat || kind == tcOther))
+    if ((type == etNumeric && kind != tcInteger) ||
+        (type == etHex && (kind == tcFloat || kind == tcOther)))
         SetIntValue(0);
     else if ((type == etFloat || type == etMoney) && kind > tcFloat)
         SetFloatValue(0);

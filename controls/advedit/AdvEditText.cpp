@@ -141,9 +141,8 @@ QString MixedCaseText(const QString& text) {
         }
         // "Mc" starts a word of its own (McDonald); roman numerals I, II and III
         // at the very end stay upper case.
-        if (result == u"Mc" || (i > 2 && result.indexOf(u" Mc") + 1 == i - 2))
-            wordStart = true;
-        else if (i > n - 3 && (result.endsWith(u" I") || result.endsWith(u" II")))
+        if (result == u"Mc" || (i > 2 && result.indexOf(u" Mc") + 1 == i - 2) ||
+            (i > n - 3 && (result.endsWith(u" I") || result.endsWith(u" II"))))
             wordStart = true;
     }
     return result;
