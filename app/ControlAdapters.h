@@ -25,6 +25,7 @@ public:
     std::string Item(int row) const override { return combo_.itemText(row).toStdString(); }
     int ItemIndex() const override { return combo_.currentIndex(); }
     void SetItemIndex(int row) override;
+    bool Holds(std::span<const std::string_view> items) const override;
 
 private:
     QComboBox& combo_;

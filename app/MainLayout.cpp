@@ -16,6 +16,8 @@
 
 #include <QComboBox>
 #include <QMenuBar>
+#include <QSet>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -70,6 +72,30 @@ TAdvEdit* ResultField(QWidget* parent, const QRect& box) {
     field->setFont(PixelFont("MS Sans Serif", 11));
     field->Loaded();
     return field;
+}
+
+// Alt with the first letter of a menu bar caption that has no marked letter
+// opens that menu (or runs that command), as the desktop's menu bars do; the
+// first caption with a letter takes it.
+void BindMenuLetters(QMenuBar* bar, QWidget* window) {
+    QSet<QChar> taken;
+    for (QAction* action : bar->actions()) {
+        const QString caption = action->text();
+        if (caption.isEmpty() || caption.contains(u'&') || !caption.front().isLetter())
+            continue;
+        const QChar letter = caption.front().toUpper();
+        if (letter.unicode() < u'A' || letter.unicode() > u'Z' || taken.contains(letter))
+            continue;
+        taken.insert(letter);
+        auto* shortcut = new QShortcut(
+            QKeySequence(Qt::ALT | Qt::Key(Qt::Key_A + (letter.unicode() - u'A'))), window);
+        QObject::connect(shortcut, &QShortcut::activated, bar, [bar, action] {
+            if (action->menu())
+                bar->setActiveAction(action);
+            else
+                Guarded([action] { action->trigger(); });
+        });
+    }
 }
 
 } // namespace
@@ -224,6 +250,7 @@ void TMaskwellForm::BindEvents() {
     click(SpeedButton8, &TMaskwellForm::SpeedButton8Click);
     connect(Exit1, &QAction::triggered, this, [this] { Guarded([this] { Exit1Click(); }); });
     connect(About1, &QAction::triggered, this, [this] { Guarded([this] { About1Click(); }); });
+    BindMenuLetters(MainMenu1, this);
 }
 
 } // namespace maskwell

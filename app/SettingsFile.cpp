@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <optional>
+#include <string>
 
 namespace maskwell {
 
@@ -24,6 +25,24 @@ void SelectRowInAllFour(CalculatorState& state, int row) {
 std::optional<int> StoredInteger(const TIniFile& ini, const QString& section, const QString& key) {
     const int first = ini.ReadInteger(section, key, 0);
     return first == ini.ReadInteger(section, key, 1) ? std::optional<int>(first) : std::nullopt;
+}
+
+// The row to select after the rebuild. The mask bits, when stored and offered
+// by the lists on screen, name the mask itself: a row number alone means another
+// mask in other lists, and a class D address keeps whichever lists the class
+// before it left, which at start-up are the initial ones. The row is the answer
+// for older files and for bits the lists do not offer.
+std::optional<int> StoredRow(const TIniFile& ini, const CalculatorState& state) {
+    const QString section = SettingsSection;
+    if (const std::optional<int> bits = StoredInteger(ini, section, MaskBitsKey)) {
+        if (*bits == NoMaskBits)
+            return -1;
+        const std::string text = std::to_string(*bits);
+        for (int row = 0; row < state.CB2.Count(); ++row)
+            if (state.CB2.Item(row) == text)
+                return row;
+    }
+    return StoredInteger(ini, section, MaskKey);
 }
 
 } // namespace
@@ -58,7 +77,7 @@ void LoadSettings(const TIniFile& ini, CalculatorState& state,
     // short for it. Without one, the default row is the one step 1 chose in the
     // initial lists (mask bits 24), which the rebuild has already carried over
     // into the address's class.
-    if (const std::optional<int> row = StoredInteger(ini, section, MaskKey))
+    if (const std::optional<int> row = StoredRow(ini, state))
         SelectRowInAllFour(state, *row);
 
     const std::string text = state.IPE.Text();
@@ -70,6 +89,11 @@ void StoreSettings(TIniFile& ini, const CalculatorState& state) {
     QDir().mkpath(QFileInfo(ini.FileName()).absolutePath());
     ini.WriteString(SettingsSection, AddressKey, QString::fromStdString(state.IPE.Text()));
     ini.WriteInteger(SettingsSection, MaskKey, state.CB1.ItemIndex());
+    // The mask bits of CB1's row: the four lists are parallel.
+    const int row = state.CB1.ItemIndex();
+    const bool hasBits = row >= 0 && row < state.CB2.Count();
+    ini.WriteInteger(SettingsSection, MaskBitsKey,
+                     hasBits ? QString::fromStdString(state.CB2.Item(row)).toInt() : NoMaskBits);
 }
 
 } // namespace maskwell

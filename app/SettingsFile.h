@@ -14,13 +14,19 @@ class TIniFile;
 //   [conf]
 //   ipaddr=10.1.2.3
 //   mask=3
+//   maskbits=21
 //
+// `mask` is the row in the four selector lists, which depend on the address's
+// class; `maskbits` (-1 without a selection) names the mask whatever the lists
+// and is what a load goes by when the lists on screen offer it.
 // It lives beside the executable when that folder is writable or already holds
 // the file, and otherwise in the user's configuration folder.
 inline constexpr const char* SettingsFileName = "maskwell.ini";
 inline constexpr const char* SettingsSection = "conf";
 inline constexpr const char* AddressKey = "ipaddr";
 inline constexpr const char* MaskKey = "mask";
+inline constexpr const char* MaskBitsKey = "maskbits";
+inline constexpr int NoMaskBits = -1;
 inline constexpr const char* DefaultAddress = "192.168.0.1";
 inline constexpr int DefaultMaskRow = 14; // mask bits 24 in the class A lists
 
@@ -33,13 +39,15 @@ QString SettingsFilePath();
 // Restores the stored address and mask row, in this order: all four selectors
 // at the default row (mask bits 24 in the initial lists), the stored address or
 // the default one, the class rebuild (which carries the chosen mask over), the
-// stored row in all four selectors when there is one, then the binary and
+// stored mask in all four selectors when there is one (by its mask bits when
+// the lists offer them, else by its row), then the binary and
 // hexadecimal texts. repairAddress runs right after the address is assigned and
 // brings any stored text into the range the address control holds after a repair.
 void LoadSettings(const TIniFile& ini, CalculatorState& state,
                   const std::function<void()>& repairAddress);
 
-// Writes the address and CB1's row (-1 without a selection). Throws WriteError
+// Writes the address, CB1's row (-1 without a selection) and the mask bits
+// (-1 without a selection). Throws WriteError
 // when the file cannot be written; creates the file's folder when it is missing.
 void StoreSettings(TIniFile& ini, const CalculatorState& state);
 

@@ -3,12 +3,14 @@
 #include "app/Main.h"
 
 #include "app/About.h"
+#include "app/FormStyle.h"
 #include "platform/Fonts.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setStyle(new maskwell::TFormStyle); // the application owns it
     QApplication::setApplicationName(QStringLiteral("Maskwell"));
     maskwell::InstallFontSubstitutions();
 

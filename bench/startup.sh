@@ -1,30 +1,13 @@
 #!/usr/bin/env bash
-# Times whole process starts: Maskwell up to the end of its first activation,
-# against an empty Qt window of the same size shown on the same machine.
-# Uses the display in $DISPLAY (xcb) when there is one, else offscreen.
-#   bench/startup.sh [runs]      (after ./test.sh or a build into build/)
+# Start-up from outside: the real executable and two floors (an empty window,
+# and a window with the same menu bar and one label), interleaved round by
+# round, each timed from process start to the first frame the X server gets,
+# with its peak resident memory once the window has been up for a second.
+#   bench/startup.sh [rounds]        (15 rounds by default)
+# MASKWELL_PEER=/path/to/program adds another program to compare with.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-probe=build/bench/startup_probe
-runs=${1:-30}
-[ -x "$probe" ] || cmake --build build --target startup_probe >/dev/null
-[ -n "${DISPLAY:-}" ] || export QT_QPA_PLATFORM=offscreen
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-
-measure() { # prints the median wall time in milliseconds of `runs` starts
-  local times=() start end
-  "$probe" "$1" >/dev/null 2>&1 # warm the file cache
-  for _ in $(seq "$runs"); do
-    start=$(date +%s%N)
-    "$probe" "$1" >/dev/null 2>&1
-    end=$(date +%s%N)
-    times+=($(( (end - start) / 1000 )))
-  done
-  printf '%s\n' "${times[@]}" | sort -n | awk '{ a[NR] = $1 } END { printf "%.1f", a[int((NR + 1) / 2)] / 1000 }'
-}
-
-empty=$(measure empty)
-maskwell=$(measure maskwell)
-echo "empty Qt window shown:             ${empty} ms (median of $runs)"
-echo "Maskwell to its first activation:  ${maskwell} ms (median of $runs)"
-awk -v m="$maskwell" -v e="$empty" 'BEGIN { printf "ratio:                             %.2f\n", m / e }'
+source "$(dirname "$0")/xserver.sh"
+programs=("floor:empty=$build/bench/floor_emptywindow" "floor:text=$build/bench/floor_textwindow"
+          "maskwell=$installed")
+[ -n "${MASKWELL_PEER:-}" ] && programs+=("peer=$MASKWELL_PEER")
+"$probe" startup --rounds "${1:-15}" "${programs[@]}"

@@ -55,6 +55,13 @@ std::optional<char16_t> TypedCharacter(const QKeyEvent& event) {
     return text.front().unicode();
 }
 
+bool TypedWithAltOrMeta(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) &&
+           !modifiers.testFlag(Qt::ControlModifier) && !event.text().isEmpty() &&
+           event.text().front().isPrint();
+}
+
 int VirtualKeyOf(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Period && !event.modifiers().testFlag(Qt::KeypadModifier))
         return vkOemPeriod;
@@ -272,6 +279,11 @@ bool TIPEdit::ByteKeyPress(int index, const QKeyEvent& event) {
         return false;
     const bool justAdvanced = justAdvanced_ == index;
     justAdvanced_ = -1;
+    // A character typed with Alt or Meta held is no digit; the base edit would
+    // type it all the same. (Alt with a menu's letter never gets here: the
+    // menu's shortcut takes it first.)
+    if (TypedWithAltOrMeta(event))
+        return true;
     const std::optional<char16_t> character = TypedCharacter(event);
     if (!character)
         return false; // a key that types nothing edits as usual

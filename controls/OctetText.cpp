@@ -3,6 +3,7 @@
 #include "core/DecimalValue.h"
 #include "platform/DigitValue.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace maskwell {
@@ -15,6 +16,25 @@ std::int32_t DecimalValueOf(const QString& text) {
 
 bool IsBlankOrControl(QChar character) {
     return character.unicode() <= u' ';
+}
+
+// The decimal text of an octet clamped into [low, high]. Any sign and any
+// number of digits is read (so that a long run of digits clamps rather than
+// overflows); a text that is no decimal number raises ConversionError.
+QString ClampedOctetText(const QString& text, int low, int high) {
+    qsizetype i = text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0;
+    const bool negative = text.startsWith(u'-');
+    if (i == text.size())
+        DecimalValueOf(text); // throws
+    std::int64_t magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c < u'0' || c > u'9')
+            DecimalValueOf(text); // throws
+        magnitude = std::min<std::int64_t>(magnitude * 10 + (c.unicode() - u'0'), 1000);
+    }
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    return QString::number(std::clamp<std::int64_t>(value, low, high));
 }
 
 bool IsAllZeros(const QString& text, qsizetype minLength) {
@@ -52,16 +72,21 @@ void RepairOctets(OctetFields& fields) {
         const QString text = fields.OctetText(i);
         if (text.size() > 1 && text.front() == u'0') {
             qsizetype zeros = 0;
-            while (zeros < text.size() && text[zeros] == u'0')
+            // One digit always stays: "0000" is 0, not an empty field.
+            while (zeros < text.size() - 1 && text[zeros] == u'0')
                 ++zeros;
             fields.SetOctetText(i, text.mid(zeros));
         }
     }
-    if (DecimalValueOf(fields.OctetText(0)) > 239)
-        fields.SetOctetText(0, QStringLiteral("239"));
-    for (int i = 1; i <= 3; ++i)
-        if (DecimalValueOf(fields.OctetText(i)) > 255)
-            fields.SetOctetText(i, QStringLiteral("255"));
+    // A pasted sign ("-5", "+7", "-0") is no part of an octet: the value is
+    // clamped into the field's range from below as well as from above, and the
+    // text written plain.
+    for (int i = 0; i <= 3; ++i) {
+        const QString text = fields.OctetText(i);
+        const QString clamped = ClampedOctetText(text, i == 0 ? 1 : 0, i == 0 ? 239 : 255);
+        if (clamped != text)
+            fields.SetOctetText(i, clamped);
+    }
 }
 
 std::int32_t LenientIntegerValue(QStringView text) {

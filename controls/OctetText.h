@@ -49,8 +49,9 @@ public:
 
 // Repairs the octets the way leaving a field does: empty fields become "1"
 // (first) or "0", all-zero texts likewise, leading zeros go, the first octet is
-// clamped to 239 and the others to 255. A text that is not a decimal number
-// raises ConversionError at the clamping; the writes made before it stay.
+// clamped to 1..239 and the others to 0..255, any sign dropped ("-5" becomes the
+// lowest value, "+7" is "7"). A text that is not a decimal number raises
+// ConversionError at the clamping; the writes made before it stay.
 void RepairOctets(OctetFields& fields);
 
 // An integer read the lenient way: leading blanks, an optional sign, "$", "x"

@@ -21,10 +21,22 @@ void RebindCheckbox(CalculatorState& state) {
     if (addressClass) {
         state.AddressClass = addressClass->Letter;
         if (const ClassLists* lists = addressClass->Lists) {
-            Refill(state.CB1, state.ChB1.Checked() ? lists->InversedMasks : lists->Masks);
-            Refill(state.CB2, lists->MaskBits);
-            Refill(state.CB3, lists->MaxSubnets);
-            Refill(state.CB4, lists->MaxHosts);
+            const auto masks = state.ChB1.Checked() ? lists->InversedMasks : lists->Masks;
+            // With a mask chosen and the four lists already those of the class,
+            // emptying and refilling them would end exactly where they stand:
+            // the carry-over below finds the chosen row again and the linkage
+            // moves the other three to it. Only the emptying and refilling of
+            // every list on every typed address is saved.
+            const bool unchanged = state.CB1.ItemIndex() >= 0 && state.CB1.Holds(masks) &&
+                                   state.CB2.Holds(lists->MaskBits) &&
+                                   state.CB3.Holds(lists->MaxSubnets) &&
+                                   state.CB4.Holds(lists->MaxHosts);
+            if (!unchanged) {
+                Refill(state.CB1, masks);
+                Refill(state.CB2, lists->MaskBits);
+                Refill(state.CB3, lists->MaxSubnets);
+                Refill(state.CB4, lists->MaxHosts);
+            }
         } else {
             // Multicast offers no masks: the selectors stay as they are.
             state.Notices.Notice("multicast or class d");

@@ -7,6 +7,7 @@ namespace maskwell {
 void MemorySelector::Clear() {
     items_.clear();
     index_ = -1;
+    ++clears_;
 }
 
 void MemorySelector::AddItems(std::span<const std::string_view> items) {

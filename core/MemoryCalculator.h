@@ -22,10 +22,13 @@ public:
     void SetItemIndex(int row) override { index_ = row >= 0 && row < Count() ? row : -1; }
 
     const std::vector<std::string>& Items() const { return items_; }
+    // How many times the list has been emptied.
+    int Clears() const { return clears_; }
 
 private:
     std::vector<std::string> items_;
     int index_ = -1;
+    int clears_ = 0;
 };
 
 class MemoryTextField final : public TextField {

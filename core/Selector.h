@@ -21,6 +21,16 @@ public:
     virtual int ItemIndex() const = 0;
     virtual void SetItemIndex(int row) = 0;
 
+    // Whether the list is exactly these texts, row for row.
+    virtual bool Holds(std::span<const std::string_view> items) const {
+        if (Count() != static_cast<int>(items.size()))
+            return false;
+        for (int row = 0; row < Count(); ++row)
+            if (Item(row) != items[static_cast<std::size_t>(row)])
+                return false;
+        return true;
+    }
+
     // The selected row's text, or the empty text.
     std::string Text() const {
         const int row = ItemIndex();

@@ -42,8 +42,15 @@ std::optional<MaskCut> MaskCutOf(std::string_view maskBits) {
 }
 
 void StartCalc(CalculatorState& state) {
-    if (const std::optional<MaskCut> cut = MaskCutOf(state.CB2.Text()))
+    if (const std::optional<MaskCut> cut = MaskCutOf(state.CB2.Text())) {
         MegaCalc(state, cut->BlockSize, cut->OctetPosition);
+    } else {
+        // Without a mask there are no results; any shown belong to an
+        // earlier address or mask.
+        state.E1.SetText("");
+        state.E2.SetText("");
+        state.E3.SetText("");
+    }
     UpdateAddressInfo(state);
 }
 

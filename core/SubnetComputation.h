@@ -20,8 +20,8 @@ struct MaskCut {
 // any other text, the empty one included.
 std::optional<MaskCut> MaskCutOf(std::string_view maskBits);
 
-// Computes the results for the mask bits shown in CB2, when there are any, then
-// refreshes the Address Info page.
+// Computes the results for the mask bits shown in CB2, or empties E1..E3 when
+// CB2 shows none, then refreshes the Address Info page.
 void StartCalc(CalculatorState& state);
 
 // Writes the host range, subnet ID and broadcast of the subnet that holds the

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <algorithm>
 #include <cstdint>
 #include <optional>
@@ -66,7 +67,11 @@ struct Entry {
 Entry ParseLine(QByteArray text, bool firstLine) {
     if (firstLine && text.startsWith("\xEF\xBB\xBF"))
         text.remove(0, 3);
-    const QString line = QString::fromUtf8(text).trimmed();
+    // QString::fromUtf8 would drop a U+FEFF that starts any line; only the
+    // file's own first bytes are a byte order mark.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                  QStringConverter::Flag::Stateless);
+    const QString line = QString(utf8.decode(text)).trimmed();
     if (line.startsWith(u'[')) {
         const qsizetype close = line.indexOf(u']');
         return {Entry::Section, line.mid(1, close < 0 ? -1 : close - 1).trimmed(), {}};
@@ -197,13 +202,60 @@ std::optional<QByteArray> ContentsToRewrite(const QString& path) {
     return QByteArray();
 }
 
+// Writes every byte or says it could not. Unbuffered, so that a refused write
+// (full disk, quota, file size limit) is seen here and not lost in a flush that
+// QSaveFile::commit() does not check.
+qint64 WriteFully(QFileDevice& file, const QByteArray& bytes) {
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    return written;
+}
+
+// Rewrites the file in place, for a folder that forbids new files beside it.
+// The old bytes are kept in memory; when the new ones are refused part way, the
+// part already overwritten gets its old bytes back (they lie within the old
+// size, where the space is already the file's) and the old size is restored.
+// What cannot be helped: a crash between the write and the restore, or a file
+// system that refuses even the old bytes (copy-on-write ones, when full), leaves
+// a mixed file; the error is raised all the same.
+bool SaveInPlace(const QString& path, const QByteArray& old, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered | QIODevice::ExistingOnly))
+        return false;
+    const qint64 written = WriteFully(file, bytes);
+    bool saved = written == bytes.size() && file.resize(bytes.size());
+    if (saved) {
+        // What the disk gives back is what was meant.
+        saved = file.seek(0) && file.readAll() == bytes;
+    }
+    if (saved)
+        return true;
+    // Whatever the refused write overwrote, the same limit lets the old bytes
+    // back over it: they go where the new ones went, from the start.
+    if (file.seek(0))
+        WriteFully(file, old);
+    file.resize(old.size());
+    return false;
+}
+
 // Writes beside the file and renames, so a failure leaves the old file whole.
 // Only where the directory forbids new files but the file may be written is it
 // rewritten in place.
-bool Save(const QString& path, const QByteArray& bytes) {
+bool Save(const QString& path, const QByteArray& old, const QByteArray& bytes) {
     QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return QFileInfo::exists(path) && SaveInPlace(path, old, bytes);
+    if (WriteFully(file, bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 } // namespace
@@ -258,7 +310,7 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
         lines.back().end = lineBreak;
     lines.insert(lines.begin() + insertAt, added.begin(), added.end());
 
-    if (!Save(path_, JoinLines(lines)))
+    if (!Save(path_, *old, JoinLines(lines)))
         throw WriteError(path_);
 }
 

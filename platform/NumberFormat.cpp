@@ -3,6 +3,7 @@
 #include "platform/Locale.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace maskwell {
 
@@ -51,6 +52,29 @@ QString FormatGeneral(double value) {
     if (text == u"-0")
         text = QStringLiteral("0");
     return WithDecimalSeparator(text);
+}
+
+QString FormatPlain(double value) {
+    if (!std::isfinite(value))
+        return QStringLiteral("0");
+    // "-d.dddddddddddddde-XX": 15 significant digits and the decimal exponent.
+    const QString scientific = QString::number(std::fabs(value), 'e', 14);
+    const qsizetype e = scientific.indexOf(u'e');
+    QString digits = scientific.left(e).remove(u'.');
+    const int exponent = scientific.mid(e + 1).toInt();
+    while (digits.size() > 1 && digits.endsWith(u'0'))
+        digits.chop(1);
+    if (digits == u"0")
+        return QStringLiteral("0");
+    QString text;
+    if (exponent < 0) {
+        text = QStringLiteral("0.") + QString(-exponent - 1, u'0') + digits;
+    } else if (digits.size() <= exponent + 1) {
+        text = digits + QString(exponent + 1 - digits.size(), u'0');
+    } else {
+        text = digits.left(exponent + 1) + u'.' + digits.mid(exponent + 1);
+    }
+    return WithDecimalSeparator((value < 0 ? QStringLiteral("-") : QString()) + text);
 }
 
 } // namespace maskwell

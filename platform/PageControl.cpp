@@ -3,6 +3,7 @@
 #include "platform/Color.h"
 #include "platform/ErrorBox.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -111,6 +112,14 @@ int TPageControl::ActivePageIndex() const {
 void TPageControl::SetActivePageIndex(int index) {
     if (index < 0 || index >= PageCount())
         return;
+    // The focus on the outgoing page comes to the page control, as a click on
+    // a tab gives it there. Left to the stack, it would wander along the tab
+    // chain through whatever control comes next (the address control, which
+    // repairs its octets when left).
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && index != ActivePageIndex() && stack_->currentWidget() &&
+        stack_->currentWidget()->isAncestorOf(focus))
+        setFocus(Qt::OtherFocusReason);
     stack_->setCurrentIndex(index);
     tabs_[static_cast<std::size_t>(index)]->setChecked(true);
     update();

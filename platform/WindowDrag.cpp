@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 namespace maskwell {
 
@@ -43,11 +44,27 @@ private:
     QPoint offset_;
 };
 
+SystemMoveStarter& SystemMove() {
+    static SystemMoveStarter starter;
+    return starter;
+}
+
+bool StartSystemMove(QWindow& window) {
+    if (const SystemMoveStarter& starter = SystemMove())
+        return starter(window);
+    return window.startSystemMove();
+}
+
 } // namespace
+
+SystemMoveStarter SetSystemMoveStarter(SystemMoveStarter starter) {
+    return std::exchange(SystemMove(), std::move(starter));
+}
 
 void StartWindowDrag(QWidget* source, const QMouseEvent& press) {
     QWidget* window = source->window();
-    if (QWindow* handle = window->windowHandle(); handle && handle->startSystemMove())
+    if (QWindow* handle = window->windowHandle();
+        handle && press.button() == Qt::LeftButton && StartSystemMove(*handle))
         return;
     // A second press before the release (another button) restarts the move.
     for (auto* running : source->findChildren<PointerWindowMove*>(Qt::FindDirectChildrenOnly)) {

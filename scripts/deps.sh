@@ -5,6 +5,9 @@
 #   scripts/deps.sh run       the above plus the fonts the windows are drawn with
 #   scripts/deps.sh desktop   the above plus Xvfb and the tools to drive it by hand
 #   scripts/deps.sh lint      the above plus the format and static checkers
+#   scripts/deps.sh fuzz      the above plus clang and its fuzzer and sanitizer runtimes
+#   scripts/deps.sh bench     the above plus Xvfb and the X libraries the
+#                             start-up and keystroke benchmarks watch it with
 set -euo pipefail
 
 build=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev
@@ -12,13 +15,17 @@ build=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev
        fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
 desktop=(xvfb xauth xdotool xclip imagemagick)
 lint=(clang-format clang-tidy)
+fuzz=(clang libclang-rt-14-dev llvm)
+bench=(xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev)
 
 wanted=("${build[@]}")
 case "${1:-build}" in
   build|run) ;;
   desktop) wanted+=("${desktop[@]}") ;;
   lint) wanted+=("${lint[@]}") ;;
-  *) echo "usage: $0 [build|run|desktop|lint]" >&2; exit 2 ;;
+  fuzz) wanted+=("${fuzz[@]}") ;;
+  bench) wanted+=("${bench[@]}") ;;
+  *) echo "usage: $0 [build|run|desktop|lint|fuzz|bench]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -7,9 +7,30 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QProxyStyle>
 #include <algorithm>
 
 namespace maskwell {
+
+namespace {
+
+// The application's style, but masking with a character of the field's own.
+class PasswordCharStyle : public QProxyStyle {
+public:
+    explicit PasswordCharStyle(QChar passwordChar) : passwordChar_(passwordChar) {}
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return passwordChar_.unicode();
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+
+private:
+    QChar passwordChar_;
+};
+
+} // namespace
 
 TAdvEdit::TAdvEdit(QWidget* parent) : QLineEdit(parent) {
     StartOle();
@@ -329,9 +350,18 @@ void TAdvEdit::SetMaxLength(int length) {
 }
 
 void TAdvEdit::SetPasswordChar(QChar passwordChar) {
+    const bool changed = passwordChar != passwordChar_;
     passwordChar_ = passwordChar;
-    // The style draws its own mask character; only "masked or not" carries over.
     setEchoMode(passwordChar.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    if (passwordChar.isNull() || (!changed && passwordStyle_))
+        return;
+    // The line edit masks with the character its style names; this field's
+    // own style names the set one.
+    QStyle* old = passwordStyle_;
+    passwordStyle_ = new PasswordCharStyle(passwordChar);
+    passwordStyle_->setParent(this);
+    setStyle(passwordStyle_);
+    delete old;
 }
 
 void TAdvEdit::changeEvent(QEvent* event) {

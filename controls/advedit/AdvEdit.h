@@ -235,6 +235,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     // Value and selection (AdvEdit.cpp).
@@ -344,6 +345,7 @@ private:
     bool autoSelect_ = true;
     int maxLength_ = 0;
     QChar passwordChar_;
+    QPointer<QStyle> passwordStyle_; // shows passwordChar_ in place of the style's bullet
     TColor fontColor_ = clWindowText;
     bool canUndo_ = true;
     TColor color_ = clWindow;

@@ -43,6 +43,14 @@ class TEditDropTarget : public TAEDropTarget {
 public:
     explicit TEditDropTarget(TAdvEdit* edit) : edit_(edit) {}
 
+    // A read-only field refuses every drop, from the first look on.
+    HRESULT DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override {
+        const HRESULT result = TAEDropTarget::DragEnter(data, keyState, point, effect);
+        if (ReadOnly() && effect)
+            *effect = DROPEFFECT_NONE;
+        return result;
+    }
+
     // The caret goes when the drag leaves, and with any drop: one of files
     // alone drops no text that would take it away.
     HRESULT DragLeave() override {
@@ -51,6 +59,11 @@ public:
         return TAEDropTarget::DragLeave();
     }
     HRESULT Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override {
+        if (ReadOnly() && effect) {
+            *effect = DROPEFFECT_NONE;
+            edit_->ClearDropCaret();
+            return S_OK;
+        }
         const HRESULT result = TAEDropTarget::Drop(data, keyState, point, effect);
         if (edit_)
             edit_->ClearDropCaret();
@@ -64,12 +77,16 @@ protected:
         if (edit_)
             edit_->DropText(point, text);
     }
-    void DragMouseMove(const QPoint&, bool&) override {
-        if (edit_)
+    void DragMouseMove(const QPoint&, bool& allow) override {
+        if (ReadOnly())
+            allow = false; // no caret shows where nothing can go
+        else if (edit_)
             edit_->UpdateDropCaret();
     }
 
 private:
+    bool ReadOnly() const { return edit_ && edit_->isReadOnly(); }
+
     QPointer<TAdvEdit> edit_;
 };
 
@@ -125,6 +142,8 @@ void TAdvEdit::ClearDropCaret() {
 // --- Drop target -------------------------------------------------------------
 
 void TAdvEdit::DropText(const QPoint& screenPoint, QString text) {
+    if (isReadOnly())
+        return; // insert() and del() would not ask
     if (const qsizetype cr = text.indexOf(u'\r'); cr >= 0)
         text.truncate(cr);
     if (const qsizetype lf = text.indexOf(u'\n'); lf >= 0)
@@ -182,13 +201,17 @@ void TAdvEdit::DragSourceMove() {
             if (alive)
                 selfDrag_ = false;
         });
-        result = StartOleDrag(text, QString(), DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
+        // A read-only text can be copied away, never moved.
+        const DWORD allowed =
+            isReadOnly() ? DWORD(DROPEFFECT_COPY) : DWORD(DROPEFFECT_COPY | DROPEFFECT_MOVE);
+        result = StartOleDrag(text, QString(), allowed, effect);
     }
     if (!alive)
         return; // closed during the drag
     // Qt's drag took the release; the base edit will not track the button.
     pressWithheld_ = false;
-    if (result == DRAGDROP_S_DROP && !ControlHeld() && !selfDropIgnored_ && hasSelectedText())
+    if (result == DRAGDROP_S_DROP && !ControlHeld() && !selfDropIgnored_ && hasSelectedText() &&
+        !isReadOnly())
         del(); // moved away
     ClearDropCaret();
     repaint();

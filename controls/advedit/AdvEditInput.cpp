@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -165,8 +166,16 @@ void TAdvEdit::KeyDown(QKeyEvent& event, int key) {
     DefaultKeyDown(event, key);
     if (key == Qt::Key_Delete && editType_ == etMoney)
         FormatMoney();
-    if (!prefix_.isEmpty() && SelStart() < prefix_.size())
-        SetCaret(static_cast<int>(prefix_.size()));
+    // A selection reaching into the prefix (Select All) keeps its value part;
+    // a bare key such as Ctrl alone must not drop it.
+    const int p = static_cast<int>(prefix_.size());
+    if (p > 0 && SelStart() < p) {
+        const int end = SelStart() + SelLength();
+        if (end > p)
+            ApplySelection({p, end - p});
+        else
+            SetCaret(p);
+    }
 }
 
 // The base edit's handling of a key press: the key-down event, then the
@@ -222,10 +231,10 @@ void TAdvEdit::TypeChar(QKeyEvent& event, QChar ch) {
         WriteWindowText(prefix_ + toggled.value + suffix_);
         SetCaret(toggled.caret);
         SetModified(true);
-        if (editType_ != etNumeric)
-            return;
         if (field.selLength > 0)
             ApplySelection({toggled.caret, field.selLength});
+        if (editType_ != etNumeric)
+            return;
         break;
     }
     case CharAction::Drop:
@@ -236,10 +245,13 @@ void TAdvEdit::TypeChar(QKeyEvent& event, QChar ch) {
     case CharAction::Type:
         DefaultChar(event, decision.ch);
         if (editType_ == etMixedCase) {
-            // Reshaping what was just typed keeps it a modification.
+            // Reshaping what was just typed keeps it a modification. The
+            // caret goes behind an inserted character and stays where a
+            // deletion left it.
             const bool modified = isModified();
+            const int caret = decision.ch == kBackspace ? SelStart() : field.Caret() + 1;
             WriteWindowText(prefix_ + MixedCaseText(Text()) + suffix_);
-            SetCaret(field.Caret() + 1);
+            SetCaret(caret);
             setModified(modified);
         } else if (editType_ == etMoney && RegroupsAfterTyping(Text(), decision.ch)) {
             if (isModified())
@@ -285,6 +297,40 @@ void TAdvEdit::PostKey(QObject* receiver, int key, bool withRelease) {
     if (withRelease)
         QCoreApplication::postEvent(receiver,
                                     new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+}
+
+// Text an input method commits (dead keys, compose, an IME) is typed as
+// the keys would type it, one character at a time through the same rules;
+// the composition shown while it is under way is the base edit's.
+void TAdvEdit::inputMethodEvent(QInputMethodEvent* event) {
+    Guarded([&] {
+        const QString committed = event->commitString();
+        if (committed.isEmpty()) {
+            QLineEdit::inputMethodEvent(event);
+            return;
+        }
+        QInputMethodEvent composition(event->preeditString(), event->attributes());
+        QLineEdit::inputMethodEvent(&composition);
+        event->accept();
+        for (qsizetype i = 0; i < committed.size(); ++i) {
+            const QChar ch = committed[i];
+            if (ch.isHighSurrogate() && i + 1 < committed.size()) {
+                // Beyond the rules' reach (a character of two halves): only a
+                // field that takes every character takes it.
+                const QString pair = committed.mid(i++, 2);
+                if ((editType_ == etString || editType_ == etPassword) && lengthLimit_ <= 0 &&
+                    !isReadOnly()) {
+                    insert(pair);
+                    StepsAfterChar();
+                }
+                continue;
+            }
+            if (!ch.isPrint())
+                continue;
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            TypeChar(key, ch);
+        }
+    });
 }
 
 // --- Mouse -------------------------------------------------------------------

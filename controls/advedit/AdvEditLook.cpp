@@ -229,8 +229,9 @@ void TAdvEdit::PaintOverlay(QPainter& painter) {
                 painter.drawLine(r.left() - 2, h - 1, w - 1, h - 1);
             }
         }
-    } else if (FocusBorderHot()) {
-        // Over the 3D frame the hot border shows only while it is hot.
+    } else if (focusBorder_ && mouseInside_ && isEnabled()) {
+        // Over the 3D frame the hot border shows only while the mouse is
+        // over the field; the focus alone does not make it hot.
         DrawFocusBorder(painter);
     }
 

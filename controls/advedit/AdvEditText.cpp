@@ -76,7 +76,9 @@ TTextClass ClassifyText(const QString& text) {
         const bool digit = IsDigit(c);
         if (!digit && c != u'-')
             isInteger = false;
-        if (!digit && c != u',' && c != u'-' && c != u'.')
+        // The locale's own separators count like "," and "." do: the field
+        // writes them (U+2019, U+202F, U+066B, ...) and must read them back.
+        if (!digit && c != u',' && c != u'-' && c != u'.' && c != decimal && c != thousand)
             isFloat = false;
         if (c == thousand) {
             // Groups of three: a separator closer than that to the previous one
@@ -129,6 +131,8 @@ QString MixedCaseText(const QString& text) {
     QString result;
     result.reserve(text.size());
     bool wordStart = true;
+    // Whether " Mc" has occurred yet: only its first occurrence starts a word.
+    bool spaceMcSeen = false;
     const int n = static_cast<int>(text.size());
     for (int i = 1; i <= n; ++i) {
         const QChar c = text[i - 1];
@@ -140,8 +144,12 @@ QString MixedCaseText(const QString& text) {
             wordStart = false;
         }
         // "Mc" starts a word of its own (McDonald); roman numerals I, II and III
-        // at the very end stay upper case.
-        if (result == u"Mc" || (i > 2 && result.indexOf(u" Mc") + 1 == i - 2) ||
+        // at the very end stay upper case. Only the last three characters are
+        // looked at, so the walk stays linear in the length.
+        const bool endsWithSpaceMc = i > 2 && result.endsWith(u" Mc");
+        const bool firstSpaceMc = endsWithSpaceMc && !spaceMcSeen;
+        spaceMcSeen = spaceMcSeen || endsWithSpaceMc;
+        if ((i == 2 && result == u"Mc") || firstSpaceMc ||
             (i > n - 3 && (result.endsWith(u" I") || result.endsWith(u" II"))))
             wordStart = true;
     }
@@ -220,6 +228,10 @@ QString FloatValueText(double value, TAdvEditType type, int precision) {
         return FormatFixed(value, precision);
     if (type == etMoney && precision >= 1)
         return FormatFixed(value, precision);
+    // Free format: the general format's digits, but never an exponent, which
+    // no number field reads back ("1E+20" would be stored as "0").
+    if (type == etFloat || type == etMoney)
+        return FormatPlain(value);
     return FormatGeneral(value);
 }
 

@@ -40,8 +40,10 @@ bool RangeSeparatorRefused(const FieldState& field, int prefixLength) {
     const int caret = field.Caret();
     if (caret <= prefixLength)
         return true;
+    // The neighbours once the typed character has replaced the selection.
+    const int end = field.SelEnd();
     const QChar before = caret - 1 < Length(field.text) ? field.text[caret - 1] : QChar(u' ');
-    const QChar at = caret < Length(field.text) ? field.text[caret] : QChar(u' ');
+    const QChar at = end < Length(field.text) ? field.text[end] : QChar(u' ');
     return IsRangeSeparator(before) || IsRangeSeparator(at);
 }
 
@@ -72,9 +74,10 @@ CharDecision DecideNumberChar(const TypingSettings& settings, const FieldState& 
         if (ch == u',' && value.contains(u',') && !selected.contains(u',') && thousand != u',')
             return refuse();
     }
-    const bool accepted =
-        isFloat ? IsControlPassed(ch) || IsDigit(ch) || ch == u',' || ch == u'-' || ch == u'.'
-                : IsControlPassed(ch) || IsDigit(ch) || ch == u'-' || ch == decimal;
+    const bool accepted = isFloat
+                              ? IsControlPassed(ch) || IsDigit(ch) || ch == u',' || ch == u'-' ||
+                                    ch == u'.' || ch == decimal || ch == thousand
+                              : IsControlPassed(ch) || IsDigit(ch) || ch == u'-' || ch == decimal;
     if (!accepted)
         return {CharAction::Drop, ch};
     if ((ch == thousand || ch == decimal) && ThousandSeparatorMisplaced(value, caret, p))
@@ -89,7 +92,10 @@ CharDecision DecideNumberChar(const TypingSettings& settings, const FieldState& 
     }
     if (caret == 0 && value.isEmpty() && ch == decimal)
         return {CharAction::StartDecimal, ch};
-    if (ch == u'-' && noSelection)
+    // A "-" typed over a selection inside the number would land in its middle
+    // ("1,-34.50"), which reads as no number: it switches the sign instead. Over
+    // a selection at the start of the value it is the sign typed in front.
+    if (ch == u'-' && (noSelection || caret > p))
         return {CharAction::ToggleSign, ch};
     return {CharAction::Type, ch};
 }
@@ -332,11 +338,14 @@ std::optional<Selection> SelectionAfterMouseRelease(const TypingSettings& settin
 PasteMerge MergePaste(const TypingSettings& settings, const FieldState& field,
                       const QString& pasted) {
     QString value = ValueOf(settings, field);
-    const int start = std::clamp(field.selStart - Length(settings.prefix), 0, Length(value));
-    const int length = std::clamp(field.selLength, 0, Length(value) - start);
-    value.replace(start, length, pasted);
-    const Selection selection = field.selLength > 0 ? Selection{field.selStart, Length(pasted)}
-                                                    : Selection{field.selStart + Length(pasted), 0};
+    const int p = Length(settings.prefix);
+    // Only the part of the selection that lies in the value is replaced: the
+    // selected prefix or suffix characters are not part of it.
+    const int start = std::clamp(field.selStart - p, 0, Length(value));
+    const int end = std::clamp(field.SelEnd() - p, start, Length(value));
+    value.replace(start, end - start, pasted);
+    const Selection selection = field.selLength > 0 ? Selection{p + start, Length(pasted)}
+                                                    : Selection{p + start + Length(pasted), 0};
     return {value, selection};
 }
 
@@ -376,7 +385,10 @@ PasteDecision DecidePaste(const TypingSettings& settings, const QString& newValu
 
 QString SelectedValuePart(const TypingSettings& settings, const FieldState& field) {
     const QString value = ValueOf(settings, field);
-    return value.mid(std::max(0, field.selStart - Length(settings.prefix)), field.selLength);
+    const int p = Length(settings.prefix);
+    const int start = std::clamp(field.selStart - p, 0, Length(value));
+    const int end = std::clamp(field.SelEnd() - p, start, Length(value));
+    return value.mid(start, end - start);
 }
 
 } // namespace maskwell

@@ -48,7 +48,7 @@ TEST_F(SettingsFile, FirstStartShowsTheDefaultAddressWithMaskBits24) {
 }
 
 TEST_F(SettingsFile, StoredValuesComeBackOnTheNextStart) {
-    WriteFile("[conf]\nipaddr=10.1.2.3\nmask=3\n");
+    WriteFile("[conf]\nipaddr=10.1.2.3\nmask=3\nmaskbits=13\n");
     Load();
     StartCalc(calc.State); // the first activation computes right after the load
     EXPECT_EQ(calc.IPE.Text(), "10.1.2.3");
@@ -104,11 +104,12 @@ TEST_F(SettingsFile, StoreWritesBothKeysAndKeepsTheRestOfTheFile) {
     TIniFile ini(path);
     StoreSettings(ini, calc.State);
     EXPECT_EQ(FileContents(),
-              "; kept\n[window]\nleft=3\n[conf]\nipaddr=172.16.77.9\nextra=yes\nmask=5\n");
+              "; kept\n[window]\nleft=3\n[conf]\nipaddr=172.16.77.9\nextra=yes\nmask=5\n"
+              "maskbits=15\n");
 
     calc.CB1.SetItemIndex(-1);
     StoreSettings(ini, calc.State);
-    EXPECT_TRUE(FileContents().endsWith("mask=-1\n"));
+    EXPECT_TRUE(FileContents().endsWith("mask=-1\nmaskbits=-1\n"));
 }
 
 TEST_F(SettingsFile, StoreCreatesTheFileAndItsFolder) {
@@ -118,7 +119,7 @@ TEST_F(SettingsFile, StoreCreatesTheFileAndItsFolder) {
     StoreSettings(ini, calc.State);
     QFile file(folder.filePath("maskwell/maskwell.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "[conf]\nipaddr=10.1.2.3\nmask=3\n");
+    EXPECT_EQ(file.readAll(), "[conf]\nipaddr=10.1.2.3\nmask=3\nmaskbits=13\n");
 }
 
 TEST_F(SettingsFile, RefusedWriteNamesTheFullPath) {

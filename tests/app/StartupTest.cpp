@@ -15,7 +15,7 @@ TEST_F(Startup, ClosingStoresAndTheNextStartRestores) {
     TypeAddress("10.1.2.3");
     Pick(form->CB2, "13");
     Stop();
-    EXPECT_EQ(SettingsContents(), "[conf]\nipaddr=10.1.2.3\nmask=3\n");
+    EXPECT_EQ(SettingsContents(), "[conf]\nipaddr=10.1.2.3\nmask=3\nmaskbits=13\n");
 
     Start();
     EXPECT_EQ(form->IPE->Text(), "10.1.2.3");
@@ -30,7 +30,7 @@ TEST_F(Startup, FileExitStoresToo) {
     form->Exit1->trigger();
     EXPECT_FALSE(form->isVisible());
     Stop();
-    EXPECT_EQ(SettingsContents(), "[conf]\nipaddr=150.2.3.4\nmask=6\n");
+    EXPECT_EQ(SettingsContents(), "[conf]\nipaddr=150.2.3.4\nmask=6\nmaskbits=24\n");
 }
 
 // File > Exit in a running program: the settings are stored, and a refused

@@ -92,10 +92,41 @@ TEST(RepairOctets, StripsLeadingZerosAndClampsTheOctets) {
 }
 
 TEST(RepairOctets, LeavesAGoodAddressUntouched) {
-    RecordingFields fields({"239", "255", "0", "-5"});
+    RecordingFields fields({"239", "255", "0", "5"});
     RepairOctets(fields);
     EXPECT_TRUE(fields.writes.empty());
 }
+
+// Whatever reached a field (a paste, a drop, an input method), a sign does not
+// survive leaving it: the octet is clamped into its range from below too.
+struct SignedOctetCase {
+    const char* name;
+    std::array<QString, 4> before;
+    std::array<QString, 4> after;
+};
+
+class RepairSignedOctets : public ::testing::TestWithParam<SignedOctetCase> {};
+
+TEST_P(RepairSignedOctets, EndsInRangeWithoutASign) {
+    RecordingFields fields(GetParam().before);
+    RepairOctets(fields);
+    EXPECT_EQ(fields.texts, GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Octets, RepairSignedOctets,
+    ::testing::Values(
+        SignedOctetCase{"MinusInSecond", {"192", "-5", "0", "1"}, {"192", "0", "0", "1"}},
+        SignedOctetCase{"PlusInSecond", {"192", "+7", "0", "1"}, {"192", "7", "0", "1"}},
+        SignedOctetCase{"MinusZero", {"192", "1", "-0", "1"}, {"192", "1", "0", "1"}},
+        SignedOctetCase{"ZeroThenMinus", {"192", "1", "2", "0-5"}, {"192", "1", "2", "0"}},
+        SignedOctetCase{"MinusInFirst", {"-5", "1", "2", "3"}, {"1", "1", "2", "3"}},
+        SignedOctetCase{"MinusZeroInFirst", {"-0", "1", "2", "3"}, {"1", "1", "2", "3"}},
+        SignedOctetCase{"PlusBeyondFirst", {"+99", "+300", "+25", "+0"}, {"99", "255", "25", "0"}},
+        SignedOctetCase{
+            "LongDigitRun", {"99999999999", "0", "0", "12345678901"}, {"239", "0", "0", "255"}},
+        SignedOctetCase{"LongZeroRun", {"0000", "00000", "+0000", "-0000"}, {"1", "0", "0", "0"}}),
+    [](const ::testing::TestParamInfo<SignedOctetCase>& info) { return info.param.name; });
 
 TEST(RepairOctets, ANonNumberStopsTheRepairAfterTheEarlierWrites) {
     RecordingFields fields({"007", "300", "ab", "999"});

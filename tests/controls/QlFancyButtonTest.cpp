@@ -1,6 +1,7 @@
 #include "controls/QlFancyButton.h"
 
 #include "platform/Fonts.h"
+#include "platform/Region.h"
 #include "platform/TextDrawing.h"
 #include "tests/support/PaintProbe.h"
 #include "tests/support/QtPrinters.h"
@@ -588,6 +589,77 @@ TEST(QlFancyButtonKeys, AcceleratorClicksUnlessDisabledOrAnEditTakesTheLetter) {
     QTest::keyClick(window, Qt::Key_G, Qt::AltModifier);
     EXPECT_EQ(clicks.count, 3);
 }
+
+// The oval shape on a button of the size a new one has: every pixel takes the
+// colour of the last fill that covers it, the fills being ellipses.
+struct OvalCase {
+    const char* Name;
+    bool Pressed;
+};
+
+void PrintTo(const OvalCase& row, std::ostream* out) {
+    *out << row.Name;
+}
+
+class QlFancyButtonOval : public ::testing::TestWithParam<OvalCase> {};
+
+TEST_P(QlFancyButtonOval, FillsNestedEllipses) {
+    Stage stage;
+    TQlFancyButton fresh;
+    ASSERT_EQ(fresh.size(), QSize(97, 25)) << "the size a new button has";
+    stage.button->resize(fresh.size());
+    stage.button->SetCaption(QString());
+    stage.button->FancyEffects()->SetShape(btnOval);
+    stage.Show();
+    const int w = 97;
+    const int h = 25;
+    const QPoint middle(48, 12);
+    if (GetParam().Pressed) {
+        stage.Hover(middle);
+        stage.Press(Qt::LeftButton, middle);
+    }
+    const QImage image = stage.Grab();
+    if (GetParam().Pressed)
+        stage.Release(Qt::LeftButton, middle);
+
+    // The fills in their order, later ones painted over earlier ones.
+    std::vector<std::pair<QRegion, QColor>> fills;
+    if (GetParam().Pressed) {
+        const QRegion pressed = CreateEllipticRgn(1, 1, w - 2, h - 2);
+        fills = {{pressed, Qt::black},
+                 {pressed.translated(1, 1), stage.button->BlendFaceFrame(40)},
+                 {pressed.translated(3, 3), ResolveColor(clBtnHighlight)},
+                 {pressed.translated(2, 2), stage.button->BlendFaceFrame(15)}};
+    } else {
+        const QColor rings[] = {Gray(128), Gray(188), Gray(207), Gray(216)};
+        for (int i = 0; i < 4; ++i)
+            fills.emplace_back(CreateEllipticRgn(i, i, w + 1 - i, h + 1 - i), rings[i]);
+    }
+    // The platform's elliptic regions, exact to the pixel, say which fill
+    // covers a pixel last.
+    int mismatches = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            QColor expected = kPanel;
+            for (const auto& [region, colour] : fills)
+                if (PtInRegion(region, x, y))
+                    expected = colour;
+            if (At(image, x, y) != expected && ++mismatches <= 5)
+                ADD_FAILURE() << "at " << x << "," << y;
+        }
+    EXPECT_EQ(mismatches, 0);
+    // The corners stay the parent's, the middle is the innermost fill.
+    EXPECT_EQ(At(image, 0, 0), kPanel);
+    EXPECT_EQ(At(image, w - 1, h - 1), kPanel);
+    EXPECT_EQ(At(image, 2, 2), kPanel);
+    EXPECT_EQ(At(image, middle.x(), middle.y()), fills.back().second);
+    EXPECT_EQ(At(image, middle.x(), 0), GetParam().Pressed ? kPanel : Gray(128));
+    EXPECT_EQ(At(image, middle.x(), 1), GetParam().Pressed ? QColor(Qt::black) : Gray(188));
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, QlFancyButtonOval,
+                         ::testing::Values(OvalCase{"Rings", false}, OvalCase{"Pressed", true}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 } // namespace
 } // namespace maskwell

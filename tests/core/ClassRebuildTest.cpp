@@ -79,6 +79,63 @@ INSTANTIATE_TEST_SUITE_P(
         CarryCase{"192.168.0.1", "0.0.0.127", true, "10.0.0.1", 15,
                   "0.0.0.127 / 25 / 131070 / 126"}));
 
+// A rebuild may leave lists in place only where refilling them would end the
+// same: each row starts from class A 10.1.2.3 with the given selections and
+// then enters the second address.
+struct RepeatCase {
+    friend void PrintTo(const RepeatCase& c, std::ostream* out) { *out << c.Name; }
+    const char* Name;
+    int MaskRow;   // CB1's row before the second address (-1: none)
+    int OtherRows; // CB2 to CB4's row before it
+    bool Inversed; // ChB1 checked before the second address
+    const char* Second;
+    int ExpectedClears; // lists emptied by the second rebuild
+    const char* ExpectedMasks;
+    int ExpectedOtherRow;
+    const char* ExpectedResults;
+};
+
+class RepeatedClass : public test::CalculatorFixture,
+                      public ::testing::WithParamInterface<RepeatCase> {};
+
+TEST_P(RepeatedClass, EndsAsAFreshRefillWould) {
+    const RepeatCase& c = GetParam();
+    EnterAddress("10.1.2.3");
+    calc.CB1.SetItemIndex(c.MaskRow);
+    for (MemorySelector* other : {&calc.CB2, &calc.CB3, &calc.CB4})
+        other->SetItemIndex(c.OtherRows);
+    calc.ChB1.SetChecked(c.Inversed);
+    const int clearsBefore =
+        calc.CB1.Clears() + calc.CB2.Clears() + calc.CB3.Clears() + calc.CB4.Clears();
+
+    EnterAddress(c.Second);
+    EXPECT_EQ(calc.CB1.Clears() + calc.CB2.Clears() + calc.CB3.Clears() + calc.CB4.Clears() -
+                  clearsBefore,
+              c.ExpectedClears);
+    EXPECT_EQ(Masks(), c.ExpectedMasks);
+    for (const MemorySelector* other : {&calc.CB2, &calc.CB3, &calc.CB4})
+        EXPECT_EQ(other->ItemIndex(), c.ExpectedOtherRow);
+    EXPECT_EQ(Results(), c.ExpectedResults);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ClassRebuild, RepeatedClass,
+    ::testing::Values(RepeatCase{"SameClassWithAMaskKeepsTheLists", 14, 14, false, "10.9.8.7", 0,
+                                 "255.255.255.0 / 24 / 65534 / 254", 14,
+                                 "10.9.8.1 - 10.9.8.254 | 10.9.8.0 | 10.9.8.255"},
+                      RepeatCase{"SameClassWithMismatchedRowsFollowsTheMask", 2, 7, false,
+                                 "10.9.8.7", 0, "255.240.0.0 / 12 / 14 / 1048574", 2,
+                                 "10.0.0.1 - 10.15.255.254 | 10.0.0.0 | 10.15.255.255"},
+                      RepeatCase{"SameClassWithoutAMaskEmptiesTheOtherSelections", -1, 5, false,
+                                 "10.9.8.7", 4, " /  /  / ", -1, " |  | "},
+                      RepeatCase{"OtherFormRefillsTheMasks", 14, 14, true, "10.9.8.7", 4,
+                                 "0.63.255.255 / 10 / 2 / 4194302", 0,
+                                 "10.0.0.1 - 10.63.255.254 | 10.0.0.0 | 10.63.255.255"},
+                      RepeatCase{"OtherClassRefillsEveryList", 14, 14, false, "192.168.4.5", 4,
+                                 "255.255.255.0 / 24 / 1 / 254", 0,
+                                 "192.168.4.1 - 192.168.4.254 | 192.168.4.0 | 192.168.4.255"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 TEST_F(ClassRebuild, MaskInTheOtherFormIsNotFound) {
     EnterAddress("10.0.0.1");
     Select(calc.CB1, "255.255.255.0");

@@ -298,5 +298,16 @@ TEST_F(IniFileTest, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"m.ini"});
 }
 
+// Only the file's own first bytes can be a byte order mark; a name that starts
+// with U+FEFF elsewhere is a name like any other.
+TEST_F(IniFileTest, ANameStartingWithAByteOrderMarkReadsBack) {
+    Put("m.ini", "[conf]\nipaddr=1\n");
+    TIniFile ini(PathOf("m.ini"));
+    const QString key = QStringLiteral("\uFEFFkey");
+    ini.WriteString("conf", key, "24");
+    EXPECT_EQ(ini.ReadString("conf", key, "missing"), "24");
+    EXPECT_EQ(ini.ReadString("conf", "key", "missing"), "missing");
+}
+
 } // namespace
 } // namespace maskwell

@@ -3,7 +3,9 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace maskwell {
 namespace {
@@ -68,6 +70,56 @@ TEST_F(WindowDrag, AnyButtonDragsAndEachPressStartsAfresh) {
     QTest::mouseRelease(&page, Qt::MiddleButton, {}, QPoint(40, 10));
     EXPECT_EQ(window.pos(), start + QPoint(20, -30));
 }
+
+// With a window manager that takes the move over, as on a desktop.
+struct ManagedDragCase {
+    const char* Name;
+    Qt::MouseButton Button;
+    bool SystemMove; // the window manager moves the window
+};
+
+class ManagedWindowDrag : public WindowDrag, public ::testing::WithParamInterface<ManagedDragCase> {
+protected:
+    void SetUp() override {
+        WindowDrag::SetUp();
+        previous = SetSystemMoveStarter([this](QWindow& moved) {
+            systemMoves.push_back(&moved);
+            return true; // the window manager follows the pointer from here
+        });
+    }
+    void TearDown() override { SetSystemMoveStarter(std::move(previous)); }
+
+    SystemMoveStarter previous;
+    std::vector<QWindow*> systemMoves;
+};
+
+// The window manager's move ends with the left button only, so it is asked for
+// left-button drags alone; any other button is followed here and ends on its
+// own release.
+TEST_P(ManagedWindowDrag, OnlyTheLeftButtonHandsTheMoveToTheWindowManager) {
+    const ManagedDragCase& row = GetParam();
+    const QPoint start = window.pos();
+    QTest::mousePress(&page, row.Button, {}, QPoint(20, 15));
+    QTest::mouseMove(&page, QPoint(50, 40));
+    QTest::mouseRelease(&page, row.Button, {}, QPoint(50, 40));
+    const QPoint released = window.pos();
+    QTest::mouseMove(&page, QPoint(70, 70));
+
+    if (row.SystemMove) {
+        EXPECT_EQ(systemMoves, std::vector<QWindow*>{window.windowHandle()});
+        EXPECT_EQ(released, start) << "the window manager moves it, not the pointer events";
+    } else {
+        EXPECT_TRUE(systemMoves.empty());
+        EXPECT_EQ(released, start + QPoint(30, 25));
+    }
+    EXPECT_EQ(window.pos(), released) << "nothing follows the pointer after the release";
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, ManagedWindowDrag,
+                         ::testing::Values(ManagedDragCase{"Left", Qt::LeftButton, true},
+                                           ManagedDragCase{"Right", Qt::RightButton, false},
+                                           ManagedDragCase{"Middle", Qt::MiddleButton, false}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 } // namespace
 } // namespace maskwell

@@ -399,5 +399,79 @@ TEST_F(AdvEditLook, LongValueHintShowsTheWholeValueOnTheField) {
     QToolTip::hideText();
 }
 
+// A field with a hot border on its 3D frame: hot while the mouse is over it,
+// whether or not it has the focus.
+struct HotBorderCase {
+    const char* Name;
+    bool Focused;
+    bool MouseInside;
+};
+
+void PrintTo(const HotBorderCase& row, std::ostream* out) {
+    *out << row.Name;
+}
+
+class AdvEditHotBorder : public AdvEditLook, public ::testing::WithParamInterface<HotBorderCase> {};
+
+TEST_P(AdvEditHotBorder, ShowsOnAFramedFieldOnlyWhileTheMouseIsOverIt) {
+    const HotBorderCase& row = GetParam();
+    edit->SetFocusBorder(true);
+    const QColor shadow = ResolveColor(clBtnShadow);
+    const QColor face = ResolveColor(clBtnFace);
+    ASSERT_TRUE(row.Focused ? FocusEdit() : FocusOn(next));
+    if (row.MouseInside)
+        Enter();
+    const QImage image = Grab();
+    const bool hot = image.pixelColor(5, 0) == shadow && image.pixelColor(5, 1) == face &&
+                     image.pixelColor(1, 5) == face;
+    EXPECT_EQ(hot, row.MouseInside);
+    if (row.MouseInside)
+        Leave();
+}
+
+INSTANTIATE_TEST_SUITE_P(States, AdvEditHotBorder,
+                         ::testing::Values(HotBorderCase{"FocusedMouseAway", true, false},
+                                           HotBorderCase{"FocusedMouseOver", true, true},
+                                           HotBorderCase{"UnfocusedMouseOver", false, true},
+                                           HotBorderCase{"UnfocusedMouseAway", false, false}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+// A masked field shows its own character for every one of the value.
+struct MaskCharCase {
+    const char* Name;
+    TAdvEditType Type;
+    QChar PasswordChar;
+    const char* Shown;
+};
+
+void PrintTo(const MaskCharCase& row, std::ostream* out) {
+    *out << row.Name;
+}
+
+class AdvEditPasswordChar : public AdvEditLook,
+                            public ::testing::WithParamInterface<MaskCharCase> {};
+
+TEST_P(AdvEditPasswordChar, IsTheCharacterShown) {
+    const MaskCharCase& row = GetParam();
+    edit->SetEditType(row.Type);
+    if (!row.PasswordChar.isNull())
+        edit->SetPasswordChar(row.PasswordChar);
+    edit->SetText("abc");
+    EXPECT_EQ(edit->displayText(), row.Shown);
+    EXPECT_EQ(edit->Text(), "abc");
+    ASSERT_TRUE(FocusEdit());
+    edit->setCursorPosition(3);
+    QTest::keyClick(edit, Qt::Key_D);
+    EXPECT_EQ(edit->Text(), "abcd");
+    EXPECT_EQ(edit->displayText(), QString(row.Shown) + QString(row.Shown).right(1));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Masks, AdvEditPasswordChar,
+    ::testing::Values(MaskCharCase{"HashOnString", etString, u'#', "###"},
+                      MaskCharCase{"StarOfThePasswordType", etPassword, QChar(), "***"},
+                      MaskCharCase{"OwnCharOnPasswordType", etPassword, u'x', "xxx"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 } // namespace
 } // namespace maskwell

@@ -1,0 +1,24 @@
+# Sourced by the outside benchmarks: builds what they start, then runs a
+# private Xvfb (no window manager) for them on a display it picks itself, and
+# ends it and removes its scratch folder when the script ends.
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+build=${MASKWELL_BUILD_DIR:-build}
+scripts/deps.sh bench
+[ -d "$build" ] || cmake -S . -B "$build" >/dev/null
+cmake --build "$build" --target maskwell frame_probe floor_emptywindow floor_textwindow \
+  floor_lineeditwindow --parallel 2 >/dev/null
+
+scratch=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$scratch"' EXIT
+until [ -s "$scratch/display" ]; do sleep 0.05; done
+mkdir -m 700 "$scratch/runtime"
+export DISPLAY=:$(head -1 "$scratch/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$scratch/runtime
+probe=$build/bench/frame_probe
+
+# The real executable as installed: alone in a folder of its own, so that no
+# settings file of a build or a test run is read at start-up.
+mkdir "$scratch/bin"
+install -m 755 "$build/maskwell" "$scratch/bin/maskwell"
+installed=$scratch/bin/maskwell

@@ -1,0 +1,253 @@
+#include "gallery/AdvEditPage.h"
+
+#include "controls/advedit/AdvEdit.h"
+#include "platform/Fonts.h"
+
+namespace maskwell::gallery {
+
+namespace {
+
+constexpr int kEditWidth = 140;
+constexpr int kEditHeight = 21;
+constexpr int kFocusWidthInc = 30;
+constexpr TColor kPaleGreen = RGBColor(213, 255, 213);
+
+const QStringList kEditTypes = {"etString",    "etNumeric",   "etFloat",       "etUppercase",
+                                "etMixedCase", "etLowerCase", "etPassword",    "etMoney",
+                                "etRange",     "etHex",       "etAlphaNumeric"};
+const QStringList kAligns = {"eaLeft", "eaRight", "eaDefault", "eaCenter"};
+const QStringList kLabelPositions = {
+    "lpLeftTop",     "lpLeftCenter",     "lpLeftBottom",     "lpTopLeft",   "lpBottomLeft",
+    "lpLeftTopLeft", "lpLeftCenterLeft", "lpLeftBottomLeft", "lpTopCenter", "lpBottomCenter"};
+
+// What each type lets the user type, and the value it starts with.
+struct TypeSample {
+    TAdvEditType type;
+    const char* accepts;
+    const char* value;
+};
+
+const TypeSample kTypeSamples[] = {
+    {etString, "any text", "Subnet mask"},
+    {etNumeric, "digits, '-' when Signed", "-1024"},
+    {etFloat, "Precision 2 decimals", "3.14"},
+    {etUppercase, "upper-cased as typed", "CLASS C"},
+    {etMixedCase, "words capitalised", "McDonald III"},
+    {etLowerCase, "lower-cased as typed", "host.example.org"},
+    {etPassword, "any text, shown as *", "secret"},
+    {etMoney, "grouped in thousands", "1234567.5"},
+    {etRange, "numbers, '-' and ','", "1-5,8,10-12"},
+    {etHex, "hexadecimal digits", "C0A80001"},
+    {etAlphaNumeric, "letters and digits only", "Host42"},
+};
+
+const QStringList kLookupWords = {"Broadcast", "Gateway", "Host",   "Hostmask", "Netmask",
+                                  "Network",   "Prefix",  "Subnet", "Supernet", "Wildcard"};
+
+} // namespace
+
+AdvEditPage::AdvEditPage(const QString& settingsFile, QWidget* parent)
+    : GalleryPage("A single-line edit that keeps a value between a fixed Prefix and Suffix, "
+                  "filters and formats it by EditType, marks modified and invalid values in "
+                  "colour, changes colour, width and alignment while focused, restores the "
+                  "value on Escape, offers completions from a lookup list, drags its text to "
+                  "other fields and can keep its text between runs.",
+                  parent) {
+    AddTypes();
+    AddFeatures(settingsFile);
+    for (QWidget* sample : Samples())
+        static_cast<TAdvEdit*>(sample)->Loaded();
+    BuildPanel();
+    FinishSamples();
+}
+
+TAdvEdit* AdvEditPage::AddEdit(const QString& name, const QString& caption, const QString& label) {
+    auto* edit = AddSample<TAdvEdit>(name, caption);
+    edit->BeginLoading(); // Loaded() runs once every sample is configured
+    edit->SetBounds(0, 0, kEditWidth, kEditHeight);
+    edit->setFont(PixelFont("MS Sans Serif", 11));
+    edit->SetLabelFont(PixelFont("Verdana", 11));
+    edit->SetLabelCaption(label);
+    edit->SetLabelPosition(lpTopLeft);
+    edit->SetLabelMargin(2);
+    edit->OnChange = [this](QObject* sender) {
+        if (sender == SelectedSample())
+            Properties().Refresh();
+    };
+    edit->OnEnter = [this](QObject* sender) { Log(sender, "OnEnter"); };
+    edit->OnExit = [this, edit](QObject* sender) {
+        Log(sender, "OnExit, Text \"" + edit->Text() + "\"");
+    };
+    edit->OnClipboardCopy = [this](QObject* sender, const QString& value, bool&) {
+        Log(sender, "OnClipboardCopy \"" + value + "\"");
+    };
+    edit->OnClipboardCut = [this](QObject* sender, const QString& value, bool&) {
+        Log(sender, "OnClipboardCut \"" + value + "\"");
+    };
+    edit->OnClipboardPaste = [this](QObject* sender, const QString& value, bool&) {
+        Log(sender, "OnClipboardPaste over \"" + value + "\"");
+    };
+    return edit;
+}
+
+void AdvEditPage::AddTypes() {
+    BeginGroup("Edit types, each with its attached label (LabelCaption)", 4);
+    for (const TypeSample& sample : kTypeSamples) {
+        const QString type = kEditTypes[sample.type];
+        auto* edit = AddEdit(type, QString::fromLatin1(sample.accepts), type);
+        edit->SetEditType(sample.type);
+        if (sample.type == etNumeric || sample.type == etMoney)
+            edit->SetSigned(true);
+        if (sample.type == etFloat || sample.type == etMoney)
+            edit->SetPrecision(2);
+        edit->SetText(QString::fromLatin1(sample.value));
+    }
+}
+
+void AdvEditPage::AddFeatures(const QString& settingsFile) {
+    BeginGroup("Lookup list and drag and drop", 3);
+    auto* lookup = AddEdit("Lookup", "Type \"n\" or \"h\": completions", "Lookup list");
+    lookup->Lookup().SetEnabled(true);
+    lookup->Lookup().SetDisplayList(kLookupWords);
+    lookup->Lookup().SetNumChars(1);
+    lookup->Lookup().SetDisplayCount(5);
+    lookup->OnLookupSelect = [this](QObject* sender, QString& value) {
+        Log(sender, "OnLookupSelect \"" + value + "\"");
+    };
+    for (const auto& [name, text] : {std::pair{"DragFrom", "Select some words and drag"},
+                                     std::pair{"DragTo", "them from one field to the other"}}) {
+        auto* edit = AddEdit(name, "OleDropSource, OleDropTarget", name);
+        edit->SetOleDropSource(true);
+        edit->SetOleDropTarget(true);
+        edit->SetWidth(200);
+        edit->SetText(text);
+    }
+
+    BeginGroup("Numbers", 4);
+    auto* money = AddEdit("Money", "etMoney, Prefix \"$ \",\nPrecision 2, Signed", "Money");
+    money->SetEditType(etMoney);
+    money->SetPrecision(2);
+    money->SetSigned(true);
+    money->SetPrefix("$ ");
+    money->SetEditAlign(eaRight);
+    money->SetText("-1234567.8");
+    auto* range = AddEdit("Range", "etRange: ports to pick", "Range");
+    range->SetEditType(etRange);
+    range->SetText("20-23,25,80,8000-8080");
+    auto* bits = AddEdit("PrefixSuffix", "Prefix \"/\", Suffix \" bits\",\nLengthLimit 2",
+                         "Prefix and suffix");
+    bits->SetEditType(etNumeric);
+    bits->SetPrefix("/");
+    bits->SetSuffix(" bits");
+    bits->SetLengthLimit(2);
+    bits->SetText("24");
+    auto* validated = AddEdit("Validated", "ShowError: above 255\nturns red", "Octet");
+    validated->SetEditType(etNumeric);
+    validated->SetShowError(true);
+    validated->SetText("192");
+    validated->OnValueValidate = [](QObject*, const QString& value, bool& isValid) {
+        isValid = value.toInt() <= 255;
+    };
+
+    BeginGroup("Look and persistence", 4);
+    auto* focus =
+        AddEdit("FocusLook", "FocusColor, FocusWidthInc,\nFocusAlign, FocusLabel", "Focus me");
+    focus->SetFocusColor(kPaleGreen);
+    focus->SetFocusWidthInc(kFocusWidthInc);
+    StageOf(focus).SetRoom({kEditWidth + kFocusWidthInc, 0});
+    focus->SetFocusAlign(eaRight);
+    focus->SetFocusLabel(true);
+    focus->SetText("255.255.255.0");
+    auto* empty = AddEdit("EmptyText", "EmptyText while empty", "Host");
+    empty->SetEmptyText("Type a host name");
+    auto* flat = AddEdit("Flat", "Flat, FlatLineColor clNavy", "Flat");
+    flat->SetFlat(true);
+    flat->SetFlatLineColor(clNavy);
+    flat->SetText("10.0.0.0/8");
+    auto* modified = AddEdit("Modified", "ShowModified: edits\nin ModifiedColor", "Modified");
+    modified->SetShowModified(true);
+    modified->SetText("Edit me");
+    auto* url = AddEdit("Url", "ShowURL: looks like a link", "Web address");
+    url->SetShowURL(true);
+    url->SetText("https://www.example.org");
+    auto* kept = AddEdit("Persistent", "Persistence: kept\nbetween runs", "Kept");
+    kept->SetHint(settingsFile);
+    kept->Persistence().SetEnable(true);
+    kept->Persistence().SetKey(settingsFile);
+    kept->Persistence().SetSection("AdvEdit");
+    kept->SetText("Edit me and restart");
+    auto* disabled = AddEdit("Disabled", "Enabled off", "Disabled");
+    disabled->SetText("Read me only");
+    disabled->SetEnabled(false);
+}
+
+void AdvEditPage::BuildPanel() {
+    PropertyPanel& panel = Properties();
+    auto edit = [this] { return Selected<TAdvEdit>(); };
+    panel.AddChoice(
+        "EditType", kEditTypes, [edit] { return int(edit()->EditType()); },
+        [edit](int type) { edit()->SetEditType(static_cast<TAdvEditType>(type)); });
+    panel.AddText(
+        "Text", [edit] { return edit()->Text(); },
+        [edit](const QString& text) { edit()->SetText(text); });
+    panel.AddText(
+        "Prefix", [edit] { return edit()->Prefix(); },
+        [edit](const QString& text) { edit()->SetPrefix(text); });
+    panel.AddText(
+        "Suffix", [edit] { return edit()->Suffix(); },
+        [edit](const QString& text) { edit()->SetSuffix(text); });
+    panel.AddNumber(
+        "Precision", -1, 6, [edit] { return edit()->Precision(); },
+        [edit](int digits) { edit()->SetPrecision(digits); });
+    panel.AddSwitch(
+        "Signed", [edit] { return edit()->Signed(); }, [edit](bool on) { edit()->SetSigned(on); });
+    panel.AddChoice(
+        "EditAlign", kAligns, [edit] { return int(edit()->EditAlign()); },
+        [edit](int align) { edit()->SetEditAlign(static_cast<TEditAlign>(align)); });
+    panel.AddChoice(
+        "FocusAlign", kAligns, [edit] { return int(edit()->FocusAlign()); },
+        [edit](int align) { edit()->SetFocusAlign(static_cast<TEditAlign>(align)); });
+    panel.AddText(
+        "LabelCaption", [edit] { return edit()->LabelCaption(); },
+        [edit](const QString& text) { edit()->SetLabelCaption(text); });
+    panel.AddChoice(
+        "LabelPosition", kLabelPositions, [edit] { return int(edit()->LabelPosition()); },
+        [edit](int position) { edit()->SetLabelPosition(static_cast<TLabelPosition>(position)); });
+    panel.AddText(
+        "EmptyText", [edit] { return edit()->EmptyText(); },
+        [edit](const QString& text) { edit()->SetEmptyText(text); });
+    panel.AddSwitch(
+        "Flat", [edit] { return edit()->Flat(); }, [edit](bool on) { edit()->SetFlat(on); });
+    panel.AddSwitch(
+        "SoftBorder", [edit] { return edit()->SoftBorder(); },
+        [edit](bool on) { edit()->SetSoftBorder(on); });
+    panel.AddColor(
+        "Color", [edit] { return edit()->Color(); },
+        [edit](TColor color) { edit()->SetColor(color); });
+    panel.AddColor(
+        "FocusColor", [edit] { return edit()->FocusColor(); },
+        [edit](TColor color) { edit()->SetFocusColor(color); });
+    panel.AddColor(
+        "FontColor", [edit] { return edit()->FontColor(); },
+        [edit](TColor color) { edit()->SetFontColor(color); });
+    panel.AddSwitch(
+        "ShowModified", [edit] { return edit()->ShowModified(); },
+        [edit](bool on) { edit()->SetShowModified(on); });
+    panel.AddSwitch(
+        "ReadOnly", [edit] { return edit()->ReadOnly(); },
+        [edit](bool on) { edit()->SetReadOnly(on); });
+    panel.AddSwitch(
+        "Enabled", [edit] { return edit()->Enabled(); },
+        [edit](bool on) { edit()->SetEnabled(on); });
+    panel.AddSwitch(
+        "OleDropSource", [edit] { return edit()->OleDropSource(); },
+        [edit](bool on) { edit()->SetOleDropSource(on); });
+    panel.AddSwitch(
+        "OleDropTarget", [edit] { return edit()->OleDropTarget(); },
+        [edit](bool on) { edit()->SetOleDropTarget(on); });
+    panel.AddNumber(
+        "Width", 20, 400, [edit] { return edit()->Width(); },
+        [edit](int width) { edit()->SetWidth(width); });
+}
+
+} // namespace maskwell::gallery

@@ -1,0 +1,176 @@
+#include "gallery/QlFancyButtonPage.h"
+
+#include "controls/QlFancyButton.h"
+#include "platform/Fonts.h"
+
+#include <QPainter>
+
+namespace maskwell::gallery {
+
+namespace {
+
+using namespace QlFancyButton;
+
+constexpr int kFontPixels = 12;
+constexpr TColor kAboutFace = RGBColor(219, 219, 219);
+constexpr TColor kDarkGreen = RGBColor(12, 97, 63);
+constexpr TColor kSky = RGBColor(190, 220, 250);
+
+const QStringList kShapes = {"btnCapsule", "btnOval", "btnRectangle"};
+const QStringList kFrameStyles = {"fmNone", "fmGradient"};
+const QStringList kTextStyles = {"txNone", "txLowered", "txRaised", "txShadowed"};
+const QStringList kLayouts = {"lyLeft", "lyTop", "lyRight", "lyBottom", "lyCenter"};
+
+QFont ButtonFont(int pixels) {
+    return PixelFont("Verdana", pixels, true);
+}
+
+// Four 16 x 16 cells, normal, disabled, pressed and hot: a disc on a magenta
+// ground, the strip's bottom-left pixel (magenta) being the transparent
+// colour.
+QImage GlyphStrip() {
+    constexpr int kCell = 16;
+    QImage strip(4 * kCell, kCell, QImage::Format_RGB32);
+    strip.fill(QColor(255, 0, 255));
+    QPainter painter(&strip);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QColor discs[] = {QColor(0, 128, 0), QColor(128, 128, 128), QColor(0, 80, 0),
+                            QColor(0, 200, 0)};
+    for (int cell = 0; cell < 4; ++cell) {
+        painter.setPen(Qt::black);
+        painter.setBrush(discs[cell]);
+        painter.drawEllipse(cell * kCell + 2, 2, 11, 11);
+    }
+    return strip;
+}
+
+} // namespace
+
+QlFancyButtonPage::QlFancyButtonPage(QWidget* parent)
+    : GalleryPage("A push button drawn by the program: a face in one of three shapes inside a "
+                  "frame that shades from FrameColor into FaceColor, a sunken look while "
+                  "pressed, a caption effect whose text takes HoverColor over the face, and a "
+                  "glyph from a strip of up to four cells (normal, disabled, pressed, hot). It "
+                  "never grows beyond 145 x 145.",
+                  parent) {
+    BeginGroup("Shapes", 4);
+    AddButton("Capsule", "btnCapsule", {97, 25})->FancyEffects()->SetShape(btnCapsule);
+    AddButton("Oval", "btnOval", {97, 41})->FancyEffects()->SetShape(btnOval);
+    AddButton("Rounded", "btnRectangle, CornerRadius 6\nAlt+A clicks it", {97, 25})
+        ->SetCaption("&Apply");
+    AddButton("Square", "btnRectangle, CornerRadius 0", {97, 25})
+        ->FancyEffects()
+        ->SetCornerRadius(0);
+
+    BeginGroup("Frames and colours", 4);
+    AddButton("ThinFrame", "FrameWidth 3", {97, 25})->FancyEffects()->SetFrameWidth(3);
+    AddButton("WideFrame", "FrameWidth 12", {110, 41})->FancyEffects()->SetFrameWidth(12);
+    AddButton("NoFrame", "fmNone", {97, 25})->FancyEffects()->SetFrameStyle(fmNone);
+    auto* sky = AddButton("Coloured", "Face sky, frame clNavy,\nhover clRed", {97, 25});
+    sky->FancyEffects()->SetFaceColor(kSky);
+    sky->FancyEffects()->SetFrameColor(clNavy);
+    sky->FancyEffects()->SetHoverColor(clRed);
+    auto* about = AddButton("AboutOk", "The About window's OK", {65, 17});
+    about->SetCaption("OK");
+    about->setFont(PixelFont("MS Sans Serif", 11));
+    about->FancyEffects()->SetFaceColor(kAboutFace);
+    about->FancyEffects()->SetHoverColor(kDarkGreen);
+    auto* disabled = AddButton("Disabled", "Disabled, txShadowed,\nglyph cell 2", {97, 25});
+    disabled->FancyEffects()->SetTextStyle(txShadowed);
+    disabled->Glyphs()->SetGlyph(GlyphStrip());
+    disabled->Glyphs()->SetNumber(4);
+    disabled->Glyphs()->SetDistance(4);
+    disabled->SetEnabled(false);
+
+    BeginGroup("Caption effects", 4);
+    for (int style = txNone; style <= txShadowed; ++style) {
+        const QString name = kTextStyles[style];
+        AddButton(name, name, {97, 25})
+            ->FancyEffects()
+            ->SetTextStyle(static_cast<TTextStyle>(style));
+    }
+
+    BeginGroup("Glyph layouts (a strip of 4 cells, Distance 4)", 5);
+    for (int layout = lyLeft; layout <= lyCenter; ++layout) {
+        const QString name = kLayouts[layout];
+        const bool vertical = layout == lyTop || layout == lyBottom || layout == lyCenter;
+        auto* button = AddButton(name, name, {97, vertical ? 44 : 25});
+        button->Glyphs()->SetGlyph(GlyphStrip());
+        button->Glyphs()->SetNumber(4);
+        button->Glyphs()->SetDistance(4);
+        button->Glyphs()->SetLayout(static_cast<TBmpLayout>(layout));
+    }
+
+    BuildPanel();
+    FinishSamples();
+}
+
+TQlFancyButton* QlFancyButtonPage::AddButton(const QString& name, const QString& caption,
+                                             QSize size) {
+    auto* button = AddSample<TQlFancyButton>(name, caption);
+    button->setFont(ButtonFont(kFontPixels));
+    button->SetCaption("Apply");
+    button->resize(size);
+    button->OnClick = [this](QObject* sender) { Log(sender, "OnClick"); };
+    return button;
+}
+
+void QlFancyButtonPage::BuildPanel() {
+    PropertyPanel& panel = Properties();
+    auto button = [this] { return Selected<TQlFancyButton>(); };
+    auto effects = [button] { return button()->FancyEffects(); };
+    auto glyphs = [button] { return button()->Glyphs(); };
+    panel.AddText(
+        "Caption", [button] { return button()->Caption(); },
+        [button](const QString& text) { button()->SetCaption(text); });
+    panel.AddSwitch(
+        "Enabled", [button] { return button()->Enabled(); },
+        [button](bool on) { button()->SetEnabled(on); });
+    panel.AddChoice(
+        "Shape", kShapes, [effects] { return int(effects()->Shape()); },
+        [effects](int shape) { effects()->SetShape(static_cast<TBtnShape>(shape)); });
+    panel.AddNumber(
+        "CornerRadius", -10, 200, [effects] { return effects()->CornerRadius(); },
+        [effects](int radius) { effects()->SetCornerRadius(radius); });
+    panel.AddChoice(
+        "FrameStyle", kFrameStyles, [effects] { return int(effects()->FrameStyle()); },
+        [effects](int style) { effects()->SetFrameStyle(static_cast<TFrameStyle>(style)); });
+    panel.AddNumber(
+        "FrameWidth", 0, 20, [effects] { return effects()->FrameWidth(); },
+        [effects](int width) { effects()->SetFrameWidth(width); });
+    panel.AddColor(
+        "FaceColor", [effects] { return effects()->FaceColor(); },
+        [effects](TColor color) { effects()->SetFaceColor(color); });
+    panel.AddColor(
+        "FrameColor", [effects] { return effects()->FrameColor(); },
+        [effects](TColor color) { effects()->SetFrameColor(color); });
+    panel.AddColor(
+        "HoverColor", [effects] { return effects()->HoverColor(); },
+        [effects](TColor color) { effects()->SetHoverColor(color); });
+    panel.AddChoice(
+        "TextStyle", kTextStyles, [effects] { return int(effects()->TextStyle()); },
+        [effects](int style) { effects()->SetTextStyle(static_cast<TTextStyle>(style)); });
+    panel.AddColor(
+        "FontColor", [button] { return button()->FontColor(); },
+        [button](TColor color) { button()->SetFontColor(color); });
+    panel.AddChoice(
+        "GlyphLayout", kLayouts, [glyphs] { return int(glyphs()->Layout()); },
+        [glyphs](int layout) { glyphs()->SetLayout(static_cast<TBmpLayout>(layout)); });
+    panel.AddNumber(
+        "GlyphNumber", 0, 9, [glyphs] { return glyphs()->Number(); },
+        [glyphs](int number) { glyphs()->SetNumber(number); });
+    panel.AddNumber(
+        "GlyphDistance", -5, 30, [glyphs] { return glyphs()->Distance(); },
+        [glyphs](int distance) { glyphs()->SetDistance(distance); });
+    panel.AddSwitch(
+        "HasGlyph", [glyphs] { return !glyphs()->Glyph().isNull(); },
+        [glyphs](bool on) { glyphs()->SetGlyph(on ? GlyphStrip() : QImage()); });
+    panel.AddNumber(
+        "Width", 0, 200, [button] { return button()->width(); },
+        [button](int width) { button()->resize(width, button()->height()); });
+    panel.AddNumber(
+        "Height", 0, 200, [button] { return button()->height(); },
+        [button](int height) { button()->resize(button()->width(), height); });
+}
+
+} // namespace maskwell::gallery
