@@ -34,9 +34,8 @@ QString MixedCaseFirstWritten(const QString& text) {
             result += wordStart ? upper(c) : lower(c);
             wordStart = false;
         }
-        if (result == u"Mc" || (i > 2 && result.indexOf(u" Mc") + 1 == i - 2))
-            wordStart = true;
-        else if (i > n - 3 && (result.endsWith(u" I") || result.endsWith(u" II")))
+        if (result == u"Mc" || (i > 2 && result.indexOf(u" Mc") + 1 == i - 2) ||
+            (i > n - 3 && (result.endsWith(u" I") || result.endsWith(u" II"))))
             wordStart = true;
     }
     return result;
