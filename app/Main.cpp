@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -90,12 +91,6 @@ void TMaskwellForm::RebindCheckbox() {
 void TMaskwellForm::StartCalc() {
     maskwell::StartCalc(State());
 }
-void TMaskwellForm::MegaCalc(int blockSize, int octetPosition) {
-    maskwell::MegaCalc(State(), blockSize, octetPosition);
-}
-void TMaskwellForm::UpdateAddressInfo() {
-    maskwell::UpdateAddressInfo(State());
-}
 
 void TMaskwellForm::CB1Change() {
     maskwell::CB1Change(State());
@@ -131,11 +126,15 @@ void TMaskwellForm::FormActivate() {
     activated_ = true;
 }
 
+// Stored while the event loop still runs, so that an error box about a
+// refused write is an ordinary modal box.
+void TMaskwellForm::FormClose() {
+    if (Ini) // never activated: nothing was loaded, nothing is stored
+        StoreSettings(*Ini, State());
+}
+
 void TMaskwellForm::FormDestroy() {
     Clip = nullptr;
-    if (!Ini)
-        return; // never activated: nothing was loaded, nothing is stored
-    StoreSettings(*Ini, State());
     Ini.reset();
 }
 
@@ -224,6 +223,11 @@ bool TMaskwellForm::eventFilter(QObject* watched, QEvent* event) {
         QMetaObject::invokeMethod(first, &QLineEdit::selectAll, Qt::QueuedConnection);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TMaskwellForm::closeEvent(QCloseEvent* event) {
+    Guarded([this] { FormClose(); });
+    QWidget::closeEvent(event);
 }
 
 void TMaskwellForm::showEvent(QShowEvent* event) {

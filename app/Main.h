@@ -55,7 +55,7 @@ class TMaskwellForm : public QWidget {
 
 public:
     // settingsPath: where maskwell.ini is read at the first activation and
-    // written when the window is destroyed.
+    // written when the window closes (File > Exit closes it too).
     explicit TMaskwellForm(QString settingsPath = SettingsFilePath(), QWidget* parent = nullptr);
     ~TMaskwellForm() override;
 
@@ -67,14 +67,11 @@ public:
     void SetStartAddress(const AddressInput& input) { startAddress_ = input; }
 
     CalculatorState& State();
-    const QString& SettingsPath() const { return settingsPath_; }
     bool Activated() const { return activated_; }
 
     // The calculator's operations on this window's controls.
     void RebindCheckbox();
     void StartCalc();
-    void MegaCalc(int blockSize, int octetPosition);
-    void UpdateAddressInfo();
     // Reads text as an address (and mask) and takes it, or says what it expects.
     void PasteAddress(const QString& text);
     // The results as one plain text, as Copy All puts them on the clipboard.
@@ -82,6 +79,7 @@ public:
 
     // Event handlers, named after their control and event.
     void FormActivate();
+    void FormClose();
     void FormDestroy();
     void Exit1Click();
     void CopyAll1Click();
@@ -157,6 +155,7 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     class Calculator;

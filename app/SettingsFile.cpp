@@ -49,7 +49,7 @@ std::optional<int> StoredRow(const TIniFile& ini, const CalculatorState& state) 
 
 QString SettingsFilePath(const QString& executableDir, const QString& userConfigDir) {
     const QDir besideProgram(executableDir);
-    const QString beside = besideProgram.filePath(SettingsFileName);
+    QString beside = besideProgram.filePath(SettingsFileName);
     const QFileInfo file(beside);
     if (file.isFile())
         return beside; // a portable copy, or the build tree's own file

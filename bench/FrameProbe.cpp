@@ -21,6 +21,7 @@
 #include <chrono>
 #include <cmath>
 #include <csignal>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -241,7 +242,7 @@ private:
         const int per = mapping->keysyms_per_keycode;
         xcb_keycode_t found = 0;
         for (int code = 0; code < count && !found; ++code)
-            if (syms[code * per] == wanted)
+            if (syms[static_cast<std::ptrdiff_t>(code) * per] == wanted)
                 found = static_cast<xcb_keycode_t>(setup->min_keycode + code);
         free(mapping);
         if (!found)

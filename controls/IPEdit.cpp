@@ -22,7 +22,7 @@ namespace maskwell {
 namespace {
 
 // Qt's own limit of a line edit's text, i.e. none.
-constexpr int unlimitedLength = 32767;
+constexpr int kUnlimitedLength = 32767;
 
 // Switching windows, opening a popup or a context menu and visiting the menu
 // bar take the keyboard away for a while; the focus stays where it is.
@@ -93,9 +93,9 @@ TIPByteEdit::TIPByteEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 void TIPByteEdit::SetAlignment(TAlignment value) {
-    if (value == FAlignment)
+    if (value == alignment_)
         return;
-    FAlignment = value;
+    alignment_ = value;
     const Qt::Alignment horizontal = value == taLeftJustify    ? Qt::AlignLeft
                                      : value == taRightJustify ? Qt::AlignRight
                                                                : Qt::AlignHCenter;
@@ -103,11 +103,11 @@ void TIPByteEdit::SetAlignment(TAlignment value) {
 }
 
 int TIPByteEdit::EditLimit() const {
-    return FMaxLength > 0 ? FMaxLength : unlimitedLength;
+    return maxLength_ > 0 ? maxLength_ : kUnlimitedLength;
 }
 
 void TIPByteEdit::SetMaxLength(int value) {
-    FMaxLength = std::max(value, 0);
+    maxLength_ = std::max(value, 0);
     // A longer text written by code keeps its length until it is replaced.
     if (text().size() <= EditLimit())
         setMaxLength(EditLimit());
@@ -173,7 +173,7 @@ TIPEdit::TIPEdit(QWidget* parent) : QFrame(parent) {
     setFocusProxy(FByteEdits[0]);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now != nullptr && !isAncestorOf(now))
-            FFocusWithin = false;
+            focusWithin_ = false;
     });
 }
 
@@ -216,17 +216,8 @@ void TIPEdit::SetValue(std::uint32_t value) {
         FByteEdits[static_cast<std::size_t>(i)]->SetText(octets[static_cast<std::size_t>(i)]);
 }
 
-void TIPEdit::SetEnabled(bool value) {
-    setEnabled(value);
-    FEnabled = value;
-    for (std::size_t i = 0; i < 4; ++i) {
-        FByteEdits[i]->setEnabled(value);
-        FDotLabels[i]->setEnabled(value);
-    }
-}
-
 void TIPEdit::SetColor(TColor value) {
-    FColor = value;
+    color_ = value;
     QPalette colours = palette();
     const QColor colour = ResolveColor(value, colours);
     for (const QPalette::ColorGroup group :
@@ -302,12 +293,12 @@ bool TIPEdit::eventFilter(QObject* watched, QEvent* event) {
 bool TIPEdit::ByteKeyPress(int index, const QKeyEvent& event) {
     if (IsModifierKey(event.key()))
         return false;
-    const bool justAdvanced = FJustAdvanced == index;
-    FJustAdvanced = -1;
-    FPasteKeyDown = false;
+    const bool justAdvanced = justAdvanced_ == index;
+    justAdvanced_ = -1;
+    pasteKeyDown_ = false;
     if (event.matches(QKeySequence::Paste)) {
         Paste(QGuiApplication::clipboard()->text());
-        FPasteKeyDown = true;
+        pasteKeyDown_ = true;
         return true;
     }
     // A character typed with Alt or Meta held is no digit; the base edit would
@@ -333,7 +324,7 @@ bool TIPEdit::ByteKeyPress(int index, const QKeyEvent& event) {
 void TIPEdit::ByteKeyUp(int index, const QKeyEvent& event) {
     if (event.isAutoRepeat())
         return; // a held key is released once, at the end
-    if (FPasteKeyDown)
+    if (pasteKeyDown_)
         return; // the keys of a paste type nothing, so they move nowhere
     const TIPByteEdit* field = FByteEdits[static_cast<std::size_t>(index)];
     switch (OctetKeyUp(VirtualKeyOf(event), index, field->Text().size())) {
@@ -347,7 +338,7 @@ void TIPEdit::ByteKeyUp(int index, const QKeyEvent& event) {
         break;
     case OctetKeyUpAction::MoveToNextField:
         MoveToField(index + 1);
-        FJustAdvanced = index + 1;
+        justAdvanced_ = index + 1;
         break;
     }
 }
@@ -363,28 +354,28 @@ void TIPEdit::MoveToField(int index) {
 }
 
 void TIPEdit::ByteFocusIn(const QFocusEvent& event) {
-    const bool entering = !FFocusWithin;
-    FFocusWithin = true;
+    const bool entering = !focusWithin_;
+    focusWithin_ = true;
     if (entering && !LeavesFocusInPlace(event.reason()))
         PanelEnter();
 }
 
 void TIPEdit::PanelEnter() {
     // The field the focus arrived in is passed over, not left.
-    FRedirecting = true;
+    redirecting_ = true;
     FByteEdits[0]->setFocus(Qt::OtherFocusReason);
-    FRedirecting = false;
+    redirecting_ = false;
     Guarded([&] { Fire(OnEnter, this); });
 }
 
 void TIPEdit::ByteExit(const QFocusEvent& event) {
-    if (FRedirecting || LeavesFocusInPlace(event.reason()))
+    if (redirecting_ || LeavesFocusInPlace(event.reason()))
         return;
-    FJustAdvanced = -1;
+    justAdvanced_ = -1;
     Guarded([&] { ValidateOctets(); });
     QWidget* now = QApplication::focusWidget();
-    if (FFocusWithin && (now == nullptr || !isAncestorOf(now))) {
-        FFocusWithin = false;
+    if (focusWithin_ && (now == nullptr || !isAncestorOf(now))) {
+        focusWithin_ = false;
         Guarded([&] { Fire(OnExit, this); });
     }
 }
@@ -394,19 +385,19 @@ bool TIPEdit::PartMouse(QWidget* part, const QMouseEvent& event, bool isDot) {
         return false;
     switch (event.type()) {
     case QEvent::MouseButtonPress:
-        FPressed = part;
-        FJustAdvanced = -1;
+        pressed_ = part;
+        justAdvanced_ = -1;
         break;
     case QEvent::MouseButtonRelease: {
-        const bool click = FPressed == part && part->rect().contains(event.position().toPoint());
-        FPressed = nullptr;
+        const bool click = pressed_ == part && part->rect().contains(event.position().toPoint());
+        pressed_ = nullptr;
         if (click)
             isDot ? DotClick() : ByteClick();
         break;
     }
     case QEvent::MouseButtonDblClick:
         // The release that ends a double-click is no click of its own.
-        FPressed = nullptr;
+        pressed_ = nullptr;
         PartDblClick();
         break;
     default:
@@ -448,21 +439,21 @@ uint TIPEdit::ValueProperty() const {
 // The panel keeps its mouse events: they do not reach the window beneath.
 void TIPEdit::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && contentsRect().contains(event->position().toPoint()))
-        FPressed = this;
+        pressed_ = this;
     event->accept();
 }
 
 void TIPEdit::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    const bool click = FPressed == this && contentsRect().contains(event->position().toPoint());
-    FPressed = nullptr;
+    const bool click = pressed_ == this && contentsRect().contains(event->position().toPoint());
+    pressed_ = nullptr;
     if (click)
         Guarded([&] { Fire(OnClick, this); });
 }
 
 void TIPEdit::mouseDoubleClickEvent(QMouseEvent* event) {
-    FPressed = nullptr; // its release is no click
+    pressed_ = nullptr; // its release is no click
     event->accept();
 }
 
@@ -482,16 +473,16 @@ bool TIPEdit::ByteContextMenu(TIPByteEdit* field, const QContextMenuEvent& event
 }
 
 void TIPEdit::Paste(const QString& text) {
-    FJustAdvanced = -1;
-    if (FPasteHandler)
-        Guarded([&] { FPasteHandler(text); });
+    justAdvanced_ = -1;
+    if (pasteHandler_)
+        Guarded([&] { pasteHandler_(text); });
 }
 
 void TIPEdit::ValidateOctets() {
     Fields fields(*this);
     RepairOctets(fields);
-    if (FRebindCheckbox)
-        FRebindCheckbox();
+    if (rebindCheckbox_)
+        rebindCheckbox_();
 }
 
 void TIPEdit::resizeEvent(QResizeEvent* event) {
@@ -512,7 +503,7 @@ void TIPEdit::changeEvent(QEvent* event) {
 void TIPEdit::ArrangeFields() {
     if (FDotLabels[0] == nullptr)
         return; // a resize while the children are being made
-    ++FArrangeRuns;
+    ++arrangeRuns_;
     const QRect client = contentsRect();
     const int frame = width() - client.width();
     const QFontMetrics metrics(FDotLabels[0]->font());
@@ -538,10 +529,10 @@ void TIPEdit::ArrangeFields() {
 }
 
 void TIPEdit::GrowTo(int width, int height) {
-    const int runs = FArrangeRuns;
+    const int runs = arrangeRuns_;
     resize(width, height);
     // A hidden widget gets its resize event only when shown: lay out now.
-    if (FArrangeRuns == runs)
+    if (arrangeRuns_ == runs)
         ArrangeFields();
 }
 

@@ -25,15 +25,15 @@ class TIPByteEdit : public QLineEdit {
 public:
     explicit TIPByteEdit(QWidget* parent = nullptr);
 
-    TAlignment Alignment() const { return FAlignment; }
+    TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment value);
 
-    int Tag() const { return FTag; }
-    void SetTag(int value) { FTag = value; }
+    int Tag() const { return tag_; }
+    void SetTag(int value) { tag_ = value; }
 
     // Limits what the user types or pastes (0: no limit). Text written by code
     // is never cut to it.
-    int MaxLength() const { return FMaxLength; }
+    int MaxLength() const { return maxLength_; }
     void SetMaxLength(int value);
 
     QString Text() const { return text(); }
@@ -45,9 +45,9 @@ protected:
 private:
     int EditLimit() const;
 
-    TAlignment FAlignment = taCenter;
-    int FTag = 0;
-    int FMaxLength = 0;
+    TAlignment alignment_ = taCenter;
+    int tag_ = 0;
+    int maxLength_ = 0;
 };
 
 // The input control for an IPv4 address: a framed panel holding four octet
@@ -77,11 +77,14 @@ public:
     std::uint32_t Value() const;
     void SetValue(std::uint32_t value);
 
-    bool Enabled() const { return FEnabled; }
-    void SetEnabled(bool value);
+    // The control's own enabled flag, Qt's. The fields and dots are never
+    // switched one by one: they follow the control, and the control follows a
+    // disabled parent, as any Qt widget does.
+    bool Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
+    void SetEnabled(bool value) { setEnabled(value); }
 
     // The panel's and the fields' background.
-    TColor Color() const { return FColor; }
+    TColor Color() const { return color_; }
     void SetColor(TColor value);
 
     MASKWELL_RGB_ACCESSORS(Color)
@@ -96,13 +99,13 @@ public:
     void setColor(const QColor& value) { SetColorRgb(value); }
 
     // Called after every completed repair of the octets.
-    void SetRebindCheckbox(std::function<void()> call) { FRebindCheckbox = std::move(call); }
+    void SetRebindCheckbox(std::function<void()> call) { rebindCheckbox_ = std::move(call); }
 
     // Called with the text of every paste into a field: the paste keys, the
     // context menu's Paste and the middle-button selection paste. The fields
     // never take pasted text themselves; without a handler a paste does nothing.
     void SetPasteHandler(std::function<void(const QString&)> call) {
-        FPasteHandler = std::move(call);
+        pasteHandler_ = std::move(call);
     }
 
     // Lays the fields out once all properties are set (the fields are laid
@@ -159,23 +162,22 @@ private:
     std::array<TIPByteEdit*, 4> FByteEdits{};
     std::array<QLabel*, 4> FDotLabels{};
     bool FFocusMoved = false;
-    bool FEnabled = true;
-    TColor FColor = clWindow;
-    std::function<void()> FRebindCheckbox;
-    std::function<void(const QString&)> FPasteHandler;
+    TColor color_ = clWindow;
+    std::function<void()> rebindCheckbox_;
+    std::function<void(const QString&)> pasteHandler_;
 
     // Whether the focus is in one of the fields as far as entering and leaving
     // the control go (switching windows neither enters nor leaves it).
-    bool FFocusWithin = false;
+    bool focusWithin_ = false;
     // Set while the focus is being taken to field 0 on entry.
-    bool FRedirecting = false;
+    bool redirecting_ = false;
     // The field moved into after three digits, until its first key press.
-    int FJustAdvanced = -1;
+    int justAdvanced_ = -1;
     // From a paste key's press to the next key press: its releases are no typing.
-    bool FPasteKeyDown = false;
+    bool pasteKeyDown_ = false;
     // The part a left press began on; a release on the same part is a click.
-    QObject* FPressed = nullptr;
-    int FArrangeRuns = 0;
+    QObject* pressed_ = nullptr;
+    int arrangeRuns_ = 0;
 };
 
 } // namespace maskwell

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QScopeGuard>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -492,16 +493,16 @@ void TLabel3D::mouseDoubleClickEvent(QMouseEvent* event) {
 void TLabel3D::Click() {
     if (IsLink() && !address_.isEmpty()) {
         // A failure to open the address is not the user's business: it is
-        // dropped here, OnClick still fires, and the busy cursor stays until the
-        // pointer leaves. Pending events are not processed in between: Qt shows
-        // the cursor without a message round, and the link action must not run
-        // other handlers halfway.
+        // dropped here and OnClick still fires; any other failure goes to the
+        // error box. Either way the hand cursor comes back. Pending events are
+        // not processed in between: Qt shows the cursor without a message
+        // round, and the link action must not run other handlers halfway.
+        setCursor(Qt::BusyCursor);
+        const auto restoreCursor = qScopeGuard([this] { setCursor(Qt::PointingHandCursor); });
         try {
-            setCursor(Qt::BusyCursor);
             ShellOpen(labelStyle_ == lsEMailAddress ? QStringLiteral("mailto:") + address_
                                                     : address_);
-            setCursor(Qt::PointingHandCursor);
-        } catch (...) {
+        } catch (const ShellOpenError&) {
         }
     }
     Fire(OnClick, this);

@@ -50,8 +50,8 @@ constexpr std::array classBMaxSubnets{
 };
 constexpr std::array classCMaxSubnets{"1"sv, "0"sv, "2"sv, "6"sv, "14"sv, "30"sv, "62"sv};
 
-constexpr std::size_t classBFirstRow = 8;  // mask bits 18
-constexpr std::size_t classCFirstRow = 14; // mask bits 24
+constexpr std::size_t kClassBFirstRow = 8;  // mask bits 18
+constexpr std::size_t kClassCFirstRow = 14; // mask bits 24
 
 template <std::size_t N>
 constexpr std::span<const std::string_view> Tail(const std::array<std::string_view, N>& list,
@@ -62,11 +62,11 @@ constexpr std::span<const std::string_view> Tail(const std::array<std::string_vi
 const ClassLists classA{classAMasks, classAInversedMasks, classAMaskBits, classAMaxSubnets,
                         classAMaxHosts};
 const ClassLists classB{
-    Tail(classAMasks, classBFirstRow), Tail(classAInversedMasks, classBFirstRow),
-    Tail(classAMaskBits, classBFirstRow), classBMaxSubnets, Tail(classAMaxHosts, classBFirstRow)};
+    Tail(classAMasks, kClassBFirstRow), Tail(classAInversedMasks, kClassBFirstRow),
+    Tail(classAMaskBits, kClassBFirstRow), classBMaxSubnets, Tail(classAMaxHosts, kClassBFirstRow)};
 const ClassLists classC{
-    Tail(classAMasks, classCFirstRow), Tail(classAInversedMasks, classCFirstRow),
-    Tail(classAMaskBits, classCFirstRow), classCMaxSubnets, Tail(classAMaxHosts, classCFirstRow)};
+    Tail(classAMasks, kClassCFirstRow), Tail(classAInversedMasks, kClassCFirstRow),
+    Tail(classAMaskBits, kClassCFirstRow), classCMaxSubnets, Tail(classAMaxHosts, kClassCFirstRow)};
 
 const std::array<AddressClassInfo, 4> addressClasses{{
     {"a", 0, "Class A: 1.0.0.0 -- 126.255.255.255", "Class A Bit Map (n=network;h=host)",

@@ -8,12 +8,12 @@ namespace {
 
 // Rows 0 to 20 cover the longest list, class A's; the lists of a class are
 // equally long, so a row read from one is valid in the others.
-constexpr int lastLinkedRow = 20;
+constexpr int kLastLinkedRow = 20;
 
 void FollowRow(CalculatorState& state, const Selector& picked, Selector& first, Selector& second,
                Selector& third) {
     const int row = picked.ItemIndex();
-    if (row >= 0 && row <= lastLinkedRow) {
+    if (row >= 0 && row <= kLastLinkedRow) {
         first.SetItemIndex(row);
         second.SetItemIndex(row);
         third.SetItemIndex(row);

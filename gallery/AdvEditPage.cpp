@@ -93,7 +93,7 @@ TAdvEdit* AdvEditPage::AddEdit(const QString& name, const QString& caption, cons
 void AdvEditPage::AddTypes() {
     BeginGroup("Edit types, each with its attached label (LabelCaption)", 4);
     for (const TypeSample& sample : kTypeSamples) {
-        const QString type = kEditTypes[sample.type];
+        const QString& type = kEditTypes[sample.type];
         auto* edit = AddEdit(type, QString::fromLatin1(sample.accepts), type);
         edit->SetEditType(sample.type);
         if (sample.type == etNumeric || sample.type == etMoney)

@@ -36,7 +36,7 @@ Label3DPage::Label3DPage(QWidget* parent)
                   parent) {
     BeginGroup("Text styles", 3);
     for (int style = tsNone; style <= tsShadow; ++style) {
-        const QString name = kTextStyles[style];
+        const QString& name = kTextStyles[style];
         const bool shadow = style == tsShadow;
         auto* label = AddLabel(name, name + (shadow ? ", Shift 3" : ""), "Subnet Mask");
         label->SetTextStyle(static_cast<TTextStyle>(style));
@@ -46,7 +46,7 @@ Label3DPage::Label3DPage(QWidget* parent)
 
     BeginGroup("Borders and background", 3);
     for (int type = btDefault; type <= btRaised; ++type) {
-        const QString name = kBorderTypes[type];
+        const QString& name = kBorderTypes[type];
         auto* label = AddBoxedLabel(name, "Border, " + name, "Max Hosts");
         label->SetBorder(true);
         label->SetBorderType(static_cast<TBorderType>(type));

@@ -74,7 +74,7 @@ QImage Decode(const Resource& resource) {
                              {'W', 0xFFFFFFFF},
                              {'R', 0xFF000000 | resource.mark},
                              {'r', 0xFF000000 | resource.markShade}};
-    const QImage image = ImageFromPixelMap(MapRows(resource.map), keys);
+    QImage image = ImageFromPixelMap(MapRows(resource.map), keys);
     if (image.size() != QSize(kSide, kSide))
         throw Error("Bad pixel map for bitmap resource " + std::string(resource.name));
     return image;

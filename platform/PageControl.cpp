@@ -16,10 +16,10 @@ namespace maskwell {
 
 namespace {
 
-constexpr int tabTop = 2;
-constexpr int tabHeight = 20;
-constexpr int tabGap = 3;
-constexpr int pageMargin = 4;
+constexpr int kTabTop = 2;
+constexpr int kTabHeight = 20;
+constexpr int kTabGap = 3;
+constexpr int kPageMargin = 4;
 
 } // namespace
 
@@ -43,7 +43,7 @@ TFlatTabButton::TFlatTabButton(const QString& caption, QWidget* parent) : QAbstr
 }
 
 QSize TFlatTabButton::sizeHint() const {
-    return {fontMetrics().horizontalAdvance(text()) + 16, tabHeight};
+    return {fontMetrics().horizontalAdvance(text()) + 16, kTabHeight};
 }
 
 void TFlatTabButton::paintEvent(QPaintEvent*) {
@@ -126,8 +126,8 @@ void TPageControl::SetActivePageIndex(int index) {
 }
 
 QRect TPageControl::PageRect() const {
-    const int top = tabTop + tabHeight + pageMargin;
-    return {pageMargin, top, width() - 2 * pageMargin, height() - top - pageMargin};
+    const int top = kTabTop + kTabHeight + kPageMargin;
+    return {kPageMargin, top, width() - 2 * kPageMargin, height() - top - kPageMargin};
 }
 
 void TPageControl::resizeEvent(QResizeEvent* event) {
@@ -168,11 +168,11 @@ void TPageControl::focusOutEvent(QFocusEvent* event) {
 }
 
 void TPageControl::ArrangeTabs() {
-    int left = pageMargin;
+    int left = kPageMargin;
     for (TFlatTabButton* tab : tabs_) {
         const QSize size = tab->sizeHint();
-        tab->setGeometry(left, tabTop, size.width(), size.height());
-        left += size.width() + tabGap;
+        tab->setGeometry(left, kTabTop, size.width(), size.height());
+        left += size.width() + kTabGap;
     }
     stack_->setGeometry(PageRect());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Error.h"
+
 #include <QString>
 #include <QUrl>
 #include <functional>
@@ -10,6 +12,13 @@ namespace maskwell {
 // desktop's default application and does not look at the outcome. Tests
 // replace the handler so that no browser or mail client ever starts.
 using ShellOpenHandler = std::function<void(const QString& target)>;
+
+// What a handler throws when nothing can open the target. The desktop's own
+// handler never does: like the shell, it does not look at the outcome.
+class ShellOpenError : public Error {
+public:
+    using Error::Error;
+};
 
 // Opens the target through the current handler.
 void ShellOpen(const QString& target);

@@ -23,7 +23,7 @@ build=("${run[@]}" libgtest-dev libgmock-dev libbenchmark-dev
        qt6-tools-dev libqt6opengl6-dev
        desktop-file-utils appstream dpkg-dev file weston)
 desktop=(xvfb xauth xdotool xclip imagemagick)
-lint=(clang-format)
+lint=(clang-format clang-tidy)
 fuzz=(clang libclang-rt-14-dev llvm)
 bench=(xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev)
 

@@ -5,6 +5,7 @@
 #include "platform/ErrorBox.h"
 #include "platform/Locale.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QProxyStyle>
 #include <algorithm>
@@ -42,7 +43,8 @@ TAdvEdit::TAdvEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 TAdvEdit::~TAdvEdit() {
-    Guarded([this] { SavePersistence(); });
+    // This class's own: a subclass's override is gone by now.
+    Guarded([this] { TAdvEdit::SavePersistence(); });
     delete label_; // the parent's child, but the field's to free
 }
 
@@ -305,9 +307,8 @@ void TAdvEdit::SetEditType(TAdvEditType type) {
         SetPasswordChar(QChar());
     }
     const TTextClass kind = ClassifyText(Text());
-    if (type == etNumeric && kind != tcInteger)
-        SetIntValue(0);
-    else if (type == etHex && (kind == tcFloat || kind == tcOther))
+    if ((type == etNumeric && kind != tcInteger) ||
+        (type == etHex && (kind == tcFloat || kind == tcOther)))
         SetIntValue(0);
     else if ((type == etFloat || type == etMoney) && kind > tcFloat)
         SetFloatValue(0);
@@ -364,12 +365,18 @@ void TAdvEdit::SetPasswordChar(QChar passwordChar) {
     delete old;
 }
 
-void TAdvEdit::SetEnabled(bool enabled) {
-    const bool changed = enabled != enabled_;
-    enabled_ = enabled;
-    setEnabled(enabled);
-    if (loading_ || !changed)
+void TAdvEdit::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        Guarded([this] { EnabledChanged(); });
+}
+
+// Qt reports only real changes, whether the field itself or a parent was
+// switched; while loading, Loaded() applies the look once.
+void TAdvEdit::EnabledChanged() {
+    if (loading_)
         return;
+    const bool enabled = isEnabled();
     if (enabled) {
         SetBackground(normalColor_);
     } else {
@@ -395,7 +402,7 @@ void TAdvEdit::Loaded() {
     savedBorderStyle_ = BorderStyle();
     ApplyFlat();
     PlaceLabel();
-    if (!enabled_)
+    if (!isEnabled())
         SetBackground(disabledColor_); // the normal colour keeps the stored Color
     SetBounds(x(), y(), width(), loadHeight_ >= 0 ? loadHeight_ : height());
     LoadPersistence();

@@ -256,8 +256,10 @@ public:
     // return to.
     TColor Color() const { return color_; }
     void SetColor(TColor color);
-    bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled);
+    // The field's own enabled flag, Qt's: a disabled parent leaves it set but
+    // still gives the field its disabled look (see changeEvent).
+    bool Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
+    void SetEnabled(bool enabled) { setEnabled(enabled); }
     bool OleDropTarget() const { return oleDropTarget_; }
     void SetOleDropTarget(bool on);
     bool OleDropSource() const { return oleDropSource_; }
@@ -408,6 +410,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
 
@@ -429,6 +432,8 @@ private:
     void SetBackground(TColor color);
     void SetCurrentFontColor(TColor color);
     void ApplyColors();
+    // The disabled look, or the normal one back, as Qt's enabled state changed.
+    void EnabledChanged();
 
     // Keyboard, mouse, focus and clipboard (AdvEditInput.cpp).
     void HandleKeyPress(QKeyEvent& event);
@@ -521,7 +526,6 @@ private:
     TColor fontColor_ = clWindowText;
     bool canUndo_ = true;
     TColor color_ = clWindow;
-    bool enabled_ = true;
     bool oleDropTarget_ = false;
     bool oleDropSource_ = false;
     bool signed_ = false;
@@ -536,7 +540,9 @@ private:
     bool error_ = false;
     bool urlLook_ = false;
     bool mouseInside_ = false;
-    bool focusFromClick_ = false; // the focus came with the press being handled
+    // The focus came by a mouse press: Qt hands it over before that press
+    // arrives, and the press itself then neither opens a URL nor starts a drag.
+    bool focusFromClick_ = false;
     std::optional<TColor> colorBeforeFlat_;
     bool alignSwitching_ = false;
     bool alignSwitched_ = false;
@@ -568,7 +574,6 @@ private:
     bool selfDropIgnored_ = false; // it was dropped onto its own text
     bool dragPending_ = false;     // the left button went down in the selection
     bool pressWithheld_ = false;   // ... and the base edit did not see it
-    bool focusByClick_ = false;    // the focus came with the press that follows
 };
 
 } // namespace maskwell

@@ -167,14 +167,13 @@ void TAdvEdit::DropText(const QPoint& screenPoint, QString text) {
 // --- Drag source -------------------------------------------------------------
 
 bool TAdvEdit::DragSourcePress(const QMouseEvent& event) {
-    const bool focusCameWithThisPress = std::exchange(focusByClick_, false);
     pressWithheld_ = false;
     if (event.button() != Qt::LeftButton)
         return false;
     const int at = CharIndexAt(event.position().toPoint());
     const int start = SelStart();
     const int length = SelLength();
-    if (length == 0 || at < start || at > start + length || !hasFocus() || focusCameWithThisPress)
+    if (length == 0 || at < start || at > start + length || !hasFocus() || focusFromClick_)
         return false;
     dragPending_ = true;
     pressWithheld_ = true;

@@ -93,7 +93,7 @@ QString TEnumFormats::TextOf(CLIPFORMAT format) {
     HGLOBAL memory = GlobalData();
     if (!memory)
         return {};
-    const QString text = QString::fromLocal8Bit(ZeroTerminatedBytes(memory));
+    QString text = QString::fromLocal8Bit(ZeroTerminatedBytes(memory));
     GlobalFree(memory);
     return text;
 }

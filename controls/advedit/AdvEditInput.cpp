@@ -394,7 +394,6 @@ void TAdvEdit::focusInEvent(QFocusEvent* event) {
         // Selecting on entry is the field's own decision (AutoSelect), so the
         // base edit is not told that the focus came by Tab.
         const Qt::FocusReason reason = event->reason();
-        focusByClick_ = reason == Qt::MouseFocusReason;
         const bool tabbed = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                             reason == Qt::ShortcutFocusReason;
         QFocusEvent neutral(QEvent::FocusIn, tabbed ? Qt::OtherFocusReason : reason);

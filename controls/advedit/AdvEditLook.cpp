@@ -132,7 +132,6 @@ bool TAdvEdit::LookEventBefore(QEvent& event) {
     }
     case QEvent::MouseButtonPress: {
         const bool hadFocus = hasFocus() && !focusFromClick_;
-        focusFromClick_ = false;
         if (static_cast<QMouseEvent&>(event).button() == Qt::LeftButton && urlLook_ && hadFocus &&
             showUrl_)
             ShellOpen(Text());
@@ -164,6 +163,9 @@ void TAdvEdit::LookEventAfter(QEvent& event) {
         if (focusLabel_)
             PlaceLabel();
         break;
+    case QEvent::MouseButtonPress:
+        focusFromClick_ = false; // the press that brought the focus is over
+        break;
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::ParentChange:
@@ -179,14 +181,14 @@ void TAdvEdit::LookEventAfter(QEvent& event) {
     case QEvent::Enter:
         if (autoFocus_)
             setFocus(Qt::OtherFocusReason);
-        if (!mouseInside_ && enabled_) {
+        if (!mouseInside_ && isEnabled()) {
             mouseInside_ = true;
             if (focusBorder_)
                 update();
         }
         break;
     case QEvent::Leave:
-        if (mouseInside_ && enabled_) {
+        if (mouseInside_ && isEnabled()) {
             mouseInside_ = false;
             if (focusBorder_)
                 update();
@@ -227,7 +229,7 @@ void TAdvEdit::PaintOverlay(QPainter& painter) {
                 painter.drawLine(r.left() - 2, h - 1, w - 1, h - 1);
             }
         }
-    } else if (focusBorder_ && mouseInside_ && enabled_) {
+    } else if (focusBorder_ && mouseInside_ && isEnabled()) {
         // Over the 3D frame the hot border shows only while the mouse is
         // over the field; the focus alone does not make it hot.
         DrawFocusBorder(painter);
@@ -438,7 +440,7 @@ void TAdvEdit::SetLabelCaption(const QString& caption) {
         auto* label = new TEditLabel(parentWidget());
         label->setBuddy(this);
         label->setFont(labelFont_);
-        label->setEnabled(enabled_ || labelAlwaysEnabled_);
+        label->setEnabled(isEnabled() || labelAlwaysEnabled_);
         label_ = label;
     }
     label_->setText(caption);

@@ -149,9 +149,8 @@ QString MixedCaseText(const QString& text) {
         const bool endsWithSpaceMc = i > 2 && result.endsWith(u" Mc");
         const bool firstSpaceMc = endsWithSpaceMc && !spaceMcSeen;
         spaceMcSeen = spaceMcSeen || endsWithSpaceMc;
-        if ((i == 2 && result == u"Mc") || firstSpaceMc)
-            wordStart = true;
-        else if (i > n - 3 && (result.endsWith(u" I") || result.endsWith(u" II")))
+        if ((i == 2 && result == u"Mc") || firstSpaceMc ||
+            (i > n - 3 && (result.endsWith(u" I") || result.endsWith(u" II"))))
             wordStart = true;
     }
     return result;

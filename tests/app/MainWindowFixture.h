@@ -43,15 +43,18 @@ protected:
             form->SetStartAddress(*startAddress);
         form->show();
         QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->Activated(); }));
         // A notice during the first activation takes the activation away; the
         // desktop would give it back when the box closes, offscreen does not.
-        if (!QTest::qWaitForWindowActive(form.get(), 500))
+        if (!form->isActiveWindow())
             QApplication::setActiveWindow(form.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        ASSERT_TRUE(form->Activated());
     }
-    // Closes and destroys the window, which stores the settings.
-    void Stop() { form.reset(); }
+    // Closes the window, which stores the settings, and destroys it.
+    void Stop() {
+        form->close();
+        form.reset();
+    }
 
     // Tabs into the address, types it and leaves the last field.
     void TypeAddress(const char* keys) {

@@ -3,6 +3,7 @@
 #include "tests/support/ModalBoxCloser.h"
 
 #include <QAction>
+#include <QTimer>
 
 namespace maskwell {
 namespace {
@@ -30,6 +31,27 @@ TEST_F(Startup, FileExitStoresToo) {
     EXPECT_FALSE(form->isVisible());
     Stop();
     EXPECT_EQ(SettingsContents(), "[conf]\nipaddr=150.2.3.4\nmask=6\nmaskbits=24\n");
+}
+
+// File > Exit in a running program: the settings are stored, and a refused
+// write shows its error box, while the application's event loop still runs.
+TEST_F(Startup, FileExitStoresWhileTheLoopRuns) {
+    WriteSettings("a file where a folder should be");
+    settingsPath = folder.filePath("maskwell.ini/maskwell.ini");
+    Start();
+    bool loopRunning = false;
+    QList<bool> loopRunningAtBox;
+    test::ModalBoxCloser closer([&](QWidget*) { loopRunningAtBox << loopRunning; });
+    const ErrorBoxSink recorder = SetErrorBoxSink({}); // the real box
+    QTimer::singleShot(0, form.get(), [this] { form->Exit1->trigger(); });
+    loopRunning = true;
+    QApplication::exec(); // File > Exit ends it
+    loopRunning = false;
+    SetErrorBoxSink(recorder);
+    EXPECT_EQ(closer.Texts(), QStringList{"Unable to write to " + settingsPath});
+    EXPECT_EQ(loopRunningAtBox, QList<bool>{true});
+    form.reset(); // destroying stores nothing more
+    EXPECT_EQ(closer.Texts().size(), 1);
 }
 
 TEST_F(Startup, StoredMaskForms) {

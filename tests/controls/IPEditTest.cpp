@@ -11,6 +11,8 @@
 #include <QTest>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace maskwell {
 namespace {
@@ -272,6 +274,69 @@ TEST_F(IPEditTest, DisablingReachesEveryPart) {
     ipe->SetEnabled(true);
     EXPECT_TRUE(Field(2)->isEnabled());
 }
+
+// The control's enabled state is Qt's: the parts follow the control and the
+// control follows its parent, whichever way it was switched.
+enum class Switch { OwnOff, OwnOn, QtOff, QtOn, ParentOff, ParentOn };
+
+struct EnabledCase {
+    const char* name;
+    std::vector<Switch> switches;
+    bool own;   // Enabled() afterwards
+    bool parts; // every field and dot enabled afterwards
+};
+
+class IPEditEnabled : public IPEditTest, public ::testing::WithParamInterface<EnabledCase> {};
+
+TEST_P(IPEditEnabled, PartsFollowQtsEnabledState) {
+    for (const Switch step : GetParam().switches) {
+        switch (step) {
+        case Switch::OwnOff:
+            ipe->SetEnabled(false);
+            break;
+        case Switch::OwnOn:
+            ipe->SetEnabled(true);
+            break;
+        case Switch::QtOff:
+            ipe->setEnabled(false);
+            break;
+        case Switch::QtOn:
+            ipe->setEnabled(true);
+            break;
+        case Switch::ParentOff:
+            window.setEnabled(false);
+            break;
+        case Switch::ParentOn:
+            window.setEnabled(true);
+            break;
+        }
+    }
+    EXPECT_EQ(ipe->Enabled(), GetParam().own);
+    EXPECT_EQ(ipe->isEnabled(), GetParam().parts);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(Field(i)->isEnabled(), GetParam().parts) << "field " << i;
+        EXPECT_EQ(ipe->DotLabel(i)->isEnabled(), GetParam().parts) << "dot " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    IPEdit, IPEditEnabled,
+    ::testing::Values(EnabledCase{"OwnOff", {Switch::OwnOff}, false, false},
+                      EnabledCase{"QtOff", {Switch::QtOff}, false, false},
+                      EnabledCase{"OwnOffThenQtOn", {Switch::OwnOff, Switch::QtOn}, true, true},
+                      EnabledCase{"QtOffThenOwnOn", {Switch::QtOff, Switch::OwnOn}, true, true},
+                      EnabledCase{"ParentOff", {Switch::ParentOff}, true, false},
+                      EnabledCase{
+                          "ParentOffThenOn", {Switch::ParentOff, Switch::ParentOn}, true, true},
+                      EnabledCase{"OwnOnUnderDisabledParent",
+                                  {Switch::OwnOff, Switch::ParentOff, Switch::OwnOn},
+                                  true,
+                                  false},
+                      EnabledCase{"OwnOffOutlivesTheParent",
+                                  {Switch::OwnOff, Switch::ParentOff, Switch::ParentOn},
+                                  false,
+                                  false}),
+    [](const ::testing::TestParamInfo<EnabledCase>& info) { return std::string(info.param.name); });
 
 TEST_F(IPEditTest, FieldsShareTheWidthBetweenTheDots) {
     const int dot = ipe->DotLabel(0)->width();

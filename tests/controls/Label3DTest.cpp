@@ -2,6 +2,7 @@
 
 #include "platform/ShellOpen.h"
 #include "platform/TextDrawing.h"
+#include "tests/support/ErrorBoxRecorder.h"
 #include "tests/support/PaintProbe.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/ShellOpenRecorder.h"
@@ -11,8 +12,10 @@
 #include <QPainter>
 #include <QTest>
 #include <climits>
+#include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace maskwell {
@@ -460,17 +463,43 @@ TEST(Label3DLink, EMailAddressOpensAMailtoAndAnEmptyAddressOnlyClicks) {
               (QStringList{"click after 1 opens", "click after 1 opens", "click after 1 opens"}));
 }
 
-TEST(Label3DLink, AFailedOpenIsDroppedAndTheClickStillFires) {
+// A click whose open fails: only the open failure is dropped (the click still
+// fires), anything else reaches the error box; the hand cursor comes back
+// either way.
+struct FailedOpenCase {
+    const char* name;
+    std::function<void()> fail;
+    QStringList events;
+    QStringList errors;
+};
+
+class Label3DFailedOpen : public ::testing::TestWithParam<FailedOpenCase> {};
+
+TEST_P(Label3DFailedOpen, AFailedOpenIsDroppedAndTheClickStillFires) {
     LinkStage stage;
     stage.label->SetLabelStyle(lsWWWAddress);
     stage.label->SetAddress("www.example.com");
+    stage.Enter();
     const ShellOpenHandler recorder =
-        SetShellOpenHandler([](const QString&) { throw std::runtime_error("no browser"); });
-    stage.Click(); // the test main fails on any error box
+        SetShellOpenHandler([](const QString&) { GetParam().fail(); });
+    test::ErrorBoxRecorder errors;
+    stage.Click();
     SetShellOpenHandler(recorder);
-    EXPECT_EQ(stage.events, QStringList{"click after 0 opens"});
-    EXPECT_EQ(stage.label->cursor().shape(), Qt::BusyCursor);
+    EXPECT_EQ(stage.events.filter("click"), GetParam().events);
+    EXPECT_EQ(errors.Messages(), GetParam().errors);
+    EXPECT_EQ(stage.label->cursor().shape(), Qt::PointingHandCursor);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Label3DLink, Label3DFailedOpen,
+    ::testing::Values(FailedOpenCase{"OpenFailure", [] { throw ShellOpenError("no browser"); },
+                                     QStringList{"click after 0 opens"}, QStringList{}},
+                      FailedOpenCase{"OtherFailure",
+                                     [] { throw std::runtime_error("out of handles"); },
+                                     QStringList{}, QStringList{"out of handles"}}),
+    [](const ::testing::TestParamInfo<FailedOpenCase>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST(Label3DLink, DefaultStyleKeepsItsLookButReportsEnterAndExit) {
     LinkStage stage;

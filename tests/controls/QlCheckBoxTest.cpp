@@ -108,7 +108,7 @@ protected:
             painter.setPen(ResolveColor(captionColor));
             TextOut(painter, 21, 0, box.Caption());
         });
-        const QImage image = probe.Grab();
+        QImage image = probe.Grab();
         EXPECT_FALSE(InkBounds(image.copy(16, 0, image.width() - 16, image.height()), kParentColor)
                          .isEmpty())
             << "the caption draws nothing: the comparison would prove nothing";

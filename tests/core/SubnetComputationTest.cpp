@@ -28,35 +28,52 @@ protected:
     MemoryCalculator calc;
 };
 
-TEST_F(SubnetComputation, WorkedResults) {
-    const struct {
-        const char* Address;
-        int Bits;
-        const char* Expected;
-    } cases[] = {
-        {"192.168.0.1", 24, "192.168.0.1 - 192.168.0.254 | 192.168.0.0 | 192.168.0.255"},
-        {"192.168.5.130", 26, "192.168.5.129 - 192.168.5.190 | 192.168.5.128 | 192.168.5.191"},
-        {"192.168.1.7", 30, "192.168.1.5 - 192.168.1.6 | 192.168.1.4 | 192.168.1.7"},
-        {"192.168.1.4", 30, "192.168.1.5 - 192.168.1.6 | 192.168.1.4 | 192.168.1.7"},
-        {"172.16.77.9", 20, "172.16.64.1 - 172.16.79.254 | 172.16.64.0 | 172.16.79.255"},
-        {"172.16.0.5", 23, "172.16.0.1 - 172.16.1.254 | 172.16.0.0 | 172.16.1.255"},
-        {"10.200.3.4", 12, "10.192.0.1 - 10.207.255.254 | 10.192.0.0 | 10.207.255.255"},
-        {"10.5.1.1", 16, "10.5.0.1 - 10.5.255.254 | 10.5.0.0 | 10.5.255.255"},
-        {"10.5.1.1", 24, "10.5.1.1 - 10.5.1.254 | 10.5.1.0 | 10.5.1.255"},
-        {"10.5.1.1", 10, "10.0.0.1 - 10.63.255.254 | 10.0.0.0 | 10.63.255.255"},
-        {"10.255.255.255", 10, "10.192.0.1 - 10.255.255.254 | 10.192.0.0 | 10.255.255.255"},
-        {"192.168.1.255", 25, "192.168.1.129 - 192.168.1.254 | 192.168.1.128 | 192.168.1.255"},
-        // The class plays no part: a class C address under a class A length.
-        {"192.168.1.1", 12, "192.160.0.1 - 192.175.255.254 | 192.160.0.0 | 192.175.255.255"},
-        // Copied octets are rewritten from their values.
-        {"010.0.255.3", 24, "10.0.255.1 - 10.0.255.254 | 10.0.255.0 | 10.0.255.255"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.Address) + "/" + std::to_string(c.Bits));
-        Compute(c.Address, c.Bits);
-        EXPECT_EQ(Results(), c.Expected);
-    }
+struct WorkedCase {
+    const char* name;
+    const char* address;
+    int bits;
+    const char* expected; // host range | subnet ID | broadcast
+};
+
+class WorkedResults : public SubnetComputation, public ::testing::WithParamInterface<WorkedCase> {};
+
+TEST_P(WorkedResults, HostRangeSubnetIdAndBroadcast) {
+    Compute(GetParam().address, GetParam().bits);
+    EXPECT_EQ(Results(), GetParam().expected);
 }
+
+// ClassCUnderClassALength: the class plays no part. CopiedOctetsRewritten:
+// copied octets are rewritten from their values.
+INSTANTIATE_TEST_SUITE_P(
+    SubnetComputation, WorkedResults,
+    ::testing::Values(
+        WorkedCase{"ClassC24", "192.168.0.1", 24,
+                   "192.168.0.1 - 192.168.0.254 | 192.168.0.0 | 192.168.0.255"},
+        WorkedCase{"ClassC26", "192.168.5.130", 26,
+                   "192.168.5.129 - 192.168.5.190 | 192.168.5.128 | 192.168.5.191"},
+        WorkedCase{"ClassC30HostAddress", "192.168.1.7", 30,
+                   "192.168.1.5 - 192.168.1.6 | 192.168.1.4 | 192.168.1.7"},
+        WorkedCase{"ClassC30SubnetId", "192.168.1.4", 30,
+                   "192.168.1.5 - 192.168.1.6 | 192.168.1.4 | 192.168.1.7"},
+        WorkedCase{"ClassB20", "172.16.77.9", 20,
+                   "172.16.64.1 - 172.16.79.254 | 172.16.64.0 | 172.16.79.255"},
+        WorkedCase{"ClassB23", "172.16.0.5", 23,
+                   "172.16.0.1 - 172.16.1.254 | 172.16.0.0 | 172.16.1.255"},
+        WorkedCase{"ClassA12", "10.200.3.4", 12,
+                   "10.192.0.1 - 10.207.255.254 | 10.192.0.0 | 10.207.255.255"},
+        WorkedCase{"ClassA16", "10.5.1.1", 16, "10.5.0.1 - 10.5.255.254 | 10.5.0.0 | 10.5.255.255"},
+        WorkedCase{"ClassA24", "10.5.1.1", 24, "10.5.1.1 - 10.5.1.254 | 10.5.1.0 | 10.5.1.255"},
+        WorkedCase{"ClassA10", "10.5.1.1", 10,
+                   "10.0.0.1 - 10.63.255.254 | 10.0.0.0 | 10.63.255.255"},
+        WorkedCase{"ClassA10LastAddress", "10.255.255.255", 10,
+                   "10.192.0.1 - 10.255.255.254 | 10.192.0.0 | 10.255.255.255"},
+        WorkedCase{"ClassC25Broadcast", "192.168.1.255", 25,
+                   "192.168.1.129 - 192.168.1.254 | 192.168.1.128 | 192.168.1.255"},
+        WorkedCase{"ClassCUnderClassALength", "192.168.1.1", 12,
+                   "192.160.0.1 - 192.175.255.254 | 192.160.0.0 | 192.175.255.255"},
+        WorkedCase{"CopiedOctetsRewritten", "010.0.255.3", 24,
+                   "10.0.255.1 - 10.0.255.254 | 10.0.255.0 | 10.0.255.255"}),
+    [](const ::testing::TestParamInfo<WorkedCase>& info) { return std::string(info.param.name); });
 
 std::string DottedValue(std::uint32_t value) {
     return std::to_string(value >> 24) + "." + std::to_string(value >> 16 & 255) + "." +

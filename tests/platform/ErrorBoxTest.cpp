@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace maskwell {
@@ -48,27 +47,30 @@ TEST(Guarded, ShowsNothingWhenTheBodySucceeds) {
 TEST(ErrorBox, RealBoxIsModalWithTheApplicationTitle) {
     const ErrorBoxSink recorder = SetErrorBoxSink({}); // the real box for once
     QString title;
-    QTimer::singleShot(0, [&] { // due before the closer's first poll
-        if (QWidget* modal = QApplication::activeModalWidget())
-            title = modal->windowTitle();
+    bool modal = false;
+    test::ModalBoxCloser closer([&](QWidget* box) {
+        title = box->windowTitle();
+        modal = box == QApplication::activeModalWidget();
     });
-    test::ModalBoxCloser closer;
     ShowErrorBox(QStringLiteral("Unable to write to /x/maskwell.ini"));
     SetErrorBoxSink(recorder);
     EXPECT_EQ(closer.Texts(), QStringList{"Unable to write to /x/maskwell.ini"});
     EXPECT_EQ(title, QStringLiteral("Maskwell"));
+    EXPECT_TRUE(modal);
 }
 
 TEST(NoticeBox, IsModalWithOneButtonAndReturnsWhenClosed) {
     int buttons = -1;
-    QTimer::singleShot(0, [&] { // due before the closer's first poll
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+    bool modal = false;
+    test::ModalBoxCloser closer([&](QWidget* shown) {
+        modal = shown == QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(shown))
             buttons = static_cast<int>(box->buttons().size());
     });
-    test::ModalBoxCloser closer;
     ShowNotice(nullptr, QStringLiteral("multicast or class d"));
     EXPECT_EQ(closer.Texts(), QStringList{"multicast or class d"});
     EXPECT_EQ(buttons, 1);
+    EXPECT_TRUE(modal);
 }
 
 } // namespace

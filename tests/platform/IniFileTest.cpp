@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <string>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -91,42 +92,39 @@ TEST_F(IniFileTest, StringValuesAreCutTo2047Characters) {
     EXPECT_EQ(ini.ReadString("conf", "utf", "-"), QStringLiteral("Zürich"));
 }
 
-TEST_F(IniFileTest, IntegerValuesTakeHexadecimalAndDecimalForms) {
-    const std::pair<const char*, int> cases[] = {
-        {"0x0E", 14},
-        {"0X1f", 31},
-        {"$1F", 31},
-        {"-$10", -16},
-        {"-1", -1},
-        {"+7", 7},
-        {"' 12'", 12},
-        {"012", 12},
-        {"2147483647", 2147483647},
-        {"-2147483648", -2147483647 - 1},
-        {"0xFFFFFFFF", -1},
-        {"abc", 99},
-        {"12abc", 99},
-        {"1 2", 99},
-        {"0x", 99},
-        {"0xG1", 99},
-        {"-0x10", 99},
-        {"$", 99},
-        {"-", 99},
-        {"", 99},
-        {"2147483648", 99},
-        {"0x100000000", 99},
-        {"1.5", 99},
-        {"\xd9\xa3", 99}, // a non-ASCII digit
-    };
-    QByteArray file = "[conf]\n";
-    for (int i = 0; i < static_cast<int>(std::size(cases)); ++i)
-        file += "k" + QByteArray::number(i) + "=" + cases[i].first + "\n";
-    Put("m.ini", file);
+// One key per row, read with the default 99.
+struct IntegerCase {
+    const char* name;
+    const char* value;
+    int expected;
+};
+
+class IniFileInteger : public IniFileTest, public ::testing::WithParamInterface<IntegerCase> {};
+
+TEST_P(IniFileInteger, IntegerValuesTakeHexadecimalAndDecimalForms) {
+    Put("m.ini", QByteArray("[conf]\nk=") + GetParam().value + "\n");
     const TIniFile ini(PathOf("m.ini"));
-    for (int i = 0; i < static_cast<int>(std::size(cases)); ++i)
-        EXPECT_EQ(ini.ReadInteger("conf", "k" + QString::number(i), 99), cases[i].second)
-            << "value " << cases[i].first;
+    EXPECT_EQ(ini.ReadInteger("conf", "k", 99), GetParam().expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    IniFile, IniFileInteger,
+    ::testing::Values(
+        IntegerCase{"HexWithZeroX", "0x0E", 14}, IntegerCase{"HexWithCapitalX", "0X1f", 31},
+        IntegerCase{"HexWithDollar", "$1F", 31}, IntegerCase{"NegativeDollarHex", "-$10", -16},
+        IntegerCase{"MinusOne", "-1", -1}, IntegerCase{"PlusSign", "+7", 7},
+        IntegerCase{"QuotedWithSpace", "' 12'", 12}, IntegerCase{"LeadingZero", "012", 12},
+        IntegerCase{"LargestInteger", "2147483647", 2147483647},
+        IntegerCase{"SmallestInteger", "-2147483648", -2147483647 - 1},
+        IntegerCase{"HexWrapsToMinusOne", "0xFFFFFFFF", -1}, IntegerCase{"Letters", "abc", 99},
+        IntegerCase{"TrailingLetters", "12abc", 99}, IntegerCase{"InnerSpace", "1 2", 99},
+        IntegerCase{"HexWithoutDigits", "0x", 99}, IntegerCase{"HexBadDigit", "0xG1", 99},
+        IntegerCase{"NegativeZeroXHex", "-0x10", 99}, IntegerCase{"DollarAlone", "$", 99},
+        IntegerCase{"MinusAlone", "-", 99}, IntegerCase{"Empty", "", 99},
+        IntegerCase{"AboveLargest", "2147483648", 99},
+        IntegerCase{"HexAbove32Bits", "0x100000000", 99}, IntegerCase{"Fraction", "1.5", 99},
+        IntegerCase{"NonAsciiDigit", "\xd9\xa3", 99}),
+    [](const ::testing::TestParamInfo<IntegerCase>& info) { return std::string(info.param.name); });
 
 TEST_F(IniFileTest, WritingIntoAMissingFileCreatesFileSectionAndKeys) {
     TIniFile ini(PathOf("maskwell.ini"));

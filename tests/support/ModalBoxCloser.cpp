@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace maskwell::test {
@@ -26,14 +28,14 @@ QString ModalText(QWidget* modal) {
     return modal->windowTitle();
 }
 
-ModalBoxCloser::ModalBoxCloser() {
+ModalBoxCloser::ModalBoxCloser(std::function<void(QWidget*)> inspect)
+    : inspect_(std::move(inspect)) {
     ++activeClosers;
-    timer_.setInterval(1);
-    connect(&timer_, &QTimer::timeout, this, &ModalBoxCloser::CloseActiveModal);
-    timer_.start();
+    qApp->installEventFilter(this);
 }
 
 ModalBoxCloser::~ModalBoxCloser() {
+    qApp->removeEventFilter(this);
     --activeClosers;
 }
 
@@ -41,11 +43,25 @@ bool ModalBoxCloser::Active() {
     return activeClosers > 0;
 }
 
-void ModalBoxCloser::CloseActiveModal() {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-        texts_ << ModalText(modal);
-        CloseModal(modal);
+bool ModalBoxCloser::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        // Queued: it runs once the box's own loop has started.
+        if (widget->isWindow() && widget->isModal())
+            QMetaObject::invokeMethod(
+                this, [this, box = QPointer<QWidget>(widget)] { Close(box); },
+                Qt::QueuedConnection);
     }
+    return QObject::eventFilter(watched, event);
+}
+
+void ModalBoxCloser::Close(QWidget* modal) {
+    if (modal == nullptr || !modal->isVisible())
+        return;
+    if (inspect_)
+        inspect_(modal);
+    texts_ << ModalText(modal);
+    CloseModal(modal);
 }
 
 void InstallUnexpectedModalWatchdog() {

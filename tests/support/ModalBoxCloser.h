@@ -4,27 +4,35 @@
 
 #include <QObject>
 #include <QStringList>
-#include <QTimer>
+#include <functional>
+
+class QWidget;
 
 namespace maskwell::test {
 
 // Closes every modal box the code under test opens while this object lives,
-// and records the text each one showed. A modal box runs its own event loop,
-// in which the polling timer fires; the box is closed from inside that loop.
+// and records the text each one showed. It watches for the box being shown
+// and closes it from inside the box's own event loop, once that runs.
 class ModalBoxCloser : public QObject {
 public:
-    ModalBoxCloser();
+    // inspect, when given, sees each box in its running loop before it closes.
+    explicit ModalBoxCloser(std::function<void(QWidget* modal)> inspect = {});
     ~ModalBoxCloser() override;
+    ModalBoxCloser(const ModalBoxCloser&) = delete;
+    ModalBoxCloser& operator=(const ModalBoxCloser&) = delete;
 
     const QStringList& Texts() const { return texts_; }
 
     // True while any closer is alive; the test main's watchdog stays quiet then.
     static bool Active();
 
-private:
-    void CloseActiveModal();
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
-    QTimer timer_;
+private:
+    void Close(QWidget* modal);
+
+    std::function<void(QWidget*)> inspect_;
     QStringList texts_;
 };
 

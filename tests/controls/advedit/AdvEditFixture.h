@@ -45,8 +45,8 @@ protected:
         widget->setFocus(Qt::TabFocusReason);
         return QTest::qWaitFor([widget] { return widget->hasFocus(); }, 2000);
     }
-    // Lets posted key events (a forwarded Enter, a Tab) arrive.
-    static void Settle() { QTest::qWait(20); }
+    // Delivers the key events the edit posted (a forwarded Enter, a Tab).
+    static void DeliverPostedEvents() { QCoreApplication::sendPostedEvents(); }
 
     // Background and text colour the edit is drawn with now.
     QColor Background() const { return edit->palette().color(QPalette::Active, QPalette::Base); }

@@ -118,7 +118,7 @@ TEST_F(AdvEditKeys, FullLengthMovesTheFocusOnAndRefusesMore) {
     edit->SetTabOnFullLength(true);
     ASSERT_TRUE(FocusEdit());
     QTest::keyClicks(edit, "12");
-    Settle();
+    DeliverPostedEvents();
     EXPECT_TRUE(edit->hasFocus());
     QTest::keyClick(edit, '3');
     EXPECT_TRUE(QTest::qWaitFor([this] { return next->hasFocus(); }, 2000));
@@ -175,7 +175,7 @@ TEST_F(AdvEditKeys, EscapeRestoresTheValueOfFocusEntry) {
     EXPECT_EQ(edit->Text(), "abc");
     EXPECT_EQ(edit->selectedText(), "abc");
     EXPECT_FALSE(edit->Modified());
-    Settle();
+    DeliverPostedEvents();
     EXPECT_EQ(parent.presses, QList<int>{Qt::Key_Escape}); // heard once, as posted
 }
 
@@ -188,7 +188,7 @@ TEST_F(AdvEditKeys, EscapeWithoutUndoLeavesTheEditAndPassesTheKeyOn) {
     KeyRecorder parent(&window);
     QTest::keyClick(edit, Qt::Key_Escape);
     EXPECT_EQ(edit->Text(), "abcdef");
-    Settle();
+    DeliverPostedEvents();
     EXPECT_EQ(parent.presses, QList<int>{Qt::Key_Escape});
 }
 
@@ -204,7 +204,7 @@ TEST_F(AdvEditKeys, EnterTypesNothingAndReachesKeyPressAndTheParent) {
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(edit->Text(), "ab");
     EXPECT_EQ(pressed, QList<QChar>{QChar(13)});
-    Settle();
+    DeliverPostedEvents();
     EXPECT_EQ(parent.presses, QList<int>{Qt::Key_Return});
     EXPECT_TRUE(edit->hasFocus());
 }

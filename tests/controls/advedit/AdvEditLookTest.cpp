@@ -10,6 +10,8 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QToolTip>
+#include <string>
+#include <vector>
 
 namespace maskwell {
 namespace {
@@ -263,6 +265,70 @@ TEST_F(AdvEditLook, DisablingShowsTheDisabledColourAndEnablingRestoresTheColour)
     EXPECT_EQ(edit->Color(), clWhite);
     EXPECT_TRUE(label->isEnabled());
 }
+
+// The disabled look follows Qt's enabled state, however it was switched: the
+// field's own property, Qt's setter or a disabled parent.
+enum class Switch { OwnOff, OwnOn, QtOff, QtOn, ParentOff, ParentOn };
+
+struct EnabledCase {
+    const char* name;
+    std::vector<Switch> switches;
+    bool own;      // Enabled() afterwards
+    bool disabled; // the disabled look afterwards
+};
+
+class AdvEditEnabled : public AdvEditLook, public ::testing::WithParamInterface<EnabledCase> {};
+
+TEST_P(AdvEditEnabled, DisabledLookFollowsQtsEnabledState) {
+    edit->SetColor(kLightGrey);
+    edit->SetLabelCaption("Name:");
+    QLabel* label = window.findChild<QLabel*>();
+    ASSERT_NE(label, nullptr);
+    for (const Switch step : GetParam().switches) {
+        switch (step) {
+        case Switch::OwnOff:
+            edit->SetEnabled(false);
+            break;
+        case Switch::OwnOn:
+            edit->SetEnabled(true);
+            break;
+        case Switch::QtOff:
+            edit->setEnabled(false);
+            break;
+        case Switch::QtOn:
+            edit->setEnabled(true);
+            break;
+        case Switch::ParentOff:
+            window.setEnabled(false);
+            break;
+        case Switch::ParentOn:
+            window.setEnabled(true);
+            break;
+        }
+    }
+    const bool disabled = GetParam().disabled;
+    EXPECT_EQ(edit->Enabled(), GetParam().own);
+    EXPECT_EQ(edit->Color(), disabled ? clSilver : kLightGrey);
+    EXPECT_EQ(Grab().pixelColor(edit->width() / 2, edit->height() / 2),
+              disabled ? QColor(0xC0, 0xC0, 0xC0) : QColor(0xEE, 0xEE, 0xEE));
+    EXPECT_EQ(label->isEnabled(), !disabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AdvEdit, AdvEditEnabled,
+    ::testing::Values(
+        EnabledCase{"OwnOff", {Switch::OwnOff}, false, true},
+        EnabledCase{"OwnOffThenOn", {Switch::OwnOff, Switch::OwnOn}, true, false},
+        EnabledCase{"QtOff", {Switch::QtOff}, false, true},
+        EnabledCase{"OwnOffThenQtOn", {Switch::OwnOff, Switch::QtOn}, true, false},
+        EnabledCase{"ParentOff", {Switch::ParentOff}, true, true},
+        EnabledCase{"ParentOffThenOn", {Switch::ParentOff, Switch::ParentOn}, true, false},
+        EnabledCase{"OwnOffUnderDisabledParent", {Switch::ParentOff, Switch::OwnOff}, false, true},
+        EnabledCase{"OwnOffOutlivesTheParent",
+                    {Switch::OwnOff, Switch::ParentOff, Switch::ParentOn},
+                    false,
+                    true}),
+    [](const ::testing::TestParamInfo<EnabledCase>& info) { return std::string(info.param.name); });
 
 TEST_F(AdvEditLook, TransparentFieldShowsThePanel) {
     edit->SetColor(clWhite);
