@@ -35,7 +35,7 @@ QlCheckBoxPage::QlCheckBoxPage(QWidget* parent)
     BeginGroup("Marks", 4);
     AddBox("Unchecked", "Unchecked, every CustomColor", "Unchecked");
     for (int color = ccBlue; color <= ccGreen; ++color) {
-        const QString name = kCustomColors[color];
+        const QString& name = kCustomColors[color];
         auto* box = AddBox("Checked" + name.mid(2), "Checked, " + name, "Checked");
         box->SetCustomColor(static_cast<TGCustomColor>(color));
         box->SetChecked(true);

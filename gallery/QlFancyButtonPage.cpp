@@ -89,7 +89,7 @@ QlFancyButtonPage::QlFancyButtonPage(QWidget* parent)
 
     BeginGroup("Caption effects", 4);
     for (int style = txNone; style <= txShadowed; ++style) {
-        const QString name = kTextStyles[style];
+        const QString& name = kTextStyles[style];
         AddButton(name, name, {97, 25})
             ->FancyEffects()
             ->SetTextStyle(static_cast<TTextStyle>(style));
@@ -97,7 +97,7 @@ QlFancyButtonPage::QlFancyButtonPage(QWidget* parent)
 
     BeginGroup("Glyph layouts (a strip of 4 cells, Distance 4)", 5);
     for (int layout = lyLeft; layout <= lyCenter; ++layout) {
-        const QString name = kLayouts[layout];
+        const QString& name = kLayouts[layout];
         const bool vertical = layout == lyTop || layout == lyBottom || layout == lyCenter;
         auto* button = AddButton(name, name, {97, vertical ? 44 : 25});
         button->Glyphs()->SetGlyph(GlyphStrip());
