@@ -27,17 +27,21 @@ QString Name(FuzzInput& in, const char* fallback) {
 }
 
 // A value the reader gives back as written: no line break, no blanks around
-// it, not wrapped in quotes.
+// it, not wrapped in quotes. Dropping a closing quote can leave the value
+// wrapped again (a run of quotes) or ending in a blank, so repeat until it
+// is neither.
 QString Value(FuzzInput& in) {
     QString value;
     for (const QChar c : in.Text(40))
         if (c != u'\r' && c != u'\n' && !c.isSurrogate())
             value += c;
-    value = value.trimmed();
-    if (value.size() >= 2 && value.front() == value.back() &&
-        (value.front() == u'"' || value.front() == u'\''))
+    for (;;) {
+        value = value.trimmed();
+        if (value.size() < 2 || value.front() != value.back() ||
+            (value.front() != u'"' && value.front() != u'\''))
+            return value;
         value.chop(1);
-    return value;
+    }
 }
 
 // Lines with their breaks, so that a kept line compares byte for byte.
