@@ -3,7 +3,6 @@
 #include "app/ControlAdapters.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <array>
 #include <gtest/gtest.h>
 #include <memory>
@@ -14,36 +13,6 @@ namespace maskwell {
 namespace {
 
 using namespace std::string_view_literals;
-
-// A line edit's text, as the result fields' views read and write it.
-class LineEditField final : public TextField {
-public:
-    explicit LineEditField(QLineEdit& edit) : edit_(edit) {}
-    std::string Text() const override { return edit_.text().toStdString(); }
-    void SetText(std::string_view text) override {
-        edit_.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    }
-
-private:
-    QLineEdit& edit_;
-};
-
-TEST(DeferredTextField, HoldsTheTextThenHandsItToTheWidget) {
-    DeferredTextField field;
-    EXPECT_EQ(field.Text(), "") << "starts empty, as a new widget does";
-    field.SetText("AC.10.4D.09");
-    EXPECT_EQ(field.Text(), "AC.10.4D.09");
-
-    QLineEdit edit;
-    field.Attach(std::make_unique<LineEditField>(edit));
-    EXPECT_TRUE(field.Attached());
-    EXPECT_EQ(edit.text(), "AC.10.4D.09") << "the held text reaches the widget";
-
-    field.SetText("0A.01.02.03");
-    EXPECT_EQ(edit.text(), "0A.01.02.03") << "later writes go to the widget";
-    edit.setText("typed");
-    EXPECT_EQ(field.Text(), "typed") << "the widget is the state once it exists";
-}
 
 // The rows and selection a list holds before its combo box exists, and what
 // the combo box already lists when it is attached.
