@@ -71,7 +71,7 @@ QImage WindowIconAtSize(int size) {
 
 QIcon ApplicationIcon() {
     QIcon icon;
-    for (const int size : IconThemeSizes)
+    for (const int size : WindowManagerSizes)
         icon.addPixmap(QPixmap::fromImage(WindowIconAtSize(size)));
     return icon;
 }

@@ -18,6 +18,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QSet>
 #include <QShortcut>
@@ -141,7 +142,10 @@ void BindMenuLetters(QMenuBar* bar, QWidget* window) {
 void TMaskwellForm::CreateControls() {
     setObjectName("MaskwellForm");
     setWindowTitle(QStringLiteral("Maskwell v") + QLatin1String(ProductVersion));
-    setWindowIcon(ApplicationIcon());
+    // A window shows the application's icon unless it has its own; only
+    // without one (a test, a host program) does it draw its own copy.
+    if (QGuiApplication::windowIcon().isNull())
+        setWindowIcon(ApplicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(PixelFont("MS Sans Serif", 11));

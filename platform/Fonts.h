@@ -11,6 +11,10 @@ namespace maskwell {
 // before the first window is built.
 void InstallFontSubstitutions();
 
+// The family a font of the given name is drawn in: the name itself when that
+// font is installed, else its stand-in from InstallFontSubstitutions.
+QString InstalledFamily(const QString& family);
+
 // A font as the forms give it: a family and a character height in pixels.
 QFont PixelFont(const QString& family, int pixelSize, bool bold = false, bool italic = false);
 
