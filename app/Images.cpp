@@ -61,18 +61,26 @@ QImage WindowIcon() {
                              keys);
 }
 
-QImage WindowIconAtSize(int size) {
-    const QImage drawing = WindowIcon();
+namespace {
+
+QImage Scaled(const QImage& drawing, int size) {
     const Qt::TransformationMode mode =
         size >= drawing.width() ? Qt::FastTransformation : Qt::SmoothTransformation;
     return drawing.scaled(size, size, Qt::IgnoreAspectRatio, mode)
         .convertToFormat(QImage::Format_ARGB32);
 }
 
+} // namespace
+
+QImage WindowIconAtSize(int size) {
+    return Scaled(WindowIcon(), size);
+}
+
 QIcon ApplicationIcon() {
+    const QImage drawing = WindowIcon(); // drawn once, then scaled to each size
     QIcon icon;
     for (const int size : WindowManagerSizes)
-        icon.addPixmap(QPixmap::fromImage(WindowIconAtSize(size)));
+        icon.addPixmap(QPixmap::fromImage(Scaled(drawing, size)));
     return icon;
 }
 

@@ -15,7 +15,6 @@
 #include "platform/Fonts.h"
 #include "platform/PageControl.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -48,14 +47,12 @@ void KeepDarkText(QWidget* control) {
 // sentence on what it does.
 // A selector's name on Linux is its current row (Qt reads the label from a
 // relation there), so its description starts with the name; its drop-down
-// list is named after it.
+// list is named after it when first reached (InstallControlAccessibility).
 void Describe(QWidget* control, const QString& name, const QString& description) {
     control->setAccessibleName(name);
     control->setAccessibleDescription(description);
-    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    if (auto* combo = qobject_cast<QComboBox*>(control))
         combo->setAccessibleDescription(name + QStringLiteral(": ") + description);
-        combo->view()->setAccessibleName(name + QStringLiteral(" list"));
-    }
 }
 
 QComboBox* MaskSelector(QWidget* parent, const QRect& box, const QString& hint,
@@ -65,7 +62,6 @@ QComboBox* MaskSelector(QWidget* parent, const QRect& box, const QString& hint,
     Describe(combo, hint.left(1) + hint.mid(1).toLower(),
              QStringLiteral("picks the mask by ") + hint.toLower() +
                  QStringLiteral("; the other three lists follow"));
-    combo->setFont(PixelFont("MS Sans Serif", 11));
     combo->setMaxVisibleItems(999); // the drop-down shows every row at once
     combo->setToolTip(hint);
     QPalette palette = combo->palette();
@@ -233,6 +229,9 @@ void TMaskwellForm::CreateSubnetInfoPage() {
     ChB1->setAccessibleDescription("Shows wildcard masks in the subnet mask list");
 
     Panel4 = RaisedPanel(TabSheet1, {0, 30, 263, 182});
+    // The selectors take their font from the panel: a drop-down list given a
+    // font of its own builds its popup list at once, four of them at start-up.
+    Panel4->setFont(PixelFont("MS Sans Serif", 11));
     Label3D1 = FormLabel(Panel4, "Subnet Mask:", {48, 6, 69, 12}, verdana);
     Label3D3 = FormLabel(Panel4, "Mask Bits:", {193, 6, 54, 12}, verdana);
     CB1 = MaskSelector(Panel4, {8, 21, 145, 21}, "Subnet Mask", classA.Masks);

@@ -5,8 +5,10 @@
 #include "controls/QlFancyButton.h"
 #include "platform/PageControl.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 
 namespace maskwell {
 
@@ -59,7 +61,20 @@ public:
     }
 };
 
+// A drop-down list's popup list is made on first use: when an assistive
+// technology first reaches it, it gets a name from its box ("Mask bits" gives
+// "Mask bits list"). Naming it up front would build four popups at start-up.
+void NamePopupList(QObject* object) {
+    auto* list = qobject_cast<QAbstractItemView*>(object);
+    if (!list || !list->accessibleName().isEmpty() || !list->parentWidget())
+        return;
+    auto* box = qobject_cast<QComboBox*>(list->parentWidget()->parentWidget());
+    if (box && box->view() == list && !box->accessibleName().isEmpty())
+        list->setAccessibleName(box->accessibleName() + QStringLiteral(" list"));
+}
+
 QAccessibleInterface* ControlInterface(const QString&, QObject* object) {
+    NamePopupList(object); // Qt's own interface describes the list itself
     if (auto* label = qobject_cast<TLabel3D*>(object))
         return new CaptionedControl<TLabel3D>(label, QAccessible::StaticText);
     if (auto* box = qobject_cast<TQlCheckBox*>(object))
