@@ -2,6 +2,7 @@
 
 #include "app/About.h"
 #include "app/ControlAdapters.h"
+#include "app/DeferredAdapters.h"
 #include "controls/IPEdit.h"
 #include "controls/Label3D.h"
 #include "controls/OctetText.h"
@@ -10,6 +11,7 @@
 #include "core/AddressEntry.h"
 #include "core/AddressInfo.h"
 #include "core/ClassRebuild.h"
+#include "core/ClassTables.h"
 #include "core/InversedMask.h"
 #include "core/SelectorLinkage.h"
 #include "core/SubnetComputation.h"
@@ -32,25 +34,42 @@
 namespace maskwell {
 
 // The calculator's view of the window: one adapter per control it reads or
-// writes, and the state made of them.
+// writes, and the state made of them. The Address Info page is built when
+// first shown; until then its values wait in deferred adapters.
 class TMaskwellForm::Calculator {
 public:
     explicit Calculator(TMaskwellForm& form)
         : ipe(*form.IPE), cb1(*form.CB1), cb2(*form.CB2), cb3(*form.CB3), cb4(*form.CB4),
-          chb1(*form.ChB1), e1(*form.E1), e2(*form.E2), e3(*form.E3), cba1(*form.CBA1),
-          l10(*form.L10), ea1(*form.EA1), ea2(*form.EA2), ea3(*form.EA3),
+          chb1(*form.ChB1), e1(*form.E1), e2(*form.E2), e3(*form.E3), cba1(AddressClassRows(), 0),
           notices(form), state{ipe, cb1,  cb2, cb3, cb4, chb1, e1,     e2,
                                e3,  cba1, l10, ea1, ea2, ea3,  notices} {}
+
+    // The page's widgets take the held values and hold them from now on.
+    void AttachAddressInfo(TMaskwellForm& form) {
+        cba1.Attach(std::make_unique<ComboBoxSelector>(*form.CBA1));
+        l10.Attach(std::make_unique<CaptionField<TLabel3D>>(*form.L10));
+        ea1.Attach(std::make_unique<WidgetTextField<TAdvEdit>>(*form.EA1));
+        ea2.Attach(std::make_unique<WidgetTextField<TAdvEdit>>(*form.EA2));
+        ea3.Attach(std::make_unique<WidgetTextField<TAdvEdit>>(*form.EA3));
+    }
 
     WidgetTextField<TIPEdit> ipe;
     ComboBoxSelector cb1, cb2, cb3, cb4;
     CheckBoxField<TQlCheckBox> chb1;
     WidgetTextField<TAdvEdit> e1, e2, e3;
-    ComboBoxSelector cba1;
-    CaptionField<TLabel3D> l10;
-    WidgetTextField<TAdvEdit> ea1, ea2, ea3;
+    DeferredSelector cba1;
+    DeferredTextField l10, ea1, ea2, ea3;
     NoticeBoxSink notices;
     CalculatorState state;
+
+private:
+    // The address type list's rows, as the page starts with them.
+    static std::vector<std::string_view> AddressClassRows() {
+        std::vector<std::string_view> rows;
+        for (const AddressClassInfo& info : AddressClasses())
+            rows.push_back(info.RowText);
+        return rows;
+    }
 };
 
 namespace {
@@ -83,6 +102,20 @@ TMaskwellForm::~TMaskwellForm() {
 
 CalculatorState& TMaskwellForm::State() {
     return calculator_->state;
+}
+
+void TMaskwellForm::BuildAddressInfoPage() {
+    if (CBA1)
+        return;
+    CreateAddressInfoPage();
+    setTabOrder(CB3, CBA1);
+    connect(CBA1, &QComboBox::activated, this, [this] { Guarded([this] { CBA1Change(); }); });
+    calculator_->AttachAddressInfo(*this);
+    // Built while the page is being shown: its new controls are shown with it.
+    if (TabSheet2->isVisible())
+        for (QWidget* control : TabSheet2->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!control->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                control->show();
 }
 
 void TMaskwellForm::RebindCheckbox() {
@@ -215,6 +248,10 @@ bool TMaskwellForm::event(QEvent* event) {
 }
 
 bool TMaskwellForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == TabSheet2 && event->type() == QEvent::Show) {
+        TabSheet2->removeEventFilter(this);
+        Guarded([this] { BuildAddressInfoPage(); });
+    }
     QLineEdit* first = IPE->ByteEdit(0);
     if (watched == first && event->type() == QEvent::FocusIn) {
         // The window's first focus lands in the first octet with its text

@@ -10,7 +10,8 @@
 //     CB1Change.
 //  3. A selector's change handler moves the other three to its row and runs
 //     StartCalc, which writes the host range, subnet ID and broadcast into
-//     E1..E3 and refreshes the Address Info page (CBA1, L10, EA1..EA3).
+//     E1..E3 and refreshes the Address Info page (CBA1, L10, EA1..EA3; held
+//     by the calculator until the page is first shown and built).
 //  4. A copy button (or its Ctrl+1..Ctrl+5) puts one of those texts on the
 //     clipboard; Edit > Copy All puts all of them, one "label: value" line each.
 // A paste into the address control, Edit > Paste Address and an address named
@@ -67,6 +68,10 @@ public:
     void SetStartAddress(const AddressInput& input) { startAddress_ = input; }
 
     CalculatorState& State();
+
+    // Builds the Address Info page's controls, which otherwise wait until the
+    // page is first shown; once only. Until then CBA1, L10, EA1.. are null.
+    void BuildAddressInfoPage();
     bool Activated() const { return activated_; }
 
     // The calculator's operations on this window's controls.

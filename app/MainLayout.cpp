@@ -164,7 +164,9 @@ void TMaskwellForm::CreateControls() {
     PageControl1->setFont(PixelFont("Verdana", 9));
     Describe(PageControl1, "Result pages", "Left and Right switch between the pages");
     CreateSubnetInfoPage();
-    CreateAddressInfoPage();
+    // The Address Info page's tab is there from the start; its controls are
+    // built when the page is first shown (BuildAddressInfoPage).
+    TabSheet2 = PageControl1->AddPage("Address Info");
     PageControl1->SetActivePageIndex(0);
 
     setTabOrder(IPE->ByteEdit(3), PageControl1);
@@ -172,7 +174,6 @@ void TMaskwellForm::CreateControls() {
     setTabOrder(CB2, CB1);
     setTabOrder(CB1, CB4);
     setTabOrder(CB4, CB3);
-    setTabOrder(CB3, CBA1);
 }
 
 void TMaskwellForm::CreateMenu() {
@@ -255,10 +256,10 @@ void TMaskwellForm::CreateSubnetInfoPage() {
                               "Copy Subnet Broadcast to Clipboard");
 }
 
+// Its rows and the texts come from the calculator's values when the page is
+// attached to it.
 void TMaskwellForm::CreateAddressInfoPage() {
     const QFont courier = PixelFont("Courier New", 11);
-    TabSheet2 = PageControl1->AddPage("Address Info");
-
     Bevel3 = BevelLine(TabSheet2, TBevel::bsTopLine, {0, 0, 265, 9});
     Label3D9 = FormLabel(TabSheet2, "Address Type:", {80, 6, 91, 14}, courier);
     CBA1 = new QComboBox(TabSheet2);
@@ -271,10 +272,6 @@ void TMaskwellForm::CreateAddressInfoPage() {
     palette.setColor(QPalette::Base, ResolveColor(lightGrey));
     CBA1->setPalette(palette);
     KeepDarkText(CBA1);
-    for (const AddressClassInfo& info : AddressClasses())
-        CBA1->addItem(
-            QString::fromUtf8(info.RowText.data(), static_cast<qsizetype>(info.RowText.size())));
-    CBA1->setCurrentIndex(0);
     L10 = FormLabel(TabSheet2, QString(), {0, 52, 265, 14}, courier);
     EA1 = ResultField(TabSheet2, {0, 72, 264, 21}, "Class bit map");
     Label3D11 = FormLabel(TabSheet2, "Binary:", {104, 98, 49, 14}, courier);
@@ -297,7 +294,6 @@ void TMaskwellForm::BindEvents() {
     bind(CB2, &TMaskwellForm::CB2Change);
     bind(CB3, &TMaskwellForm::CB3Change);
     bind(CB4, &TMaskwellForm::CB4Change);
-    bind(CBA1, &TMaskwellForm::CBA1Change);
     ChB1->OnClick = [this](QObject*) { ChB1Click(); };
     TabSheet1->OnMouseDown = [this](QMouseEvent* event) { TabSheet1MouseDown(event); };
 
@@ -332,6 +328,9 @@ void TMaskwellForm::BindEvents() {
     connect(Exit1, &QAction::triggered, this, [this] { Guarded([this] { Exit1Click(); }); });
     connect(About1, &QAction::triggered, this, [this] { Guarded([this] { About1Click(); }); });
     BindMenuLetters(MainMenu1, this);
+    // However the page comes to be shown (its tab, Left or Right on the page
+    // control, code), its controls are built first.
+    TabSheet2->installEventFilter(this);
 }
 
 } // namespace maskwell

@@ -89,6 +89,7 @@ class AccessibleControls : public Accessibility,
 
 TEST_P(AccessibleControls, HaveTheirRoleNameAndADescription) {
     const ControlCase& c = GetParam();
+    form->BuildAddressInfoPage(); // as its first showing would
     QAccessibleInterface* node = Of(c.Control(*form));
     ASSERT_NE(node, nullptr);
     EXPECT_EQ(node->role(), c.Role);

@@ -109,13 +109,13 @@ TEST_F(HiDpi, CopyGlyphsStayCrisp) {
 // Captions are drawn with fonts of the higher resolution: their ink is as
 // much wider as the ratio says, and none of it reaches the label's edges.
 TEST_F(HiDpi, CaptionsScaleWithTheRatioUnclipped) {
+    form->PageControl1->SetActivePageIndex(1); // builds the Address Info page
+    form->PageControl1->SetActivePageIndex(0);
     const std::pair<const char*, TLabel3D*> labels[] = {
         {"IP Address", form->Label3D2},   {"Subnet Mask", form->Label3D1},
         {"Max Subnets", form->Label3D4},  {"Max Hosts Per Subnet", form->Label3D5},
         {"Host Range", form->Label3D6},   {"Subnet Broadcast", form->Label3D8},
         {"Address Type", form->Label3D9}, {"Hexadecimal", form->Label3D12}};
-    form->PageControl1->SetActivePageIndex(1);
-    form->PageControl1->SetActivePageIndex(0);
     for (const auto& [name, label] : labels) {
         SCOPED_TRACE(name);
         const auto [left1, right1] = InkColumns(PictureAtRatio1(label));

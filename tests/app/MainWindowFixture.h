@@ -56,6 +56,13 @@ protected:
         form.reset();
     }
 
+    // The user clicks the Address Info tab; the page's controls exist from then on.
+    void ShowAddressInfo() {
+        QTest::mouseClick(form->PageControl1->Tab(1), Qt::LeftButton);
+        ASSERT_EQ(form->PageControl1->ActivePageIndex(), 1);
+        ASSERT_NE(form->CBA1, nullptr);
+    }
+
     // Tabs into the address, types it and leaves the last field.
     void TypeAddress(const char* keys) {
         form->IPE->ByteEdit(0)->setFocus(Qt::TabFocusReason);

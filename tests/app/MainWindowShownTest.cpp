@@ -33,8 +33,8 @@ class ResultFields : public test::MainWindowFixture,
 TEST_P(ResultFields, AreReadOnlyOutOfTheTabOrderAndPaleGreenWhileFocused) {
     const ResultFieldCase& row = GetParam();
     Start();
-    TAdvEdit* field = form.get()->*row.Field;
     form->PageControl1->SetActivePageIndex(row.Page);
+    TAdvEdit* field = form.get()->*row.Field;
     const QString shown = field->Text();
     ASSERT_FALSE(shown.isEmpty());
     EXPECT_TRUE(field->isReadOnly());
@@ -111,6 +111,7 @@ TEST_F(MainWindowShown, TabGoesThroughTheOctetsThePagesAndTheSelectorsInTheirOrd
 
 TEST_F(MainWindowShown, LabelsPagesAndTheCheckBoxCarryTheirCaptions) {
     Start();
+    ShowAddressInfo();
     const struct {
         TLabel3D* Label;
         const char* Caption;
@@ -136,6 +137,7 @@ TEST_F(MainWindowShown, LabelsPagesAndTheCheckBoxCarryTheirCaptions) {
 
 TEST_F(MainWindowShown, EveryControlWithAHintShowsItsOwn) {
     Start();
+    ShowAddressInfo();
     const struct {
         QWidget* Control;
         const char* Hint;
@@ -217,6 +219,7 @@ TEST_P(ClassBitMap, FollowsTheTypedAddress) {
         test::ModalBoxCloser closer; // class D says so on every field left
         TypeAddress(row.Address);
     }
+    ShowAddressInfo();
     EXPECT_EQ(form->CBA1->currentText(), row.Row);
     EXPECT_EQ(form->L10->Caption(), row.Title);
     EXPECT_EQ(form->EA1->Text(), row.Pattern);

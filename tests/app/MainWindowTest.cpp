@@ -15,6 +15,7 @@ TEST_F(MainWindow, FirstStartShowsTheDefaultAddressAndItsResults) {
     EXPECT_EQ(form->IPE->Text(), "192.168.0.1");
     EXPECT_EQ(Masks(), "255.255.255.0 / 24 / 1 / 254");
     EXPECT_EQ(Results(), "192.168.0.1 - 192.168.0.254 | 192.168.0.0 | 192.168.0.255");
+    ShowAddressInfo();
     EXPECT_EQ(form->CBA1->currentIndex(), 2);
     EXPECT_EQ(form->L10->Caption(), "Class C Bit Map (n=network;h=host)");
     EXPECT_EQ(form->EA3->Text(), "C0.A8.00.01");
@@ -27,6 +28,7 @@ TEST_F(MainWindow, TypedAddressFlowsIntoResultsAndAddressInfo) {
     EXPECT_EQ(form->IPE->Text(), "172.16.77.9");
     EXPECT_EQ(Masks(), "255.255.255.0 / 24 / 254 / 254");
     EXPECT_EQ(Results(), "172.16.77.1 - 172.16.77.254 | 172.16.77.0 | 172.16.77.255");
+    ShowAddressInfo();
     EXPECT_EQ(form->CBA1->currentText(), "Class B: 128.0.0.0 -- 191.255.255.255");
     EXPECT_EQ(form->L10->Caption(), "Class B Bit Map (n=network;h=host)");
     EXPECT_EQ(form->EA1->Text(), "10nnnnnn.nnnnnnnn.hhhhhhhh.hhhhhhhh");
@@ -72,6 +74,7 @@ TEST_F(MainWindow, MulticastShowsTheNoticeAndKeepsTheSelectors) {
     EXPECT_EQ(closer.Texts(), QStringList(4, "multicast or class d"));
     EXPECT_EQ(form->IPE->Text(), "230.1.2.3") << "typing goes on where it was after each box";
     EXPECT_EQ(Masks(), before);
+    ShowAddressInfo();
     EXPECT_EQ(form->L10->Caption(), "Multicast Bit Map (g=group)");
     EXPECT_EQ(form->E2->Text(), "230.1.2.0");
 }
@@ -170,6 +173,7 @@ TEST_F(MainWindow, SubnetInfoPageDragsTheWindowAndAddressInfoDoesNot) {
 
 TEST_F(MainWindow, NothingIsCutOffAtTheDesignedSize) {
     Start();
+    ShowAddressInfo();
     for (TLabel3D* label : {form->Label3D1, form->Label3D2, form->Label3D3, form->Label3D4,
                             form->Label3D5, form->Label3D6, form->Label3D7, form->Label3D8,
                             form->Label3D9, form->Label3D11, form->Label3D12, form->L10}) {

@@ -105,6 +105,7 @@ TEST_P(PasteThroughEachPath, ReachesTheAddressReader) {
     EXPECT_EQ(form->IPE->Text(), "10.20.30.40");
     EXPECT_EQ(Masks(), "255.255.252.0 / 22 / 16382 / 1022");
     EXPECT_EQ(Results(), "10.20.28.1 - 10.20.31.254 | 10.20.28.0 | 10.20.31.255");
+    ShowAddressInfo();
     EXPECT_EQ(form->EA3->Text(), "0A.14.1E.28");
     EXPECT_TRUE(FieldsHoldOnlyDigits());
 }
@@ -205,6 +206,7 @@ TEST_F(Paste, ContextMenuPasteSurvivesARestart) {
 
     Start();
     EXPECT_EQ(form->IPE->Text(), "10.1.2.3");
+    ShowAddressInfo();
     EXPECT_EQ(form->EA3->Text(), "0A.01.02.03");
 }
 

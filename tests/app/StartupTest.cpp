@@ -21,6 +21,7 @@ TEST_F(Startup, ClosingStoresAndTheNextStartRestores) {
     EXPECT_EQ(form->IPE->Text(), "10.1.2.3");
     EXPECT_EQ(Masks(), "255.248.0.0 / 13 / 30 / 524286");
     EXPECT_EQ(Results(), "10.0.0.1 - 10.7.255.254 | 10.0.0.0 | 10.7.255.255");
+    ShowAddressInfo();
     EXPECT_EQ(form->EA2->Text(), "00001010.00000001.00000010.00000011");
 }
 
