@@ -17,7 +17,7 @@ QFrame* RaisedPanel(QWidget* parent, const QRect& box) {
 
 TLabel3D* FormLabel(QWidget* parent, const QString& caption, const QRect& box, const QFont& font,
                     TAlignment alignment, TColor color) {
-    auto* label = new TLabel3D(parent);
+    auto* label = new TLabel3D(font, parent);
     label->SetAutoSize(false);
     label->SetTextStyle(Label3D::tsNone);
     label->SetLabelStyle(Label3D::lsDefault);

@@ -142,12 +142,18 @@ unsigned AlignmentFlag(TAlignment alignment) {
     return DT_LEFT;
 }
 
-} // namespace
-
-TLabel3D::TLabel3D(QWidget* parent) : QWidget(parent) {
-    resize(65, 17);
+QFont DefaultLabelFont() {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
+    return font;
+}
+
+} // namespace
+
+TLabel3D::TLabel3D(QWidget* parent) : TLabel3D(DefaultLabelFont(), parent) {}
+
+TLabel3D::TLabel3D(const QFont& font, QWidget* parent) : QWidget(parent) {
+    resize(65, 17);
     SetFont(font);
 }
 

@@ -91,6 +91,10 @@ class TLabel3D : public QWidget {
 
 public:
     explicit TLabel3D(QWidget* parent = nullptr);
+    // A label that starts in the given font instead of the default 11 pixel
+    // "Arial": a form that sets its own font at once never measures (nor
+    // looks up) the default one.
+    TLabel3D(const QFont& font, QWidget* parent);
 
     // The label's own properties, in their published order.
     TColor BorderColor() const { return borderColor_; }

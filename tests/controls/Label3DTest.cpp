@@ -567,6 +567,22 @@ TEST(Label3DProperties, StartWithTheirInitialValues) {
     EXPECT_EQ(label.Caption(), "");
 }
 
+// Starting in a font is the same as starting in the default and setting the
+// font: the same font, own in every attribute, and the same autosized box.
+TEST(Label3DProperties, StartingInAFontEqualsSettingItAfterwards) {
+    QWidget host;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(15);
+    font.setBold(true);
+    TLabel3D set(&host);
+    set.SetFont(font);
+    const TLabel3D started(font, &host);
+    EXPECT_EQ(started.Font(), set.Font());
+    EXPECT_EQ(started.Font().resolveMask(), set.Font().resolveMask());
+    EXPECT_EQ(started.geometry(), set.geometry());
+    EXPECT_NE(started.size(), TLabel3D(&host).size()) << "the font was not measured";
+}
+
 TEST(Label3DProperties, SettersRepaintAtOnceOrInvalidateAsEachOneDoes) {
     QWidget host;
     host.resize(100, 40);
