@@ -1,4 +1,5 @@
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/ContextMenuPaste.h"
 #include "tests/support/ModalBoxCloser.h"
 
 #include <QClipboard>
@@ -32,17 +33,10 @@ protected:
 
     // The field's own context menu, its Paste picked from the keyboard.
     void PasteFromContextMenu(QLineEdit* field) {
-        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(4, 4),
-                                  field->mapToGlobal(QPoint(4, 4)));
-        QApplication::sendEvent(field, &request);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        QAction* paste = nullptr;
-        for (QAction* action : menu->actions())
-            if (action->text().startsWith("&Paste"))
-                paste = action;
+        QAction* paste = test::ContextMenuPaste(field, QPoint(4, 4));
         ASSERT_NE(paste, nullptr);
         ASSERT_TRUE(paste->isEnabled());
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         menu->setActiveAction(paste);
         QTest::keyClick(menu, Qt::Key_Return);
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);

@@ -1,4 +1,5 @@
 #include "controls/IPEdit.h"
+#include "tests/support/ContextMenuPaste.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QApplication>
@@ -49,18 +50,10 @@ protected:
             QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
             break;
         case Path::ContextMenu: {
-            QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(3, 3),
-                                      field->mapToGlobal(QPoint(3, 3)));
-            QApplication::sendEvent(field, &request);
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
-            QAction* paste = nullptr;
-            for (QAction* action : menu->actions())
-                if (action->text().startsWith("&Paste"))
-                    paste = action;
+            QAction* paste = test::ContextMenuPaste(field, QPoint(3, 3));
             ASSERT_NE(paste, nullptr);
             paste->trigger();
-            menu->close();
+            QApplication::activePopupWidget()->close();
             break;
         }
         case Path::MiddleButton:

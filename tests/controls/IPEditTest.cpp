@@ -1,6 +1,7 @@
 #include "controls/IPEdit.h"
 
 #include "core/Error.h"
+#include "tests/support/EnabledSwitches.h"
 #include "tests/support/ErrorBoxRecorder.h"
 #include "tests/support/QtPrinters.h"
 
@@ -277,7 +278,7 @@ TEST_F(IPEditTest, DisablingReachesEveryPart) {
 
 // The control's enabled state is Qt's: the parts follow the control and the
 // control follows its parent, whichever way it was switched.
-enum class Switch { OwnOff, OwnOn, QtOff, QtOn, ParentOff, ParentOn };
+using test::Switch;
 
 struct EnabledCase {
     const char* name;
@@ -289,28 +290,7 @@ struct EnabledCase {
 class IPEditEnabled : public IPEditTest, public ::testing::WithParamInterface<EnabledCase> {};
 
 TEST_P(IPEditEnabled, PartsFollowQtsEnabledState) {
-    for (const Switch step : GetParam().switches) {
-        switch (step) {
-        case Switch::OwnOff:
-            ipe->SetEnabled(false);
-            break;
-        case Switch::OwnOn:
-            ipe->SetEnabled(true);
-            break;
-        case Switch::QtOff:
-            ipe->setEnabled(false);
-            break;
-        case Switch::QtOn:
-            ipe->setEnabled(true);
-            break;
-        case Switch::ParentOff:
-            window.setEnabled(false);
-            break;
-        case Switch::ParentOn:
-            window.setEnabled(true);
-            break;
-        }
-    }
+    test::ApplySwitches(GetParam().switches, *ipe, window);
     EXPECT_EQ(ipe->Enabled(), GetParam().own);
     EXPECT_EQ(ipe->isEnabled(), GetParam().parts);
     for (int i = 0; i < 4; ++i) {

@@ -12,15 +12,7 @@
 namespace maskwell {
 namespace {
 
-// A point inside `field` where a drop lands before character `index`.
-QPoint AtChar(TAdvEdit& field, int index) {
-    const int y = field.height() / 2;
-    for (int x = 0; x < field.width(); ++x)
-        if (field.CharIndexAt({x, y}) == index)
-            return {x, y};
-    ADD_FAILURE() << "no point for character " << index;
-    return {};
-}
+using test::AtChar;
 
 // Sends Qt's drag events to a field as a drag over it would, with the pointer
 // where the event says (the field reads the pointer for the drop position).

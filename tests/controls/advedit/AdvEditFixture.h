@@ -11,6 +11,17 @@
 
 namespace maskwell::test {
 
+// A point inside `field` before character `index` (where a click puts the
+// caret, or a drop lands).
+inline QPoint AtChar(TAdvEdit& field, int index) {
+    const int y = field.height() / 2;
+    for (int x = 0; x < field.width(); ++x)
+        if (field.CharIndexAt({x, y}) == index)
+            return {x, y};
+    ADD_FAILURE() << "no point for character " << index;
+    return {};
+}
+
 // Number formats in these tests read "1,234.50".
 class UsSeparators : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 #include "controls/advedit/AdvEdit.h"
 #include "platform/TextDrawing.h"
 #include "tests/controls/advedit/AdvEditFixture.h"
+#include "tests/support/EnabledSwitches.h"
 #include "tests/support/PaintProbe.h"
 #include "tests/support/ShellOpenRecorder.h"
 
@@ -268,7 +269,7 @@ TEST_F(AdvEditLook, DisablingShowsTheDisabledColourAndEnablingRestoresTheColour)
 
 // The disabled look follows Qt's enabled state, however it was switched: the
 // field's own property, Qt's setter or a disabled parent.
-enum class Switch { OwnOff, OwnOn, QtOff, QtOn, ParentOff, ParentOn };
+using test::Switch;
 
 struct EnabledCase {
     const char* name;
@@ -284,28 +285,7 @@ TEST_P(AdvEditEnabled, DisabledLookFollowsQtsEnabledState) {
     edit->SetLabelCaption("Name:");
     QLabel* label = window.findChild<QLabel*>();
     ASSERT_NE(label, nullptr);
-    for (const Switch step : GetParam().switches) {
-        switch (step) {
-        case Switch::OwnOff:
-            edit->SetEnabled(false);
-            break;
-        case Switch::OwnOn:
-            edit->SetEnabled(true);
-            break;
-        case Switch::QtOff:
-            edit->setEnabled(false);
-            break;
-        case Switch::QtOn:
-            edit->setEnabled(true);
-            break;
-        case Switch::ParentOff:
-            window.setEnabled(false);
-            break;
-        case Switch::ParentOn:
-            window.setEnabled(true);
-            break;
-        }
-    }
+    test::ApplySwitches(GetParam().switches, *edit, window);
     const bool disabled = GetParam().disabled;
     EXPECT_EQ(edit->Enabled(), GetParam().own);
     EXPECT_EQ(edit->Color(), disabled ? clSilver : kLightGrey);

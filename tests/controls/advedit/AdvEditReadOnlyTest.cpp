@@ -13,15 +13,7 @@
 namespace maskwell {
 namespace {
 
-// A point inside `field` before character `index`.
-QPoint AtChar(TAdvEdit& field, int index) {
-    const int y = field.height() / 2;
-    for (int x = 0; x < field.width(); ++x)
-        if (field.CharIndexAt({x, y}) == index)
-            return {x, y};
-    ADD_FAILURE() << "no point for character " << index;
-    return {};
-}
+using test::AtChar;
 
 struct ReadOnlyCase {
     const char* Name;
