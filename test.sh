@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Maskwell and runs every test headless, then prints the CTest summary.
 set -euo pipefail
 cd "$(dirname "$0")"

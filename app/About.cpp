@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/About.h"
 
 #include "app/FormControls.h"

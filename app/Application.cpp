@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/Application.h"
 
 #include "app/FormStyle.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/ControlAdapters.h"
 
 #include "platform/NoticeBox.h"

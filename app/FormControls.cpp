@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/FormControls.h"
 
 #include "controls/Label3D.h"

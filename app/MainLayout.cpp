@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's form: every control with its name, box, texts, lists and
 // looks, and the bindings of the user's events to the handlers.
 #include "app/FormControls.h"

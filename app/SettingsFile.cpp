@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/SettingsFile.h"
 
 #include "core/AddressText.h"

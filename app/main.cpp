@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Maskwell: start-up. The arguments are read as app/CommandLine.h says; the
 // toolkit's own (the platform plugin, say) are taken out by the toolkit first.
 // --print, --help and --version need no display, so they run before any window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One typed digit in the running main window, in one process (offscreen by
 // default): the key press and release, every handler they run, and then the
 // posted repaint requests with the paint pass itself, so the clock stops only

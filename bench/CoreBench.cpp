@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculator's per-event cost on the in-memory state: one address change
 // (the class rebuild with its selector refill, linkage, computation, Address
 // Info refresh and the binary and hex texts) and one pick in a selector.

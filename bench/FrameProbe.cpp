@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times programs from outside, as the X server sees them: the frames a program
 // sends arrive as DAMAGE events on its top-level window, so nothing inside the
 // program has to cooperate and nothing in it is timed differently.

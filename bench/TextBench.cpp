@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The advanced edit's text rules on long texts. MixedCaseText runs on every
 // key typed into a mixed-case field, so its cost per character must not grow
 // with the text; the word rules as first written (a search of the whole text

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Instruction counts, which a busy machine does not disturb: each start-up
 # program once under callgrind until its window has been up for a second
 # (the same programs as bench/startup.sh), and one typed digit in process

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A typed digit from outside: XTEST key presses into the real window's last
 # address octet and into a bare QLineEdit window, interleaved round by round,
 # each timed from the press to the last damage of the frame that shows it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up from outside: the real executable and two floors (an empty window,
 # and a window with the same menu bar and one label), interleaved round by
 # round, each timed from process start to the first frame the X server gets,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the outside benchmarks: builds what they start, then runs a
 # private Xvfb (no window manager) for them on a display it picks itself, and
 # ends it and removes its scratch folder when the script ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/IPEdit.h"
 
 #include "controls/OctetText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/Label3D.h"
 
 #include "platform/Accelerator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/OctetText.h"
 
 #include "core/DecimalValue.h"

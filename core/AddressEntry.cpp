@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/AddressEntry.h"
 
 #include "core/AddressText.h"

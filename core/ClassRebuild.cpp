@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/ClassRebuild.h"
 
 #include "core/AddressText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/ClassTables.h"
 
 #include <array>

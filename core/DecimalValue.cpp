@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/DecimalValue.h"
 
 #include "core/Error.h"

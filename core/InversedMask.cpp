@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/InversedMask.h"
 
 #include "core/ClassRebuild.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/MemoryCalculator.h"
 
 #include "core/ClassTables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/SelectorLinkage.h"
 
 #include "core/SubnetComputation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "designer/AboutBox.h"
 
 #include <QMessageBox>

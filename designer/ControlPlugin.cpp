@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "designer/ControlPlugin.h"
 
 #include "controls/DesignTime.h"

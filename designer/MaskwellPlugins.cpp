@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "designer/MaskwellPlugins.h"
 
 #include "controls/DesignTime.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gallery/AdvEditPage.h"
 
 #include "controls/advedit/AdvEdit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gallery/GalleryPage.h"
 
 #include <QComboBox>

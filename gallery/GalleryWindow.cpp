@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gallery/GalleryWindow.h"
 
 #include "gallery/AdvEditPage.h"

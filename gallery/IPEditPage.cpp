@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gallery/IPEditPage.h"
 
 #include "controls/IPEdit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gallery/Label3DPage.h"
 
 #include "controls/Label3D.h"

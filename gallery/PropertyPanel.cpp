@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gallery/PropertyPanel.h"
 
 #include "platform/ErrorBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gallery/QlCheckBoxPage.h"
 
 #include "controls/QlCheckBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gallery/QlFancyButtonPage.h"
 
 #include "controls/QlFancyButton.h"

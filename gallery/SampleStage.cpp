@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gallery/SampleStage.h"
 
 #include <QChildEvent>

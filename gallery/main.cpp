@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The control gallery: every reusable control of Maskwell in several
 // configurations, with a panel to change their properties live.
 #include "gallery/GalleryWindow.h"

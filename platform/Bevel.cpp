@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Bevel.h"
 
 #include "platform/Color.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/PageControl.h"
 
 #include "platform/Color.h"

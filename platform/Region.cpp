@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Region.h"
 
 #include <QPainter>

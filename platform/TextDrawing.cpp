@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/TextDrawing.h"
 
 #include "platform/Accelerator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/WindowDrag.h"
 
 #include <QMouseEvent>

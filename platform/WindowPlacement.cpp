@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/WindowPlacement.h"
 
 #include <QGuiApplication>

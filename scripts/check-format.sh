@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Fails when a C++ file of the tree differs from what clang-format makes of it.
 # With --fix, formats them in place instead.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs clang-tidy (.clang-tidy) over the project's own .cpp files, two at a time,
 # with the compile commands of build/ (or $MASKWELL_BUILD_DIR); fails on any
 # finding. Configure a build first (./test.sh does). Files may be named to check

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages Maskwell needs to build, test and run, and only
 # those that are missing, so a second run installs nothing.
 #   scripts/deps.sh run       what the program needs to build and run: compiler,

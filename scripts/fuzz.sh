@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer harnesses of tests/fuzz with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-fuzz/, replays the committed seeds, then
 # fuzzes each target for a while. Any crash, sanitizer report, timeout, leak or

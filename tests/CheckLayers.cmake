@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Fails when a layer reaches above itself. The layers, bottom to top, are
 # core/, platform/, controls/ and app/; a file may include from its own layer
 # and those below it, with two narrowings:

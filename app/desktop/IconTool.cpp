@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the window icon into an icon theme folder at every size the desktop
 // asks for: <folder>/hicolor/<size>x<size>/apps/<application id>.png. Run by
 // the build, so the theme's pictures come from the one pixel drawing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The lowest start-up floor: a Qt Widgets window of the main window's size
 // that draws nothing but its background.
 #include <QApplication>

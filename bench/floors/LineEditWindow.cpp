@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keystroke floor: a window holding one bare QLineEdit, which has the
 // keyboard from the start.
 #include <QApplication>

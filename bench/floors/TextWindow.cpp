@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text floor: a window of the main window's size with the same menu bar
 // and one label, so it pays for fonts, text shaping and the menu bar as any
 // window with text does.

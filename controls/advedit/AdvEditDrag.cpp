@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TAdvEdit's drag and drop: the drop target it registers for itself while
 // OleDropTarget is on, the drag of its selected text while OleDropSource is
 // on, and the drop caret that shows where a drag over it would drop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/advedit/AdvEditDragDrop.h"
 
 #include "core/Error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TAdvEdit's input: keys, characters, mouse, focus and clipboard. One QKeyEvent
 // carries what the rules treat as two steps: the key press (navigation and
 // editing keys) and the typed character (the event's text). The key rules run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TAdvEdit's look: the flat look, the hot focus border, transparency, the grey
 // empty text, the error zigzag, the URL look, the long-text hint and the
 // attached label. The base edit paints the field; everything here is drawn

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/advedit/AdvEditLookup.h"
 
 #include "controls/advedit/AdvEdit.h"

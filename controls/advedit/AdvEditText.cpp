@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/advedit/AdvEditText.h"
 
 #include "platform/DigitValue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dragdrop/OleFormats.h"
 
 #include <QStringList>

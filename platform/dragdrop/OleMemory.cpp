@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dragdrop/OleMemory.h"
 
 #include "platform/dragdrop/OleInterfaces.h"

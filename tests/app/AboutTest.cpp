@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/About.h"
 
 #include "controls/QlFancyButton.h"

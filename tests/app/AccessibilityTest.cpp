@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/Accessibility.h"
 
 #include "tests/app/MainWindowFixture.h"

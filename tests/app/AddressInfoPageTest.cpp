@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Address Info page is built when it is first shown: what the calculator
 // wrote before then is what the page shows, and nothing else changes.
 #include "tests/app/MainWindowFixture.h"

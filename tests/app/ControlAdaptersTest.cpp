@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/ControlAdapters.h"
 
 #include <QSignalSpy>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/DeferredAdapters.h"
 
 #include "app/ControlAdapters.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/FormStyle.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the windows look at a higher device pixel ratio (run with
 // QT_SCALE_FACTOR=2 and 1.5 by CTest) and under a dark desktop palette.
 #include "app/About.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window under a user's keys and clicks: what a page switch, an Alt
 // key and an address without a chosen mask leave on the screen.
 #include "app/About.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the main window and the About window show a user: captions, hints,
 // menus, the tab order, the result fields' look and the class bit maps.
 #include "app/About.h"

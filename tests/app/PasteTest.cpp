@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/ContextMenuPaste.h"
 #include "tests/support/ModalBoxCloser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/SettingsFile.h"
 #include "core/AddressInfo.h"
 #include "core/ClassRebuild.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/ErrorBoxRecorder.h"
 #include "tests/support/ModalBoxCloser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/IPEdit.h"
 #include "tests/support/ContextMenuPaste.h"
 #include "tests/support/QtPrinters.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The controls' published properties as forms and the designer reach them:
 // through the meta-object system, by name.
 #include "controls/IPEdit.h"

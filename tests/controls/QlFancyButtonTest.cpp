@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/QlFancyButton.h"
 
 #include "platform/Fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A form compiled by uic: the generated code sets each property through the
 // control's own setters.
 #include "ui_ControlsForm.h"

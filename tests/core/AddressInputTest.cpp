@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/AddressInput.h"
 
 #include <gtest/gtest.h>

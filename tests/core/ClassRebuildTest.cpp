@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/ClassTables.h"
 #include "core/Error.h"
 #include "core/SelectorLinkage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/SubnetComputation.h"
 
 #include "core/AddressText.h"

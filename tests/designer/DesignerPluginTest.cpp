@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Qt Designer plugin, loaded as the designer and QUiLoader load it, and
 // the controls' properties streamed through .ui forms.
 #include "tests/support/ModalBoxCloser.h"

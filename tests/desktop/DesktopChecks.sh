@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The checks of Maskwell as an installed desktop program, one per call:
 #   DesktopChecks.sh <check> <build dir> <version> <application id>
 # install    cmake --install into a fresh prefix: every file in place, the

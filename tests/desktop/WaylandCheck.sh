@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the Wayland session script against a headless weston of its own:
 #   WaylandCheck.sh <session executable>
 # Passes when the script passes and nothing reached stderr. Exits 77 (skipped)

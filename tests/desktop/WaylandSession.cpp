@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Maskwell's windows in a real window system session, driven by a script of
 // test hooks instead of a user: the main window comes up and activates, an
 // address is typed key by key into the window, the About window opens as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The address reader behind every paste and the command line: any text.
 // Properties: blanks and line ends around the text change nothing; an accepted
 // text holds only digits, dots, a slash and blanks, gives octets of 0..255 and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The advanced edit's text rules: an edit type, a precision, the separators of
 // one of the machine's locales, a value (as text or as a number), a prefix and
 // suffix, a selection, then a typed character or a paste. Properties: every

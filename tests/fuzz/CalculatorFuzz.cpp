@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculator driven by a sequence of events the fuzzer chooses: address
 // texts (written whole, or one field at a time and left), rows picked in the
 // four selectors, the inversed box, the class picker, and store then load.

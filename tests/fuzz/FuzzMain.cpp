@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One libFuzzer executable per harness: MASKWELL_FUZZ_RUN names the harness.
 #include "tests/fuzz/FuzzSupport.h"
 

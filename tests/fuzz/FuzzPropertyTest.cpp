@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fuzz harnesses' properties as ordinary tests: every committed seed, and
 // a few thousand inputs mutated from the seeds by a fixed-seed generator, run
 // through each harness. A broken property fails the row with its message.

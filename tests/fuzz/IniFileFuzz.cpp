@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The INI file: any bytes as the file, then one key written and read back.
 // Properties: the value reads back; every other line stays byte for byte (at
 // most the key's own line changes, or the key line, and the section header

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The octet rules: any text in the four fields, and any text written as the
 // address. Properties: after the repair the first octet is 1..239 and the
 // others 0..255, written plainly, and a second repair changes nothing; only a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/ErrorBox.h"
 
 #include "core/Error.h"

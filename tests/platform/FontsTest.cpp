@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Fonts.h"
 
 #include "tests/support/QtPrinters.h"

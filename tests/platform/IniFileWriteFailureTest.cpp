@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/IniFile.h"
 #include "tests/support/QtPrinters.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/NumberFormat.h"
 
 #include "platform/Locale.h"

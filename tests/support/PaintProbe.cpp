@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/PaintProbe.h"
 
 #include <QPainter>

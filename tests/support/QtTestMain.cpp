@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main of every Qt test executable: one QApplication for the whole run,
 // no error box, no modal box and no shell "open" reaching the (offscreen)
 // screen unexpected.

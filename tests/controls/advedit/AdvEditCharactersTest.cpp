@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Characters that reach a field by other ways than a plain key press, and
 // where the caret stands after a field reshapes what was typed.
 #include "controls/advedit/AdvEdit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/advedit/AdvEdit.h"
 #include "platform/dragdrop/OleDragDrop.h"
 #include "platform/dragdrop/OleMimeData.h"

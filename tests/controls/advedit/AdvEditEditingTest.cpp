@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Edits a user makes in a field: case types typed and pasted, Delete against
 // the length limit and in money values, a paste with nothing to paste.
 #include "controls/advedit/AdvEdit.h"

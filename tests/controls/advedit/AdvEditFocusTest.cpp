@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/advedit/AdvEdit.h"
 #include "platform/Fonts.h"
 #include "tests/controls/advedit/AdvEditFixture.h"

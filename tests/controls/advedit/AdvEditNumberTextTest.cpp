@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every number a float or money field writes, it reads back: in free format and
 // with fixed decimals, with the separators of every locale Qt knows.
 #include "controls/advedit/AdvEditText.h"

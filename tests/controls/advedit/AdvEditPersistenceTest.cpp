@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/advedit/AdvEditPersistence.h"
 
 #include "controls/advedit/AdvEdit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A read-only field offers its text for copying only: no drag moves it away,
 // no drop changes it.
 #include "controls/advedit/AdvEdit.h"

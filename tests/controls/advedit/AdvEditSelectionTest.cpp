@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Typing and pasting over a selection: only the selected part of the value
 // changes, and what a number field ends with is still a number.
 #include "controls/advedit/AdvEdit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/advedit/AdvEditTyping.h"
 
 #include "tests/controls/advedit/AdvEditFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dragdrop/OleDragDrop.h"
 
 #include "core/Error.h"
