@@ -7,6 +7,7 @@
 #include "app/About.h"
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/SessionEnd.h"
 #include "app/TextCommands.h"
 
 #include <QApplication>
@@ -29,11 +30,21 @@ int main(int argc, char** argv) {
     // The toolkit takes its own options (-platform, -style, ...) out of argv.
     QApplication app(argc, argv);
     maskwell::SetUpApplication();
-    maskwell::TMaskwellForm MaskwellForm;
-    if (commandLine.Address)
-        MaskwellForm.SetStartAddress(*commandLine.Address);
-    maskwell::TAboutF AboutF(MaskwellForm); // hidden until About is chosen
-    MaskwellForm.SetAboutWindow(&AboutF);
-    MaskwellForm.show();
-    return QApplication::exec();
+    int status = 0;
+    int endingSignal = 0;
+    {
+        maskwell::TMaskwellForm MaskwellForm;
+        if (commandLine.Address)
+            MaskwellForm.SetStartAddress(*commandLine.Address);
+        maskwell::TAboutF AboutF(MaskwellForm); // hidden until About is chosen
+        MaskwellForm.SetAboutWindow(&AboutF);
+        const maskwell::SessionEnd sessionEnd(MaskwellForm);
+        MaskwellForm.show();
+        status = QApplication::exec();
+        endingSignal = sessionEnd.Signal();
+    }
+    // Ended by a signal, with the settings stored: the caller learns which.
+    if (endingSignal != 0)
+        maskwell::TerminationSignals::RaiseWithDefaultAction(endingSignal);
+    return status;
 }
