@@ -50,14 +50,16 @@ QString SettingsFilePath();
 // the default one, the class rebuild (which carries the chosen mask over), the
 // stored mask in all four selectors when there is one (by its row, or for a
 // class D address by its mask bits where the lists offer them), then the binary
-// and hexadecimal texts. The file is read once. repairAddress runs right after the address is assigned and
-// brings any stored text into the range the address control holds after a repair.
+// and hexadecimal texts. The file is read once. repairAddress runs right after
+// the address is assigned and brings any stored text into the range the
+// address control holds after a repair.
 void LoadSettings(const TIniFile& ini, CalculatorState& state,
                   const std::function<void()>& repairAddress);
 
 // Writes the address, CB1's row (-1 without a selection) and the mask bits
 // (-1 without a selection) in one replacement of the file, which a refusal
-// leaves as it was. Throws WriteError when the file cannot be written; creates the file's folder when it is missing.
+// leaves as it was. Throws WriteError when the file cannot be written;
+// creates the file's folder when it is missing.
 void StoreSettings(TIniFile& ini, const CalculatorState& state);
 
 } // namespace maskwell
