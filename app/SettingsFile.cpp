@@ -50,7 +50,7 @@ std::optional<int> StoredRow(const TIniSection& stored, const CalculatorState& s
 // The user's home: HOME when it names an absolute folder, else the password
 // database's entry (HOME may be unset under cron or a service manager).
 QString HomeFolder() {
-    const QString home = qEnvironmentVariable("HOME");
+    QString home = qEnvironmentVariable("HOME");
     if (QDir::isAbsolutePath(home))
         return home;
     if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir)

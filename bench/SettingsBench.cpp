@@ -20,7 +20,7 @@ struct LargeSettingsFile {
 
     LargeSettingsFile() {
         QByteArray bytes = "[log]\n";
-        while (bytes.size() < 20 * 1024 * 1024)
+        while (bytes.size() < qsizetype{20} * 1024 * 1024)
             bytes += "line=a line that some other program left in the file\n";
         bytes += "[conf]\nipaddr=10.1.2.3\nmask=3\nmaskbits=13\n";
         QFile file(path);
