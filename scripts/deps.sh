@@ -9,7 +9,9 @@
 #                             designer and form loader development files, and the
 #                             tools of the desktop checks (validators, the Debian
 #                             package tools, a headless Wayland compositor)
-#   scripts/deps.sh desktop   the above plus Xvfb and the tools to drive it by hand
+#   scripts/deps.sh desktop   the above plus Xvfb and the tools to drive it by hand,
+#                             and the accessibility bus, its Python client and
+#                             a session bus launcher for the AT-SPI check
 #   scripts/deps.sh lint      the above plus the format and static checkers
 #   scripts/deps.sh fuzz      the above plus clang and its fuzzer and sanitizer runtimes
 #   scripts/deps.sh bench     the above plus Xvfb and the X libraries the
@@ -23,7 +25,7 @@ run=(g++ cmake make qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
 build=("${run[@]}" libgtest-dev libgmock-dev libbenchmark-dev
        qt6-tools-dev libqt6opengl6-dev
        desktop-file-utils appstream dpkg-dev file weston)
-desktop=(xvfb xauth xdotool xclip imagemagick)
+desktop=(xvfb xauth xdotool xclip imagemagick at-spi2-core python3-pyatspi dbus-x11)
 lint=(clang-format clang-tidy)
 fuzz=(clang libclang-rt-14-dev llvm)
 bench=(xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev)
