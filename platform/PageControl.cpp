@@ -150,7 +150,7 @@ void TPageControl::AnnouncePageSwitch(int previous, int index) {
     }
     QAccessibleEvent selected(Tab(index), QAccessible::Selection);
     QAccessible::updateAccessibility(&selected);
-    if (hasFocus())
+    if (hasFocus() && !tabFocusPending_)
         AnnounceFocusedTab();
 }
 
@@ -201,9 +201,11 @@ void TPageControl::focusInEvent(QFocusEvent* event) {
         tab->update(); // the active tab shows the focus
     // The keys act on the active tab, so that is what takes the focus for an
     // assistive technology, after Qt has announced the page control itself.
+    tabFocusPending_ = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
+            tabFocusPending_ = false;
             if (hasFocus() && PageCount() > 0)
                 AnnounceFocusedTab();
         },

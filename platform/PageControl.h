@@ -85,6 +85,7 @@ private:
     std::vector<TTabSheet*> pages_;
     std::vector<TFlatTabButton*> tabs_;
     QStackedWidget* stack_;
+    bool tabFocusPending_ = false; // the focus on the active tab is told once it came in
 };
 
 } // namespace maskwell

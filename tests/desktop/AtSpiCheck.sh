@@ -11,7 +11,6 @@
 set -euo pipefail
 
 program=$1
-here=$(cd "$(dirname "$0")" && pwd)
 skip() { echo "SKIPPED: $*"; exit 77; }
 
 command -v Xvfb >/dev/null || skip "Xvfb is missing (Debian package xvfb)"
@@ -23,6 +22,7 @@ launcher=/usr/libexec/at-spi-bus-launcher
 command -v xdotool >/dev/null || skip "xdotool is missing (Debian package xdotool)"
 command -v xclip >/dev/null || skip "xclip is missing (Debian package xclip)"
 
+here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 chmod 700 "$work"
 pids=()
