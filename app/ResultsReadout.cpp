@@ -14,7 +14,7 @@ QString ResultsSentence(const QString& hostRange, const QString& subnetId,
 }
 
 TResultsReadout::TResultsReadout(QLineEdit& hostRange, QLineEdit& subnetId, QLineEdit& broadcast,
-                                 QList<QWidget*> readers, QObject* parent)
+                                 const QList<QWidget*>& readers, QObject* parent)
     : QObject(parent), hostRange_(hostRange), subnetId_(subnetId), broadcast_(broadcast) {
     for (QWidget* reader : readers)
         readers_ << reader;

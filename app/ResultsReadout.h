@@ -30,7 +30,7 @@ class TResultsReadout : public QObject {
 
 public:
     TResultsReadout(QLineEdit& hostRange, QLineEdit& subnetId, QLineEdit& broadcast,
-                    QList<QWidget*> readers, QObject* parent = nullptr);
+                    const QList<QWidget*>& readers, QObject* parent = nullptr);
 
     // Writes the current results into the readers' descriptions at once.
     void Update();
