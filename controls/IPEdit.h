@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QContextMenuEvent;
 class QLabel;
@@ -174,8 +175,15 @@ private:
     bool redirecting_ = false;
     // The field moved into after three digits, until its first key press.
     int justAdvanced_ = -1;
-    // From a paste key's press to the next key press: its releases are no typing.
-    bool pasteKeyDown_ = false;
+    // The digit key whose press filled a field, until the next key goes down
+    // or the field is left; its release moves on.
+    struct KeyDown {
+        int Field;
+        int Key;
+        quint32 ScanCode;
+        bool IsReleasedBy(const QKeyEvent& event) const;
+    };
+    std::optional<KeyDown> fillingKey_;
     // The part a left press began on; a release on the same part is a click.
     QObject* pressed_ = nullptr;
     int arrangeRuns_ = 0;
