@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <optional>
 
@@ -389,8 +390,13 @@ void TIPEdit::ByteExit(const QFocusEvent& event) {
         return;
     justAdvanced_ = -1;
     fillingKey_.reset();
-    Guarded([&] { ValidateOctets(); });
     QWidget* now = QApplication::focusWidget();
+    const bool stays = now != nullptr && isAncestorOf(now);
+    {
+        const QScopedValueRollback<bool> moving(movingBetweenFields_, stays);
+        Guarded([&] { ValidateOctets(); });
+    }
+    now = QApplication::focusWidget();
     if (focusWithin_ && (now == nullptr || !isAncestorOf(now))) {
         focusWithin_ = false;
         Guarded([&] { Fire(OnExit, this); });
