@@ -84,7 +84,12 @@ bool PasteAddress(CalculatorState& state, std::string_view text,
                   const std::function<void()>& repairAddress) {
     const std::optional<AddressInput> input = ParseAddressInput(text);
     if (!input) {
-        state.Notices.Notice(AddressInputHint);
+        std::string reason = AddressInputRefusal(text);
+        if (reason.empty())
+            reason = text.find_first_not_of(" \t\r\n") == std::string_view::npos
+                         ? "the clipboard is empty"
+                         : std::string(AddressInputHint);
+        state.Notices.Notice(reason);
         return false;
     }
     TakeAddressInput(state, *input, repairAddress);
