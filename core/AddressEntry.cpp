@@ -113,7 +113,8 @@ std::string ResultSummaryText(const CalculatorState& state) {
         {"subnet broadcast", withMask(state.E3.Text())},
         {"max subnets", withMask(state.CB3.Text())},
         {"max hosts per subnet", withMask(state.CB4.Text())},
-        {"address class", Upper(ClassLetterOf(address))},
+        // The class the window shows: 127.x and 0.x keep the one before.
+        {"address class", Upper(state.AddressClass)},
         {"binary", state.EA2.Text()},
         {"hexadecimal", state.EA3.Text()},
     };

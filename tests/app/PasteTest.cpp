@@ -245,6 +245,18 @@ TEST_F(Paste, CopyAllPutsEveryResultOnTheClipboard) {
                                    "hexadecimal: AC.10.4D.09\n");
 }
 
+// For 127.x the Address Info page keeps the class it showed, and so does
+// Copy All.
+TEST_F(Paste, CopyAllNamesTheClassThePageShows) {
+    Start(); // 192.168.0.1, class C
+    TypeAddress("127.0.0.1");
+    ShowAddressInfo();
+    ASSERT_EQ(form->CBA1->currentText(), "Class C: 192.0.0.0 -- 223.255.255.255");
+    QTest::keyClick(form->CBA1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(Clipboard()->text().contains("\naddress class: C\n"))
+        << Clipboard()->text().toStdString();
+}
+
 struct CopyKeyCase {
     friend void PrintTo(const CopyKeyCase& c, std::ostream* out) { *out << c.Name; }
     const char* Name;
