@@ -80,6 +80,27 @@ TEST_F(MainWindow, MulticastShowsTheNoticeAndKeepsTheSelectors) {
     EXPECT_EQ(form->E2->Text(), "230.1.2.0");
 }
 
+// The label over the subnet mask list names the form the list shows, which
+// a multicast address leaves as it was.
+TEST_F(MainWindow, MaskLabelFollowsTheFormOfTheList) {
+    Start();
+    ClickCheckBox(form->ChB1);
+    EXPECT_EQ(form->Label3D1->Caption(), "Wildcard Mask:");
+    const QFontMetrics metrics(form->Label3D1->Font());
+    EXPECT_LE(metrics.horizontalAdvance(form->Label3D1->Caption()), form->Label3D1->width());
+    ClickCheckBox(form->ChB1);
+    EXPECT_EQ(form->Label3D1->Caption(), "Subnet Mask:");
+    {
+        test::ModalBoxCloser closer;
+        TypeAddress("224.1.2.3");
+    }
+    ClickCheckBox(form->ChB1);
+    ASSERT_TRUE(form->ChB1->Checked());
+    EXPECT_EQ(form->Label3D1->Caption(), "Subnet Mask:") << "the list kept its form";
+    TypeAddress("10.1.2.3");
+    EXPECT_EQ(form->Label3D1->Caption(), "Wildcard Mask:");
+}
+
 TEST_F(MainWindow, ClassSelectorRewritesTheFirstOctet) {
     Start();
     TypeAddress("10.1.2.3");
