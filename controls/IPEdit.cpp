@@ -321,7 +321,7 @@ bool TIPEdit::ByteKeyPress(int index, const QKeyEvent& event) {
     case OctetKeyVerdict::CarryToNextField:
         MoveToField(index + 1);
         // Typed over the next field's text, which the move selected.
-        FByteEdits[static_cast<std::size_t>(index + 1)]->insert(QString(QChar(*character)));
+        ByteEdit(index + 1)->insert(QString(QChar(*character)));
         return true;
     }
     return true;
