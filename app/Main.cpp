@@ -4,6 +4,7 @@
 #include "app/About.h"
 #include "app/ControlAdapters.h"
 #include "app/DeferredAdapters.h"
+#include "app/ResultsFocus.h"
 #include "controls/IPEdit.h"
 #include "controls/Label3D.h"
 #include "controls/OctetText.h"
@@ -114,6 +115,8 @@ void TMaskwellForm::BuildAddressInfoPage() {
     setTabOrder(CB3, CBA1);
     connect(CBA1, &QComboBox::activated, this, [this] { Guarded([this] { CBA1Change(); }); });
     calculator_->AttachAddressInfo(*this);
+    for (QWidget* field : {EA1, EA2, EA3})
+        resultsFocus_->Watch(field);
     // Built while the page is being shown: its new controls are shown with it.
     if (TabSheet2->isVisible())
         for (QWidget* control : TabSheet2->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -192,6 +195,16 @@ void TMaskwellForm::CopyAll1Click() {
 void TMaskwellForm::PasteAddress1Click() {
     if (const QClipboard* clipboard = QGuiApplication::clipboard())
         PasteAddress(clipboard->text());
+}
+
+// The check box's toggle, as a click on it runs it.
+void TMaskwellForm::UseInversedMask1Click() {
+    ChB1->Activate();
+    UseInversedMask1->setChecked(ChB1->Checked());
+}
+
+void TMaskwellForm::GoToResults1Click() {
+    resultsFocus_->GoToResults();
 }
 
 void TMaskwellForm::PasteAddress(const QString& text) {

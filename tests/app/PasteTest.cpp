@@ -77,6 +77,7 @@ protected:
             Clipboard()->setText(text);
             form->CB2->setFocus();
             QTest::keyClick(form->CB2, Qt::Key_V, Qt::ControlModifier);
+            QCoreApplication::processEvents(); // the command runs after its key has returned
             break;
         }
     }
