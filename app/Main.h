@@ -5,7 +5,9 @@
 //
 // How a typed address becomes results:
 //  1. The user types into the address control IPE. When a field is left (or the
-//     last one fills up) IPE repairs its octets and calls RebindCheckbox.
+//     last one fills up) IPE repairs its octets and calls RebindCheckbox. The
+//     multicast notice waits while the focus only moves from octet to octet:
+//     it comes at the rebuild that completes the address (HoldsNoticesBack).
 //  2. RebindCheckbox decides the address class, refills the four mask selectors
 //     CB1..CB4 with that class's masks, carries the chosen mask over and runs
 //     CB1Change.
@@ -186,6 +188,7 @@ private:
     void BindResults();
 
     void CopyToClipboard(const QString& text);
+    bool HoldsNoticesBack() const;
     void RepairStoredAddress();
     void RepairTakenAddress();
 
@@ -197,6 +200,7 @@ private:
     std::optional<AddressInput> startAddress_;
     bool activated_ = false;
     bool activating_ = false;
+    bool loadingReplacedAddress_ = false;
     bool shownOnce_ = false;
     QClipboard* Clip = nullptr;
     std::unique_ptr<TIniFile> Ini;

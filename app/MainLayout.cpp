@@ -12,6 +12,7 @@
 #include "controls/QlCheckBox.h"
 #include "controls/advedit/AdvEdit.h"
 #include "core/ClassTables.h"
+#include "core/InversedMask.h"
 #include "platform/Bevel.h"
 #include "platform/CrispIcon.h"
 #include "platform/ErrorBox.h"
@@ -19,6 +20,7 @@
 #include "platform/MenuBar.h"
 #include "platform/PageControl.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -220,7 +222,9 @@ void TMaskwellForm::CreateSubnetInfoPage() {
     // The selectors take their font from the panel: a drop-down list given a
     // font of its own builds its popup list at once, four of them at start-up.
     Panel4->setFont(PixelFont("MS Sans Serif", 11));
-    Label3D1 = FormLabel(Panel4, "Subnet Mask:", {48, 6, 69, 12}, verdana);
+    // Sized for the longer caption it shows while the list holds wildcard masks.
+    Label3D1 = FormLabel(Panel4, "Wildcard Mask:", {48, 6, 69, 12}, verdana);
+    Label3D1->SetCaption("Subnet Mask:");
     Label3D3 = FormLabel(Panel4, "Mask Bits:", {193, 6, 54, 12}, verdana);
     CB1 = MaskSelector(Panel4, {8, 21, 145, 21}, "Subnet Mask", classA.Masks);
     SpeedButton1 =
@@ -284,6 +288,11 @@ void TMaskwellForm::BindEvents() {
     bind(CB4, &TMaskwellForm::CB4Change);
     ChB1->OnClick = [this](QObject*) { ChB1Click(); };
     connect(ChB1, &TQlCheckBox::CheckedChanged, UseInversedMask1, &QAction::setChecked);
+    // However the list comes to be refilled (the check box, a class rebuild),
+    // its label names the form it shows.
+    connect(CB1->model(), &QAbstractItemModel::rowsInserted, this, [this] {
+        Label3D1->SetCaption(ListsInversedMasks(State()) ? "Wildcard Mask:" : "Subnet Mask:");
+    });
     TabSheet1->OnMouseDown = [this](QMouseEvent* event) { TabSheet1MouseDown(event); };
 
     BindCopyButton(SpeedButton8, 1, &TMaskwellForm::SpeedButton8Click);

@@ -111,7 +111,12 @@ bool PasteAddress(CalculatorState& state, std::string_view text,
                   const std::function<void()>& repairAddress) {
     const std::optional<AddressInput> input = ParseAddressInput(text);
     if (!input) {
-        state.Notices.Notice(AddressInputHint);
+        std::string reason = AddressInputRefusal(text);
+        if (reason.empty())
+            reason = text.find_first_not_of(" \t\r\n") == std::string_view::npos
+                         ? "the clipboard is empty"
+                         : std::string(AddressInputHint);
+        state.Notices.Notice(reason);
         return false;
     }
     TakeAddressInput(state, *input, repairAddress);
@@ -135,7 +140,8 @@ std::string ResultSummaryText(const CalculatorState& state) {
         {"subnet broadcast", withMask(state.E3.Text())},
         {"max subnets", withMask(state.CB3.Text())},
         {"max hosts per subnet", withMask(state.CB4.Text())},
-        {"address class", Upper(ClassLetterOf(address))},
+        // The class the window shows: 127.x and 0.x keep the one before.
+        {"address class", Upper(state.AddressClass)},
         {"binary", state.EA2.Text()},
         {"hexadecimal", state.EA3.Text()},
     };

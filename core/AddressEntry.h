@@ -32,8 +32,8 @@ bool SelectMaskBits(CalculatorState& state, int bits);
 std::string MaskNotOfferedText(const CalculatorState& state, int bits);
 
 // Reads text as an address and takes it; text that is no address changes
-// nothing and gives the notice AddressInputHint. Returns whether the address
-// was taken.
+// nothing and gives a notice saying why: the clipboard is empty, the reader's
+// refusal, or else AddressInputHint. Returns whether the address was taken.
 bool PasteAddress(CalculatorState& state, std::string_view text,
                   const std::function<void()>& repairAddress);
 

@@ -84,7 +84,9 @@ TPageControl::TPageControl(QWidget* parent) : QWidget(parent), stack_(new QStack
     setFocusPolicy(Qt::TabFocus);
     const auto bind = [this](const QKeySequence& keys, int delta) {
         auto* shortcut = new QShortcut(keys, this);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        // From anywhere in the window, as a dialog's pages switch: also from
+        // a control outside the pages, such as the address line above them.
+        shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, delta] { Step(delta); });
     };
     bind(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);

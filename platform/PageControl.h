@@ -45,7 +45,7 @@ protected:
 };
 
 // Pages behind a row of tabs drawn as flat buttons. Ctrl+Tab and Ctrl+Page
-// Down/Up switch pages from anywhere inside; Left and Right do when the
+// Down/Up switch pages from anywhere in the window; Left and Right do when the
 // control itself has the focus. For assistive technologies the active tab
 // holds the focus while the control has it, and a switch says which tab is
 // selected now.

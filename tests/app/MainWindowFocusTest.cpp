@@ -115,6 +115,32 @@ TEST_F(MainWindowFixture, AltFOpensTheFileMenuFromAnOctetField) {
     form->Quit1->close();
 }
 
+// The keyboard comes round from the last list to the first octet, and
+// Ctrl+Tab switches pages from an octet as from the pages; neither key's
+// release moves the focus along the address.
+TEST_F(MainWindowFixture, TabFromMaxSubnetsLandsOnTheFirstOctet) {
+    Start();
+    form->CB3->setFocus(Qt::TabFocusReason);
+    QTest::keyPress(form->CB3, Qt::Key_Tab);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(form->IPE->ByteEdit(0)->hasFocus());
+    EXPECT_EQ(form->IPE->ByteEdit(0)->selectedText(), "192");
+}
+
+TEST_F(MainWindowFixture, CtrlTabInAnOctetSwitchesPages) {
+    Start();
+    form->IPE->setFocus(Qt::TabFocusReason);
+    TIPByteEdit* second = form->IPE->ByteEdit(1);
+    second->setFocus(Qt::TabFocusReason);
+    for (const int page : {1, 0}) {
+        QTest::keyPress(second, Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(form->PageControl1->ActivePageIndex(), page);
+        EXPECT_TRUE(second->hasFocus());
+    }
+    EXPECT_EQ(form->IPE->Text(), "192.168.0.1");
+}
+
 // Alt with a menu's letter opens it with its first command highlighted, so
 // that Return runs that command; in an open menu a command's letter runs it.
 struct MenuLetterCase {

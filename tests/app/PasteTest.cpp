@@ -186,7 +186,28 @@ INSTANTIATE_TEST_SUITE_P(
                                  "224.100.1.1",
                                  "224.100.1.1",
                                  "255.255.255.0 / 24 / 1 / 254",
-                                 {"multicast or class d"}}),
+                                 {"multicast or class d"}},
+                      // A refused paste changes nothing and says why.
+                      NoticeCase{"EmptyClipboard",
+                                 "",
+                                 "192.168.0.1",
+                                 "255.255.255.0 / 24 / 1 / 254",
+                                 {"the clipboard is empty"}},
+                      NoticeCase{"OctetAbove255",
+                                 "10.256.1.1/24",
+                                 "192.168.0.1",
+                                 "255.255.255.0 / 24 / 1 / 254",
+                                 {"octet 256 is above 255"}},
+                      NoticeCase{"MaskBitsAbove32",
+                                 "10.1.1.1/33",
+                                 "192.168.0.1",
+                                 "255.255.255.0 / 24 / 1 / 254",
+                                 {"mask bits 33 is above 32"}},
+                      NoticeCase{"MaskNotContiguous",
+                                 "10.1.1.1 255.0.255.0",
+                                 "192.168.0.1",
+                                 "255.255.255.0 / 24 / 1 / 254",
+                                 {"mask 255.0.255.0 is not contiguous"}}),
     [](const ::testing::TestParamInfo<NoticeCase>& info) { return info.param.Name; });
 
 // Pasting through the field's menu once put "10." into a field, which the
@@ -228,6 +249,18 @@ TEST_F(Paste, CopyAllPutsEveryResultOnTheClipboard) {
                                    "address class: B\n"
                                    "binary: 10101100.00010000.01001101.00001001\n"
                                    "hexadecimal: AC.10.4D.09\n");
+}
+
+// For 127.x the Address Info page keeps the class it showed, and so does
+// Copy All.
+TEST_F(Paste, CopyAllNamesTheClassThePageShows) {
+    Start(); // 192.168.0.1, class C
+    TypeAddress("127.0.0.1");
+    ShowAddressInfo();
+    ASSERT_EQ(form->CBA1->currentText(), "Class C: 192.0.0.0 -- 223.255.255.255");
+    QTest::keyClick(form->CBA1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(Clipboard()->text().contains("\naddress class: C\n"))
+        << Clipboard()->text().toStdString();
 }
 
 struct CopyKeyCase {
