@@ -173,10 +173,15 @@ INSTANTIATE_TEST_SUITE_P(
                       NoticeCase{"FirstOctetAbove239IsRepairedToMulticast",
                                  "250.1.1.1/25",
                                  "239.1.1.1",
-                                 "255.255.255.128 / 25 / 0 / 126", // the class C lists stay
+                                 "255.255.255.128 / 25 / 131070 / 126", // every length
                                  {"multicast or class d"}},
                       // The released paste keys must not move on from the full field and
                       // rebuild (and notify) a second time.
+                      NoticeCase{"MulticastWithAMaskTakesItWhateverTheClassBefore",
+                                 "224.1.1.1/16",
+                                 "224.1.1.1",
+                                 "255.255.0.0 / 16 / 254 / 65534",
+                                 {"multicast or class d"}},
                       NoticeCase{"MulticastOnceAlthoughTheFieldIsFull",
                                  "224.100.1.1",
                                  "224.100.1.1",
