@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controls/advedit/AdvEdit.h"
 
+#include "controls/advedit/AdvEditLookup.h"
 #include "controls/advedit/AdvEditPersistence.h"
 #include "controls/advedit/AdvEditText.h"
 #include "platform/ErrorBox.h"
@@ -33,7 +34,7 @@ private:
 
 } // namespace
 
-TAdvEdit::TAdvEdit(QWidget* parent) : QLineEdit(parent) {
+TAdvEdit::TAdvEdit(QWidget* parent) : QLineEdit(parent), lookupList_(new TLookupList(*this)) {
     StartOle();
     // Drops come in only through the drop target that OleDropTarget registers.
     setAcceptDrops(false);
@@ -41,6 +42,8 @@ TAdvEdit::TAdvEdit(QWidget* parent) : QLineEdit(parent) {
     normalFontColor_ = fontColor_;
     ApplyColors();
     connect(this, &QLineEdit::textChanged, this, [this] { Guarded([this] { Change(); }); });
+    connect(lookupList_, &TLookupList::Chosen, this,
+            [this](const QString& text) { Guarded([&] { LookupChosen(text); }); });
 }
 
 TAdvEdit::~TAdvEdit() {
@@ -136,6 +139,21 @@ void TAdvEdit::SetError(bool error) {
         SetBackground(normalColor_);
         SetCurrentFontColor(normalFontColor_);
     }
+}
+
+TLookupSettings& TAdvEdit::Lookup() {
+    return lookupList_->Settings();
+}
+
+const TLookupSettings& TAdvEdit::Lookup() const {
+    return lookupList_->Settings();
+}
+
+void TAdvEdit::LookupChosen(QString text) {
+    if (OnLookupSelect)
+        OnLookupSelect(this, text);
+    SetText(text);
+    SelectValue();
 }
 
 bool TAdvEdit::IsUrl() const {

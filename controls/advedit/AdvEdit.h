@@ -19,7 +19,7 @@ class QPainter;
 
 namespace maskwell {
 
-class TListHintWindow;
+class TLookupList;
 
 using TMouseEvent = std::function<void(QObject* sender, Qt::MouseButton button,
                                        Qt::KeyboardModifiers shift, int x, int y)>;
@@ -245,8 +245,8 @@ public:
     void SetLabelAlwaysEnabled(bool on);
     const QFont& LabelFont() const { return labelFont_; }
     void SetLabelFont(const QFont& font);
-    TLookupSettings& Lookup() { return lookup_; }
-    const TLookupSettings& Lookup() const { return lookup_; }
+    TLookupSettings& Lookup();
+    const TLookupSettings& Lookup() const;
     TPersistence& Persistence() { return persistence_; }
     const TPersistence& Persistence() const { return persistence_; }
     // Republished from the base edit (the font itself is QWidget::font()).
@@ -301,20 +301,20 @@ public:
     MASKWELL_RGB_ACCESSORS(URLColor)
     MASKWELL_RGB_ACCESSORS(FontColor)
     MASKWELL_RGB_ACCESSORS(Color)
-    bool LookupCaseSensitive() const { return lookup_.CaseSensitive(); }
-    void SetLookupCaseSensitive(bool value) { lookup_.SetCaseSensitive(value); }
-    QColor LookupColor() const { return ResolveColor(lookup_.Color()); }
-    void SetLookupColor(const QColor& value) { lookup_.SetColor(ToTColor(value)); }
-    int LookupDisplayCount() const { return lookup_.DisplayCount(); }
-    void SetLookupDisplayCount(int value) { lookup_.SetDisplayCount(value); }
-    QStringList LookupDisplayList() const { return lookup_.DisplayList(); }
-    void SetLookupDisplayList(const QStringList& value) { lookup_.SetDisplayList(value); }
-    bool LookupEnabled() const { return lookup_.Enabled(); }
-    void SetLookupEnabled(bool value) { lookup_.SetEnabled(value); }
-    int LookupNumChars() const { return lookup_.NumChars(); }
-    void SetLookupNumChars(int value) { lookup_.SetNumChars(value); }
-    QStringList LookupValueList() const { return lookup_.ValueList(); }
-    void SetLookupValueList(const QStringList& value) { lookup_.SetValueList(value); }
+    bool LookupCaseSensitive() const { return Lookup().CaseSensitive(); }
+    void SetLookupCaseSensitive(bool value) { Lookup().SetCaseSensitive(value); }
+    QColor LookupColor() const { return ResolveColor(Lookup().Color()); }
+    void SetLookupColor(const QColor& value) { Lookup().SetColor(ToTColor(value)); }
+    int LookupDisplayCount() const { return Lookup().DisplayCount(); }
+    void SetLookupDisplayCount(int value) { Lookup().SetDisplayCount(value); }
+    QStringList LookupDisplayList() const { return Lookup().DisplayList(); }
+    void SetLookupDisplayList(const QStringList& value) { Lookup().SetDisplayList(value); }
+    bool LookupEnabled() const { return Lookup().Enabled(); }
+    void SetLookupEnabled(bool value) { Lookup().SetEnabled(value); }
+    int LookupNumChars() const { return Lookup().NumChars(); }
+    void SetLookupNumChars(int value) { Lookup().SetNumChars(value); }
+    QStringList LookupValueList() const { return Lookup().ValueList(); }
+    void SetLookupValueList(const QStringList& value) { Lookup().SetValueList(value); }
     bool PersistenceEnable() const { return persistence_.Enable(); }
     void SetPersistenceEnable(bool value) { persistence_.SetEnable(value); }
     QString PersistenceKey() const { return persistence_.Key(); }
@@ -464,8 +464,8 @@ private:
     void PasteFromClipboard();
 
     // The look and the attached label (AdvEditLook.cpp).
-    // Before and after the base edit sees an event; true when it is used up.
-    bool LookEventBefore(QEvent& event);
+    // Before and after the base edit sees an event.
+    void LookEventBefore(QEvent& event);
     void LookEventAfter(QEvent& event);
     void PlaceLabel();
     void ApplyFlat();
@@ -480,14 +480,8 @@ private:
     // The hint for a value wider than the field; false when it does not apply.
     bool ShowLargeTextHint();
 
-    // The lookup list (AdvEditLookup.cpp).
-    TListHintWindow& LookupWindow();
-    void UpdateLookup();
-    void ChooseLookup();
-    bool LookupVisible() const;
-    // A key of the visible list; true when the key is used up.
-    bool LookupKey(int key);
-    void HideLookup();
+    // A lookup entry was chosen: it goes in, as the handler may change it.
+    void LookupChosen(QString text);
 
     // Published state.
     bool tabStop_ = true;
@@ -529,7 +523,6 @@ private:
     bool labelTransparent_ = false;
     bool labelAlwaysEnabled_ = false;
     QFont labelFont_;
-    TLookupSettings lookup_;
     TPersistence persistence_;
     bool autoSelect_ = true;
     int maxLength_ = 0;
@@ -561,8 +554,8 @@ private:
     TEditAlign savedAlign_ = eaLeft;
     int loadHeight_ = -1;
     bool loading_ = false;
-    QPointer<QLabel> label_;                  // the attached label, once a caption is given
-    TListHintWindow* lookupWindow_ = nullptr; // created when first needed
+    QPointer<QLabel> label_;  // the attached label, once a caption is given
+    TLookupList* lookupList_; // the completion list, a child
     // Where a drag over the field would drop its text, (-1, -1) while none is
     // over it; the painting draws the drop caret there.
     QPoint dropCaretPoint_{-1, -1};

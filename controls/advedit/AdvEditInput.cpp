@@ -4,6 +4,7 @@
 // editing keys) and the typed character (the event's text). The key rules run
 // first, then the character rules; the base edit sees only what they pass.
 #include "controls/advedit/AdvEdit.h"
+#include "controls/advedit/AdvEditLookup.h"
 #include "controls/advedit/AdvEditText.h"
 #include "platform/ErrorBox.h"
 #include "platform/Locale.h"
@@ -145,10 +146,12 @@ bool TAdvEdit::SpecialKey(int key) {
 }
 
 void TAdvEdit::KeyDown(QKeyEvent& event, int key) {
-    // The visible lookup list takes its keys first; Up and Down move in it
-    // and still reach the field.
-    if (LookupVisible() && LookupKey(key))
+    // Enter chooses from a shown lookup list; the list takes its other keys
+    // before the field sees them.
+    if (IsEnterKey(key) && lookupList_->Visible()) {
+        lookupList_->Choose();
         return;
+    }
     if (IsEnterKey(key) && returnIsTab_) {
         key = Qt::Key_Tab;
         if (isVisible())
@@ -290,7 +293,7 @@ void TAdvEdit::StepsAfterChar() {
         PostKey(this, Qt::Key_Tab, false);
     if (isModified())
         SetModified(true);
-    UpdateLookup();
+    lookupList_->Update(Text());
 }
 
 void TAdvEdit::PostKey(QObject* receiver, int key, bool withRelease) {
@@ -525,7 +528,7 @@ void TAdvEdit::PasteFromClipboard() {
         return;
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data || !data->hasText()) {
-        UpdateLookup();
+        lookupList_->Update(Text());
         return;
     }
     const QString pasted = data->text();
@@ -570,7 +573,7 @@ void TAdvEdit::PasteFromClipboard() {
     default:
         break;
     }
-    UpdateLookup();
+    lookupList_->Update(Text());
 }
 
 // The line edit's own menu calls its clipboard slots directly; this one sends

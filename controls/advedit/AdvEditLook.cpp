@@ -6,7 +6,6 @@
 #include "controls/advedit/AdvEditLook.h"
 
 #include "controls/advedit/AdvEdit.h"
-#include "controls/advedit/AdvEditLookup.h"
 #include "platform/Accelerator.h"
 #include "platform/ErrorBox.h"
 #include "platform/Fonts.h"
@@ -107,30 +106,21 @@ bool TAdvEdit::event(QEvent* event) {
         if (shown)
             return true;
     }
-    bool consumed = false;
-    Guarded([&] { consumed = LookEventBefore(*event); });
-    if (consumed)
-        return true;
+    Guarded([&] { LookEventBefore(*event); });
     const bool handled = QLineEdit::event(event);
     Guarded([&] { LookEventAfter(*event); });
     return handled;
 }
 
-bool TAdvEdit::LookEventBefore(QEvent& event) {
+void TAdvEdit::LookEventBefore(QEvent& event) {
     switch (event.type()) {
     case QEvent::FocusIn:
         // Qt hands the focus over before the press that brought it arrives.
         focusFromClick_ = static_cast<QFocusEvent&>(event).reason() == Qt::MouseFocusReason;
         break;
-    case QEvent::FocusOut: {
+    case QEvent::FocusOut:
         focusFromClick_ = false;
-        if (static_cast<QFocusEvent&>(event).reason() == Qt::PopupFocusReason || loading_)
-            break;
-        const QWidget* next = QApplication::focusWidget();
-        if (LookupVisible() && !(next && lookupWindow_->isAncestorOf(next)))
-            HideLookup();
         break;
-    }
     case QEvent::MouseButtonPress: {
         const bool hadFocus = hasFocus() && !focusFromClick_;
         if (static_cast<QMouseEvent&>(event).button() == Qt::LeftButton && urlLook_ && hadFocus &&
@@ -138,21 +128,9 @@ bool TAdvEdit::LookEventBefore(QEvent& event) {
             ShellOpen(Text());
         break;
     }
-    case QEvent::KeyPress:
-        // Escape closes a shown list and does nothing else; the next one undoes.
-        if (static_cast<QKeyEvent&>(event).key() == Qt::Key_Escape && LookupVisible()) {
-            HideLookup();
-            event.accept();
-            return true;
-        }
-        break;
-    case QEvent::WindowDeactivate:
-        HideLookup();
-        break;
     default:
         break;
     }
-    return false;
 }
 
 void TAdvEdit::LookEventAfter(QEvent& event) {

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "controls/advedit/AdvEditLookup.h"
 
-#include "controls/advedit/AdvEdit.h"
 #include "platform/Color.h"
 #include "platform/ErrorBox.h"
 #include "platform/Fonts.h"
 #include "platform/TextDrawing.h"
 
-#include <QEvent>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -110,48 +111,51 @@ TListHintWindow::TListHintWindow(QWidget* owner)
 
 bool TListHintWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_->viewport() && event->type() == QEvent::MouseButtonRelease)
-        Guarded([this] { Fire(OnChoose, this); });
+        emit Choose();
     return QFrame::eventFilter(watched, event);
 }
 
-// --- The field's side --------------------------------------------------------
+// --- The list of a field -----------------------------------------------------
 
-TListHintWindow& TAdvEdit::LookupWindow() {
-    if (!lookupWindow_) {
-        lookupWindow_ = new TListHintWindow(this);
-        lookupWindow_->OnChoose = [this](QObject*) { ChooseLookup(); };
+TLookupList::TLookupList(QWidget& field) : QObject(&field), field_(field) {}
+
+TListHintWindow& TLookupList::Window() {
+    if (!window_) {
+        window_ = new TListHintWindow(&field_);
+        connect(window_, &TListHintWindow::Choose, this, [this] { Guarded([this] { Choose(); }); });
+        // Only a shown list has anything to do with the field's events.
+        field_.installEventFilter(this);
     }
-    return *lookupWindow_;
+    return *window_;
 }
 
-bool TAdvEdit::LookupVisible() const {
-    return lookupWindow_ && lookupWindow_->isVisible();
+bool TLookupList::Visible() const {
+    return window_ && window_->isVisible();
 }
 
-void TAdvEdit::HideLookup() {
-    if (LookupVisible())
-        lookupWindow_->hide();
+void TLookupList::Hide() {
+    if (Visible())
+        window_->hide();
 }
 
-void TAdvEdit::UpdateLookup() {
-    if (!lookup_.Enabled())
+void TLookupList::Update(const QString& value) {
+    if (!settings_.Enabled())
         return;
-    const QString value = Text();
-    if (value.size() < lookup_.NumChars()) {
-        HideLookup();
+    if (value.size() < settings_.NumChars()) {
+        Hide();
         return;
     }
-    TListHintWindow& window = LookupWindow();
+    TListHintWindow& window = Window();
     QListWidget* list = window.ListControl();
     window.setWindowTitle(QStringLiteral("  "));
     QPalette colors = list->palette();
-    colors.setColor(QPalette::Base, ResolveColor(lookup_.Color()));
+    colors.setColor(QPalette::Base, ResolveColor(settings_.Color()));
     list->setPalette(colors);
     list->setFont(PixelFont(QStringLiteral("Arial"), 11));
 
     list->clear();
     std::vector<LookupEntry> entries =
-        LookupMatches(lookup_.DisplayList(), value, lookup_.CaseSensitive());
+        LookupMatches(settings_.DisplayList(), value, settings_.CaseSensitive());
     SortLookupEntries(entries);
     std::vector<int> widths;
     for (const LookupEntry& entry : entries) {
@@ -163,43 +167,69 @@ void TAdvEdit::UpdateLookup() {
     if (k > 0)
         list->setCurrentRow(0);
 
-    const QPoint origin = mapToGlobal(QPoint(0, 0));
-    window.setGeometry(origin.x() + 16, origin.y() + height() - 6,
+    const QPoint origin = field_.mapToGlobal(QPoint(0, 0));
+    window.setGeometry(origin.x() + 16, origin.y() + field_.height() - 6,
                        k > 0 ? LookupListWidth(widths) : 200,
-                       LookupListHeight(k, lookup_.DisplayCount()));
+                       LookupListHeight(k, settings_.DisplayCount()));
     window.setVisible(k > 0);
 }
 
-void TAdvEdit::ChooseLookup() {
-    if (!lookupWindow_)
+void TLookupList::Choose() {
+    if (!window_)
         return;
-    if (QWidget* form = window(); !form->isActiveWindow()) {
+    if (QWidget* form = field_.window(); !form->isActiveWindow()) {
         form->raise();
         form->activateWindow();
     }
-    setFocus(Qt::OtherFocusReason);
-    HideLookup();
-    const QListWidgetItem* item = lookupWindow_->ListControl()->currentItem();
+    field_.setFocus(Qt::OtherFocusReason);
+    Hide();
+    const QListWidgetItem* item = window_->ListControl()->currentItem();
     if (!item)
         return; // nothing was selected: nothing to choose
     const int index = item->data(Qt::UserRole).toInt();
-    const QStringList& values = lookup_.ValueList();
-    QString chosen = index >= 0 && index < values.size() ? values[index] : item->text();
-    if (OnLookupSelect)
-        OnLookupSelect(this, chosen);
-    SetText(chosen);
-    SelectValue();
+    const QStringList& values = settings_.ValueList();
+    emit Chosen(index >= 0 && index < values.size() ? values[index] : item->text());
 }
 
-bool TAdvEdit::LookupKey(int key) {
-    QListWidget* list = lookupWindow_->ListControl();
+bool TLookupList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &field_ || !Visible())
+        return QObject::eventFilter(watched, event);
+    bool consumed = false;
+    Guarded([&] {
+        switch (event->type()) {
+        case QEvent::FocusOut: {
+            // A popup (the field's menu) takes the keyboard only for a moment.
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason)
+                break;
+            const QWidget* next = QApplication::focusWidget();
+            if (!(next && window_->isAncestorOf(next)))
+                Hide();
+            break;
+        }
+        case QEvent::WindowDeactivate:
+            Hide();
+            break;
+        case QEvent::KeyPress:
+            consumed = ListKey(static_cast<QKeyEvent*>(event)->key());
+            if (consumed)
+                event->accept();
+            break;
+        default:
+            break;
+        }
+    });
+    return consumed;
+}
+
+bool TLookupList::ListKey(int key) {
+    QListWidget* list = window_->ListControl();
     const int count = list->count();
     const int index = list->currentRow();
-    const int page = lookup_.DisplayCount();
+    const int page = settings_.DisplayCount();
     switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        ChooseLookup();
+    case Qt::Key_Escape:
+        // Closes the list and does nothing else; the next one is the field's.
+        Hide();
         return true;
     case Qt::Key_Home:
         list->setCurrentRow(0);

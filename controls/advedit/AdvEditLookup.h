@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/NotifyEvent.h"
+#include "controls/advedit/AdvEditSettings.h"
 
 #include <QFrame>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -49,7 +50,7 @@ int LookupPageUp(int index, int displayCount);
 
 // The popup that holds the list under the field. It never takes the keyboard
 // focus, so typing goes on in the field while it is shown, but it takes the
-// mouse: a release over it fires OnChoose.
+// mouse: a release over it is a choice.
 class TListHintWindow : public QFrame {
     Q_OBJECT
 
@@ -58,13 +59,61 @@ public:
 
     QListWidget* ListControl() const { return list_; }
 
-    TNotifyEvent OnChoose;
+signals:
+    // The mouse button came up over the list.
+    void Choose();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QListWidget* list_;
+};
+
+// The completion list of a field: it offers the entries of Settings() that
+// begin with the field's value in a popup under the field and reports the one
+// chosen. It knows the field only as a widget: the field hands it the value to
+// match and puts the chosen text in itself.
+//
+// Once the popup exists, the list watches the field's events: losing the focus
+// or the window's activation hides it, Escape closes it (and does nothing
+// else), and Home, End, Page Up and Page Down move in it instead of the field;
+// Up and Down move in it and still reach the field. Enter is the field's to
+// pass on (Choose()), after its own Enter rules.
+class TLookupList : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TLookupList(QWidget& field);
+
+    TLookupSettings& Settings() { return settings_; }
+    const TLookupSettings& Settings() const { return settings_; }
+
+    // Refreshes the list for the field's value: shown with the matching
+    // entries once the value has NumChars characters, hidden otherwise.
+    // Nothing happens while the lookup is not enabled.
+    void Update(const QString& value);
+    // Takes the selected entry: the field gets the focus back, the popup
+    // hides and Chosen reports the entry (or its partner in the value list).
+    void Choose();
+    bool Visible() const;
+    void Hide();
+
+signals:
+    // The text an entry chose for the field.
+    void Chosen(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    TListHintWindow& Window();
+    // A key of the visible list; true when the key is used up.
+    bool ListKey(int key);
+
+    QWidget& field_;
+    TLookupSettings settings_;
+    TListHintWindow* window_ = nullptr; // made when first shown
 };
 
 } // namespace maskwell
