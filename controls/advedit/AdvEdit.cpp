@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controls/advedit/AdvEdit.h"
 
+#include "controls/advedit/AdvEditFieldView.h"
 #include "controls/advedit/AdvEditLookup.h"
 #include "controls/advedit/AdvEditPersistence.h"
 #include "controls/advedit/AdvEditText.h"
@@ -34,8 +35,35 @@ private:
 
 } // namespace
 
-TAdvEdit::TAdvEdit(QWidget* parent) : QLineEdit(parent), lookupList_(new TLookupList(*this)) {
-    StartOle();
+// The field as its collaborators see it.
+class TAdvEdit::FieldView final : public TFieldView {
+public:
+    explicit FieldView(TAdvEdit& edit) : edit_(edit) {}
+
+    QWidget& Widget() const override { return edit_; }
+    QString Value() const override { return edit_.Text(); }
+    int SelStart() const override { return edit_.SelStart(); }
+    int SelLength() const override { return edit_.SelLength(); }
+    QString SelectedText() const override { return edit_.selectedText(); }
+    bool ReadOnly() const override { return edit_.isReadOnly(); }
+    bool Masked() const override { return edit_.echoMode() != QLineEdit::Normal; }
+    int CharIndexAt(const QPoint& point) const override { return edit_.CharIndexAt(point); }
+    QPoint CaretPointOfChar(int index) const override { return edit_.CaretPointOfChar(index); }
+    void SetCaret(int index) override { edit_.setCursorPosition(index); }
+    void Insert(const QString& text) override { edit_.insert(text); }
+    void DeleteSelection() override { edit_.del(); }
+    bool Framed() const override { return edit_.hasFrame(); }
+    void SetFramed(bool framed) override { edit_.setFrame(framed); }
+    QMargins TextMargins() const override { return edit_.textMargins(); }
+    void SetTextMargins(const QMargins& margins) override { edit_.setTextMargins(margins); }
+
+private:
+    TAdvEdit& edit_;
+};
+
+TAdvEdit::TAdvEdit(QWidget* parent)
+    : QLineEdit(parent), lookupList_(new TLookupList(*this)),
+      view_(std::make_unique<FieldView>(*this)), dragDrop_(new TEditDragDrop(*view_)) {
     // Drops come in only through the drop target that OleDropTarget registers.
     setAcceptDrops(false);
     setFocusPolicy(Qt::StrongFocus);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls/ColorProperty.h"
+#include "controls/advedit/AdvEditDrag.h"
 #include "controls/advedit/AdvEditSettings.h"
 #include "controls/advedit/AdvEditTypes.h"
 #include "controls/advedit/AdvEditTyping.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -272,15 +274,13 @@ public:
     // still gives the field its disabled look (see changeEvent).
     bool Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
     void SetEnabled(bool enabled) { setEnabled(enabled); }
-    bool OleDropTarget() const { return oleDropTarget_; }
-    void SetOleDropTarget(bool on);
-    bool OleDropSource() const { return oleDropSource_; }
-    void SetOleDropSource(bool on) { oleDropSource_ = on; }
-    // The drop caret (AdvEditDrag.cpp): where a drag over the field would drop
-    // its text, (-1, -1) while there is none; the painting draws it.
-    void UpdateDropCaret();
-    void ClearDropCaret();
-    QPoint DropCaretPoint() const { return dropCaretPoint_; }
+    bool OleDropTarget() const { return dragDrop_->DropTarget(); }
+    void SetOleDropTarget(bool on) { dragDrop_->SetDropTarget(on); }
+    bool OleDropSource() const { return dragDrop_->DropSource(); }
+    void SetOleDropSource(bool on) { dragDrop_->SetDropSource(on); }
+    // Where a drag over the field would drop its text, (-1, -1) while there is
+    // none; the painting draws the drop caret there.
+    QPoint DropCaretPoint() const { return dragDrop_->DropCaretPoint(); }
     bool Signed() const { return signed_; }
     void SetSigned(bool on) { signed_ = on; }
     bool Transparent() const { return transparent_; }
@@ -531,8 +531,6 @@ private:
     TColor fontColor_ = clWindowText;
     bool canUndo_ = true;
     TColor color_ = clWindow;
-    bool oleDropTarget_ = false;
-    bool oleDropSource_ = false;
     bool signed_ = false;
     bool transparent_ = false;
     bool hintShowLargeText_ = false;
@@ -556,29 +554,11 @@ private:
     bool loading_ = false;
     QPointer<QLabel> label_;  // the attached label, once a caption is given
     TLookupList* lookupList_; // the completion list, a child
-    // Where a drag over the field would drop its text, (-1, -1) while none is
-    // over it; the painting draws the drop caret there.
-    QPoint dropCaretPoint_{-1, -1};
 
-    // Drag and drop (AdvEditDrag.cpp).
-    friend class TEditDropTarget;
-    // Drag and drop on this thread, started by the first field made on it.
-    static void StartOle();
-    // Text dropped at a screen point: its first line goes in at the pointer.
-    void DropText(const QPoint& screenPoint, QString text);
-    // The drag source's part of the mouse handling. A left press inside the
-    // selection of a field that already had the focus waits for a move (a
-    // drag) or the release (the caret goes there); the base edit sees neither
-    // that press nor the moves while the button stays down.
-    bool DragSourcePress(const QMouseEvent& event);
-    bool BaseSeesMouseMove(const QMouseEvent& event) const;
-    void DragSourceMove();
-    void DragSourceRelease(const QMouseEvent& event);
-    bool dropTargetRegistered_ = false;
-    bool selfDrag_ = false;        // a drag started here is running
-    bool selfDropIgnored_ = false; // it was dropped onto its own text
-    bool dragPending_ = false;     // the left button went down in the selection
-    bool pressWithheld_ = false;   // ... and the base edit did not see it
+    // What the collaborators see of the field (AdvEdit.cpp), and they.
+    class FieldView;
+    std::unique_ptr<FieldView> view_;
+    TEditDragDrop* dragDrop_; // a child
 };
 
 } // namespace maskwell

@@ -341,7 +341,7 @@ void TAdvEdit::inputMethodEvent(QInputMethodEvent* event) {
 
 void TAdvEdit::mousePressEvent(QMouseEvent* event) {
     Guarded([&] {
-        if (DragSourcePress(*event))
+        if (dragDrop_->Press(*event, hasFocus() && !focusFromClick_))
             return;
         QLineEdit::mousePressEvent(event);
         if (OnMouseDown)
@@ -352,12 +352,12 @@ void TAdvEdit::mousePressEvent(QMouseEvent* event) {
 
 void TAdvEdit::mouseMoveEvent(QMouseEvent* event) {
     Guarded([&] {
-        if (BaseSeesMouseMove(*event))
+        if (dragDrop_->LineEditSeesMove(*event))
             QLineEdit::mouseMoveEvent(event);
         if (OnMouseMove)
             OnMouseMove(this, event->button(), event->modifiers(), event->position().toPoint().x(),
                         event->position().toPoint().y());
-        DragSourceMove();
+        dragDrop_->Move();
     });
 }
 
@@ -369,7 +369,7 @@ void TAdvEdit::mouseReleaseEvent(QMouseEvent* event) {
             return;
         }
         if (event->button() == Qt::LeftButton)
-            DragSourceRelease(*event);
+            dragDrop_->Release(*event);
         QLineEdit::mouseReleaseEvent(event);
         const QPoint at = event->position().toPoint();
         if (event->button() == Qt::LeftButton) {

@@ -214,9 +214,8 @@ void TAdvEdit::PaintOverlay(QPainter& painter) {
         DrawFocusBorder(painter);
     }
 
-    if (dropCaretPoint_ != QPoint(-1, -1))
-        painter.fillRect(dropCaretPoint_.x(), dropCaretPoint_.y(), 1, QFontInfo(font()).pixelSize(),
-                         Qt::black);
+    if (const QPoint dropCaret = dragDrop_->DropCaretPoint(); dropCaret != QPoint(-1, -1))
+        painter.fillRect(dropCaret.x(), dropCaret.y(), 1, QFontInfo(font()).pixelSize(), Qt::black);
 
     if (Text().isEmpty() && !hasFocus() && !emptyText_.isEmpty()) {
         painter.save();
