@@ -8,8 +8,8 @@
 #include "platform/ErrorBox.h"
 #include "platform/Locale.h"
 
-#include <QEvent>
-#include <QLabel>
+#include <QFocusEvent>
+#include <QPainter>
 #include <QProxyStyle>
 #include <algorithm>
 
@@ -62,13 +62,11 @@ private:
 };
 
 TAdvEdit::TAdvEdit(QWidget* parent)
-    : QLineEdit(parent), lookupList_(new TLookupList(*this)),
-      view_(std::make_unique<FieldView>(*this)), dragDrop_(new TEditDragDrop(*view_)) {
+    : QLineEdit(parent), view_(std::make_unique<FieldView>(*this)), look_(*view_), label_(*this),
+      lookupList_(new TLookupList(*this)), dragDrop_(new TEditDragDrop(*view_)) {
     // Drops come in only through the drop target that OleDropTarget registers.
     setAcceptDrops(false);
     setFocusPolicy(Qt::StrongFocus);
-    normalFontColor_ = fontColor_;
-    ApplyColors();
     connect(this, &QLineEdit::textChanged, this, [this] { Guarded([this] { Change(); }); });
     connect(lookupList_, &TLookupList::Chosen, this,
             [this](const QString& text) { Guarded([&] { LookupChosen(text); }); });
@@ -77,7 +75,6 @@ TAdvEdit::TAdvEdit(QWidget* parent)
 TAdvEdit::~TAdvEdit() {
     // This class's own: a subclass's override is gone by now.
     Guarded([this] { TAdvEdit::SavePersistence(); });
-    delete label_; // the parent's child, but the field's to free
 }
 
 // --- Value -------------------------------------------------------------------
@@ -90,8 +87,8 @@ void TAdvEdit::SetText(const QString& value) {
     const QString normalized = NormalizedValue(value, editType_, precision_);
     WriteWindowText(prefix_ + normalized + suffix_);
     SetModified(false);
-    if (showUrl_)
-        SetUrlLook(IsUrlText(normalized));
+    if (look_.ShowURL())
+        look_.SetUrlLook(IsUrlText(normalized));
 }
 
 double TAdvEdit::FloatValue() const {
@@ -124,7 +121,7 @@ void TAdvEdit::SelectValue() {
     const QString value = Text();
     const int length = static_cast<int>(value.size());
     int start = static_cast<int>(prefix_.size());
-    if (showUrl_) {
+    if (look_.ShowURL()) {
         if (const qsizetype scheme = value.indexOf(u"://"); scheme >= 0)
             start = static_cast<int>(scheme) + 1 + 2;
         else if (const qsizetype mail = value.indexOf(u"mailto:"); mail >= 0)
@@ -146,8 +143,7 @@ void TAdvEdit::CaretAfterDecimal() {
 void TAdvEdit::SetModified(bool modified) {
     if (loading_)
         return;
-    if (showModified_)
-        SetCurrentFontColor(modified ? modifiedColor_ : normalFontColor_);
+    look_.ModifiedChanged(modified);
     setModified(modified);
 }
 
@@ -155,18 +151,7 @@ void TAdvEdit::SetError(bool error) {
     if (loading_ || error == error_)
         return;
     error_ = error;
-    if (!showError_)
-        return;
-    if (error) {
-        SetBackground(errorColor_);
-        SetCurrentFontColor(errorFontColor_);
-    } else if (hasFocus()) {
-        SetBackground(focusColor_);
-        SetCurrentFontColor(focusFontColor_);
-    } else {
-        SetBackground(normalColor_);
-        SetCurrentFontColor(normalFontColor_);
-    }
+    look_.ErrorChanged(error, hasFocus());
 }
 
 TLookupSettings& TAdvEdit::Lookup() {
@@ -190,6 +175,25 @@ bool TAdvEdit::IsUrl() const {
 
 int TAdvEdit::CharIndexAt(const QPoint& point) {
     return cursorPositionAt(point);
+}
+
+QPoint TAdvEdit::CaretPointOfChar(int index) const {
+    const QString shown = displayText();
+    const int n = static_cast<int>(shown.size());
+    if (n == 0)
+        return {0, 0};
+    const QFontMetrics metrics(font());
+    if (index >= n) // no character there: just right of the last one
+        return CaretPointOfChar(n - 1) + QPoint(metrics.horizontalAdvance(shown[n - 1]), 0);
+    index = std::max(index, 0);
+    // Qt tells where its own caret is (its rectangle starts 5 pixels before
+    // the caret line); every other character is measured from there.
+    const QRect caret = cursorRect();
+    const QFontMetricsF exact(font());
+    const int x = caret.x() + 5 +
+                  qRound(exact.horizontalAdvance(shown.left(index)) -
+                         exact.horizontalAdvance(shown.left(cursorPosition())));
+    return {x, caret.y()};
 }
 
 TypingSettings TAdvEdit::Settings() const {
@@ -246,9 +250,9 @@ void TAdvEdit::NudgeWidth() {
 }
 
 void TAdvEdit::Change() {
-    if (showUrl_ && IsUrl() != urlLook_)
-        SetUrlLook(!urlLook_);
-    if (transparent_)
+    if (look_.ShowURL() && IsUrl() != look_.UrlLook())
+        look_.SetUrlLook(!look_.UrlLook());
+    if (look_.Transparent())
         update();
     Fire(OnChange, this);
     emit TextChanged();
@@ -256,48 +260,8 @@ void TAdvEdit::Change() {
         return;
     bool isValid = true;
     OnValueValidate(this, Text(), isValid);
-    if (showError_)
+    if (look_.ShowError())
         SetError(!isValid);
-}
-
-// --- Colours -----------------------------------------------------------------
-
-void TAdvEdit::SetBackground(TColor color) {
-    color_ = color;
-    ApplyColors();
-}
-
-void TAdvEdit::SetCurrentFontColor(TColor color) {
-    fontColor_ = color;
-    ApplyColors();
-}
-
-void TAdvEdit::ApplyColors() {
-    // System colours resolve against the application's palette, never against
-    // this field's own, which holds the last colours set.
-    QPalette colors = palette();
-    // A transparent field lets its parent show through.
-    const QColor background = transparent_ ? QColor(Qt::transparent) : ResolveColor(color_);
-    const QColor foreground = ResolveColor(fontColor_);
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        colors.setColor(group, QPalette::Base, background);
-    for (const auto group : {QPalette::Active, QPalette::Inactive})
-        colors.setColor(group, QPalette::Text, foreground);
-    setPalette(colors);
-}
-
-void TAdvEdit::SetColor(TColor color) {
-    normalColor_ = color;
-    SetBackground(color);
-}
-
-void TAdvEdit::SetFontColor(TColor color) {
-    SetCurrentFontColor(color);
-}
-
-void TAdvEdit::SetDisabledColor(TColor color) {
-    disabledColor_ = color;
-    update();
 }
 
 QSize TAdvEdit::minimumSizeHint() const {
@@ -319,8 +283,7 @@ void TAdvEdit::SetWidth(int width) {
 
 void TAdvEdit::SetBounds(int left, int top, int width, int height) {
     setGeometry(left, top, width, height);
-    if (label_)
-        PlaceLabel();
+    label_.Place();
 }
 
 void TAdvEdit::SetTabStop(bool tabStop) {
@@ -417,6 +380,75 @@ void TAdvEdit::SetPasswordChar(QChar passwordChar) {
     delete old;
 }
 
+// --- Qt's events to the look and the label ----------------------------------
+
+bool TAdvEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        bool shown = false;
+        Guarded([&] { shown = look_.ShowLargeTextHint(); });
+        if (shown)
+            return true;
+    }
+    Guarded([&] { EventBefore(*event); });
+    const bool handled = QLineEdit::event(event);
+    Guarded([&] { EventAfter(*event); });
+    return handled;
+}
+
+void TAdvEdit::EventBefore(QEvent& event) {
+    switch (event.type()) {
+    case QEvent::FocusIn:
+        // Qt hands the focus over before the press that brought it arrives.
+        focusFromClick_ = static_cast<QFocusEvent&>(event).reason() == Qt::MouseFocusReason;
+        break;
+    case QEvent::FocusOut:
+        focusFromClick_ = false;
+        break;
+    case QEvent::MouseButtonPress:
+        look_.Pressed(event, hasFocus() && !focusFromClick_);
+        break;
+    default:
+        break;
+    }
+}
+
+void TAdvEdit::EventAfter(QEvent& event) {
+    look_.EventAfter(event);
+    switch (event.type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        // A label turned bold or plain is placed again, so that it does not
+        // run into the field.
+        if (label_.FocusLabel())
+            label_.Place();
+        break;
+    case QEvent::MouseButtonPress:
+        focusFromClick_ = false; // the press that brought the focus is over
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ParentChange:
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+        label_.Place();
+        break;
+    case QEvent::FontChange:
+        if (loading_)
+            label_.SetFont(font());
+        break;
+    default:
+        break;
+    }
+}
+
+void TAdvEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    Guarded([this] {
+        QPainter painter(this);
+        look_.Paint(painter, dragDrop_->DropCaretPoint());
+    });
+}
+
 void TAdvEdit::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
@@ -428,34 +460,23 @@ void TAdvEdit::changeEvent(QEvent* event) {
 void TAdvEdit::EnabledChanged() {
     if (loading_)
         return;
-    const bool enabled = isEnabled();
-    if (enabled) {
-        SetBackground(normalColor_);
-    } else {
-        normalColor_ = color_;
-        SetBackground(disabledColor_);
-    }
-    if (label_ && !labelAlwaysEnabled_)
-        label_->setEnabled(enabled);
+    look_.EnabledChanged(isEnabled());
+    label_.FieldEnabledChanged(isEnabled());
 }
 
 void TAdvEdit::SetVisible(bool visible) {
     setVisible(visible);
-    if (label_)
-        label_->setVisible(visible);
+    label_.FieldVisibilityChanged(visible);
 }
 
 // --- Loading and persistence -------------------------------------------------
 
 void TAdvEdit::Loaded() {
     loading_ = false;
-    normalColor_ = color_;
-    normalFontColor_ = fontColor_;
-    savedBorderStyle_ = BorderStyle();
-    ApplyFlat();
-    PlaceLabel();
+    look_.Loaded();
+    label_.Place();
     if (!isEnabled())
-        SetBackground(disabledColor_); // the normal colour keeps the stored Color
+        look_.SetBackground(look_.DisabledColor()); // the normal colour keeps the stored Color
     SetBounds(x(), y(), width(), loadHeight_ >= 0 ? loadHeight_ : height());
     LoadPersistence();
 }

@@ -3,6 +3,8 @@
 
 #include "controls/ColorProperty.h"
 #include "controls/advedit/AdvEditDrag.h"
+#include "controls/advedit/AdvEditLabel.h"
+#include "controls/advedit/AdvEditLook.h"
 #include "controls/advedit/AdvEditSettings.h"
 #include "controls/advedit/AdvEditTypes.h"
 #include "controls/advedit/AdvEditTyping.h"
@@ -14,10 +16,6 @@
 #include <QPointer>
 #include <cstdint>
 #include <memory>
-#include <optional>
-
-class QLabel;
-class QPainter;
 
 namespace maskwell {
 
@@ -171,58 +169,58 @@ public:
     void SetHint(const QString& hint) { setToolTip(hint); }
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool tabStop);
-    bool AutoFocus() const { return autoFocus_; }
-    void SetAutoFocus(bool autoFocus) { autoFocus_ = autoFocus; }
+    bool AutoFocus() const { return look_.AutoFocus(); }
+    void SetAutoFocus(bool autoFocus) { look_.SetAutoFocus(autoFocus); }
     bool AutoThousandSeparator() const { return autoThousandSeparator_; }
     void SetAutoThousandSeparator(bool on);
     TEditAlign EditAlign() const { return editAlign_; }
     void SetEditAlign(TEditAlign align);
     TAdvEditType EditType() const { return editType_; }
     void SetEditType(TAdvEditType type);
-    const QString& EmptyText() const { return emptyText_; }
-    void SetEmptyText(const QString& text);
-    int ErrorMarkerPos() const { return errorMarkerPos_; }
-    void SetErrorMarkerPos(int pos);
-    int ErrorMarkerLen() const { return errorMarkerLen_; }
-    void SetErrorMarkerLen(int len);
-    TColor ErrorColor() const { return errorColor_; }
-    void SetErrorColor(TColor color) { errorColor_ = color; }
-    TColor ErrorFontColor() const { return errorFontColor_; }
-    void SetErrorFontColor(TColor color) { errorFontColor_ = color; }
+    const QString& EmptyText() const { return look_.EmptyText(); }
+    void SetEmptyText(const QString& text) { look_.SetEmptyText(text); }
+    int ErrorMarkerPos() const { return look_.ErrorMarkerPos(); }
+    void SetErrorMarkerPos(int pos) { look_.SetErrorMarkerPos(pos); }
+    int ErrorMarkerLen() const { return look_.ErrorMarkerLen(); }
+    void SetErrorMarkerLen(int len) { look_.SetErrorMarkerLen(len); }
+    TColor ErrorColor() const { return look_.ErrorColor(); }
+    void SetErrorColor(TColor color) { look_.SetErrorColor(color); }
+    TColor ErrorFontColor() const { return look_.ErrorFontColor(); }
+    void SetErrorFontColor(TColor color) { look_.SetErrorFontColor(color); }
     bool ExcelStyleDecimalSeparator() const { return excelStyleDecimalSeparator_; }
     void SetExcelStyleDecimalSeparator(bool on) { excelStyleDecimalSeparator_ = on; }
-    bool Flat() const { return flat_; }
-    void SetFlat(bool flat);
-    TColor FlatLineColor() const { return flatLineColor_; }
-    void SetFlatLineColor(TColor color);
-    bool FlatParentColor() const { return flatParentColor_; }
-    void SetFlatParentColor(bool on);
+    bool Flat() const { return look_.Flat(); }
+    void SetFlat(bool flat) { look_.SetFlat(flat, loading_); }
+    TColor FlatLineColor() const { return look_.FlatLineColor(); }
+    void SetFlatLineColor(TColor color) { look_.SetFlatLineColor(color); }
+    bool FlatParentColor() const { return look_.FlatParentColor(); }
+    void SetFlatParentColor(bool on) { look_.SetFlatParentColor(on); }
     TEditAlign FocusAlign() const { return focusAlign_; }
     void SetFocusAlign(TEditAlign align) { focusAlign_ = align; }
-    bool FocusBorder() const { return focusBorder_; }
-    void SetFocusBorder(bool on);
-    TColor FocusColor() const { return focusColor_; }
-    void SetFocusColor(TColor color) { focusColor_ = color; }
-    TColor FocusFontColor() const { return focusFontColor_; }
-    void SetFocusFontColor(TColor color) { focusFontColor_ = color; }
-    bool FocusLabel() const { return focusLabel_; }
-    void SetFocusLabel(bool on) { focusLabel_ = on; }
+    bool FocusBorder() const { return look_.FocusBorder(); }
+    void SetFocusBorder(bool on) { look_.SetFocusBorder(on); }
+    TColor FocusColor() const { return look_.FocusColor(); }
+    void SetFocusColor(TColor color) { look_.SetFocusColor(color); }
+    TColor FocusFontColor() const { return look_.FocusFontColor(); }
+    void SetFocusFontColor(TColor color) { look_.SetFocusFontColor(color); }
+    bool FocusLabel() const { return label_.FocusLabel(); }
+    void SetFocusLabel(bool on) { label_.SetFocusLabel(on); }
     int FocusWidthInc() const { return focusWidthInc_; }
     void SetFocusWidthInc(int pixels) { focusWidthInc_ = pixels; }
-    TColor ModifiedColor() const { return modifiedColor_; }
-    void SetModifiedColor(TColor color) { modifiedColor_ = color; }
-    TColor DisabledColor() const { return disabledColor_; }
-    void SetDisabledColor(TColor color);
-    bool ShowError() const { return showError_; }
-    void SetShowError(bool on) { showError_ = on; }
-    bool ShowModified() const { return showModified_; }
-    void SetShowModified(bool on) { showModified_ = on; }
-    bool ShowURL() const { return showUrl_; }
-    void SetShowURL(bool on) { showUrl_ = on; }
-    bool SoftBorder() const { return softBorder_; }
-    void SetSoftBorder(bool on);
-    TColor URLColor() const { return urlColor_; }
-    void SetURLColor(TColor color) { urlColor_ = color; }
+    TColor ModifiedColor() const { return look_.ModifiedColor(); }
+    void SetModifiedColor(TColor color) { look_.SetModifiedColor(color); }
+    TColor DisabledColor() const { return look_.DisabledColor(); }
+    void SetDisabledColor(TColor color) { look_.SetDisabledColor(color); }
+    bool ShowError() const { return look_.ShowError(); }
+    void SetShowError(bool on) { look_.SetShowError(on); }
+    bool ShowModified() const { return look_.ShowModified(); }
+    void SetShowModified(bool on) { look_.SetShowModified(on); }
+    bool ShowURL() const { return look_.ShowURL(); }
+    void SetShowURL(bool on) { look_.SetShowURL(on); }
+    bool SoftBorder() const { return look_.SoftBorder(); }
+    void SetSoftBorder(bool on) { look_.SetSoftBorder(on); }
+    TColor URLColor() const { return look_.URLColor(); }
+    void SetURLColor(TColor color) { look_.SetURLColor(color); }
     bool ReturnIsTab() const { return returnIsTab_; }
     void SetReturnIsTab(bool on) { returnIsTab_ = on; }
     int LengthLimit() const { return lengthLimit_; }
@@ -235,18 +233,18 @@ public:
     void SetPrefix(const QString& prefix);
     const QString& Suffix() const { return suffix_; }
     void SetSuffix(const QString& suffix);
-    const QString& LabelCaption() const { return labelCaption_; }
-    void SetLabelCaption(const QString& caption);
-    TLabelPosition LabelPosition() const { return labelPosition_; }
-    void SetLabelPosition(TLabelPosition position);
-    int LabelMargin() const { return labelMargin_; }
-    void SetLabelMargin(int margin);
-    bool LabelTransparent() const { return labelTransparent_; }
-    void SetLabelTransparent(bool on);
-    bool LabelAlwaysEnabled() const { return labelAlwaysEnabled_; }
-    void SetLabelAlwaysEnabled(bool on);
-    const QFont& LabelFont() const { return labelFont_; }
-    void SetLabelFont(const QFont& font);
+    const QString& LabelCaption() const { return label_.Caption(); }
+    void SetLabelCaption(const QString& caption) { label_.SetCaption(caption); }
+    TLabelPosition LabelPosition() const { return label_.Position(); }
+    void SetLabelPosition(TLabelPosition position) { label_.SetPosition(position); }
+    int LabelMargin() const { return label_.Margin(); }
+    void SetLabelMargin(int margin) { label_.SetMargin(margin); }
+    bool LabelTransparent() const { return label_.Transparent(); }
+    void SetLabelTransparent(bool on) { label_.SetTransparent(on); }
+    bool LabelAlwaysEnabled() const { return label_.AlwaysEnabled(); }
+    void SetLabelAlwaysEnabled(bool on) { label_.SetAlwaysEnabled(on); }
+    const QFont& LabelFont() const { return label_.Font(); }
+    void SetLabelFont(const QFont& font) { label_.SetFont(font); }
     TLookupSettings& Lookup();
     const TLookupSettings& Lookup() const;
     TPersistence& Persistence() { return persistence_; }
@@ -262,14 +260,14 @@ public:
     void SetPasswordChar(QChar passwordChar);
     bool ReadOnly() const { return isReadOnly(); }
     void SetReadOnly(bool on) { setReadOnly(on); }
-    TColor FontColor() const { return fontColor_; }
-    void SetFontColor(TColor color);
+    TColor FontColor() const { return look_.FontColor(); }
+    void SetFontColor(TColor color) { look_.SetFontColor(color); }
     bool CanUndo() const { return canUndo_; }
     void SetCanUndo(bool on);
     // The background; it also becomes the colour the focus and error looks
     // return to.
-    TColor Color() const { return color_; }
-    void SetColor(TColor color);
+    TColor Color() const { return look_.Color(); }
+    void SetColor(TColor color) { look_.SetColor(color); }
     // The field's own enabled flag, Qt's: a disabled parent leaves it set but
     // still gives the field its disabled look (see changeEvent).
     bool Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
@@ -283,12 +281,12 @@ public:
     QPoint DropCaretPoint() const { return dragDrop_->DropCaretPoint(); }
     bool Signed() const { return signed_; }
     void SetSigned(bool on) { signed_ = on; }
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool on);
+    bool Transparent() const { return look_.Transparent(); }
+    void SetTransparent(bool on) { look_.SetTransparent(on); }
     bool Visible() const { return !isHidden(); }
     void SetVisible(bool visible);
-    bool HintShowLargeText() const { return hintShowLargeText_; }
-    void SetHintShowLargeText(bool on) { hintShowLargeText_ = on; }
+    bool HintShowLargeText() const { return look_.HintShowLargeText(); }
+    void SetHintShowLargeText(bool on) { look_.SetHintShowLargeText(on); }
 
     // The colour and settings-object properties as forms hold them.
     MASKWELL_RGB_ACCESSORS(ErrorColor)
@@ -440,10 +438,6 @@ private:
     void NudgeWidth();
     void Change();
 
-    // Colours (AdvEdit.cpp).
-    void SetBackground(TColor color);
-    void SetCurrentFontColor(TColor color);
-    void ApplyColors();
     // The disabled look, or the normal one back, as Qt's enabled state changed.
     void EnabledChanged();
 
@@ -462,102 +456,53 @@ private:
     void CopyToClipboard();
     void CutToClipboard();
     void PasteFromClipboard();
-
-    // The look and the attached label (AdvEditLook.cpp).
-    // Before and after the base edit sees an event.
-    void LookEventBefore(QEvent& event);
-    void LookEventAfter(QEvent& event);
-    void PlaceLabel();
-    void ApplyFlat();
-    void SetTextRect(bool flat);
-    QRect FormattingRect() const;
-    TColor ParentBrushColor() const;
-    void PaintOverlay(QPainter& painter);
-    bool FocusBorderHot() const;
-    void DrawFocusBorder(QPainter& painter);
-    void DrawErrorMarker(QPainter& painter, int pos, int len);
-    void SetUrlLook(bool on);
-    // The hint for a value wider than the field; false when it does not apply.
-    bool ShowLargeTextHint();
+    // Qt's events to the look and the label, before and after the line edit.
+    void EventBefore(QEvent& event);
+    void EventAfter(QEvent& event);
 
     // A lookup entry was chosen: it goes in, as the handler may change it.
     void LookupChosen(QString text);
 
     // Published state.
     bool tabStop_ = true;
-    bool autoFocus_ = false;
     bool autoThousandSeparator_ = true;
     TEditAlign editAlign_ = eaLeft;
     TAdvEditType editType_ = etString;
-    QString emptyText_;
-    int errorMarkerPos_ = 0;
-    int errorMarkerLen_ = 0;
-    TColor errorColor_ = clRed;
-    TColor errorFontColor_ = clWhite;
     bool excelStyleDecimalSeparator_ = false;
-    bool flat_ = false;
-    TColor flatLineColor_ = clBlack;
-    bool flatParentColor_ = true;
     TEditAlign focusAlign_ = eaDefault;
-    bool focusBorder_ = false;
-    TColor focusColor_ = clWindow;
-    TColor focusFontColor_ = clWindowText;
-    bool focusLabel_ = false;
     int focusWidthInc_ = 0;
-    TColor modifiedColor_ = clHighlight;
-    TColor disabledColor_ = clSilver;
-    bool showError_ = false;
-    bool showModified_ = false;
-    bool showUrl_ = false;
-    bool softBorder_ = false;
-    TColor urlColor_ = clBlue;
     bool returnIsTab_ = false;
     int lengthLimit_ = 0;
     bool tabOnFullLength_ = false;
     int precision_ = 0;
     QString prefix_;
     QString suffix_;
-    QString labelCaption_;
-    TLabelPosition labelPosition_ = lpLeftTop;
-    int labelMargin_ = 4;
-    bool labelTransparent_ = false;
-    bool labelAlwaysEnabled_ = false;
-    QFont labelFont_;
     TPersistence persistence_;
     bool autoSelect_ = true;
     int maxLength_ = 0;
     QChar passwordChar_;
     QPointer<QStyle> passwordStyle_; // shows passwordChar_ in place of the style's bullet
-    TColor fontColor_ = clWindowText;
     bool canUndo_ = true;
-    TColor color_ = clWindow;
     bool signed_ = false;
-    bool transparent_ = false;
-    bool hintShowLargeText_ = false;
 
     // Internal state.
-    TColor normalColor_ = clWindow;
-    TColor normalFontColor_ = clWindowText;
-    TBorderStyle savedBorderStyle_ = bsSingle;
     QString undoText_;
     bool error_ = false;
-    bool urlLook_ = false;
-    bool mouseInside_ = false;
     // The focus came by a mouse press: Qt hands it over before that press
     // arrives, and the press itself then neither opens a URL nor starts a drag.
     bool focusFromClick_ = false;
-    std::optional<TColor> colorBeforeFlat_;
     bool alignSwitching_ = false;
     bool alignSwitched_ = false;
     TEditAlign savedAlign_ = eaLeft;
     int loadHeight_ = -1;
     bool loading_ = false;
-    QPointer<QLabel> label_;  // the attached label, once a caption is given
-    TLookupList* lookupList_; // the completion list, a child
 
     // What the collaborators see of the field (AdvEdit.cpp), and they.
     class FieldView;
     std::unique_ptr<FieldView> view_;
+    TEditLook look_;
+    TAttachedLabel label_;
+    TLookupList* lookupList_; // a child
     TEditDragDrop* dragDrop_; // a child
 };
 

@@ -15,7 +15,6 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 
@@ -131,7 +130,7 @@ bool TAdvEdit::SpecialKey(int key) {
         if (!canUndo_)
             return false;
         SetText(undoText_);
-        SetCurrentFontColor(focusFontColor_);
+        look_.SetCurrentFontColor(look_.FocusFontColor());
         SelectValue();
         SetModified(false);
         // The window around still hears the Escape (a dialog closes on it).
@@ -427,22 +426,12 @@ void TAdvEdit::focusOutEvent(QFocusEvent* event) {
 
 void TAdvEdit::FocusEntry() {
     undoText_ = Text();
-    if (!((error_ && showError_) || showModified_)) {
-        SetBackground(focusColor_);
-        if (fontColor_ != focusFontColor_)
-            normalFontColor_ = fontColor_;
-        if (!(IsUrl() && showUrl_))
-            SetCurrentFontColor(focusFontColor_);
-    }
+    look_.FocusEntered(error_, IsUrl());
     if (autoSelect_)
         SelectValue();
     else if (editType_ == etFloat || editType_ == etMoney)
         CaretBeforeDecimal();
-    if (focusLabel_ && label_) {
-        QFont bold = label_->font();
-        bold.setBold(true);
-        label_->setFont(bold);
-    }
+    label_.FocusChanged(true);
     if (focusWidthInc_ > 0 && !alignSwitching_)
         SetWidth(width() + focusWidthInc_);
     if (focusAlign_ != eaDefault && focusAlign_ != editAlign_) {
@@ -452,21 +441,13 @@ void TAdvEdit::FocusEntry() {
         SetEditAlign(focusAlign_);
         alignSwitching_ = false;
     }
-    if ((!emptyText_.isEmpty() && Text().isEmpty()) || focusBorder_)
+    if ((!look_.EmptyText().isEmpty() && Text().isEmpty()) || look_.FocusBorder())
         repaint();
 }
 
 void TAdvEdit::FocusExitBeforeBase() {
-    if (!((error_ && showError_) || showModified_)) {
-        SetBackground(normalColor_);
-        if (!(IsUrl() && showUrl_))
-            SetCurrentFontColor(normalFontColor_);
-    }
-    if (focusLabel_ && label_) {
-        QFont plain = label_->font();
-        plain.setBold(false);
-        label_->setFont(plain);
-    }
+    look_.FocusLeft(error_, IsUrl());
+    label_.FocusChanged(false);
     if (editType_ == etFloat || editType_ == etMoney) {
         if (Text().isEmpty())
             SetFloatValue(0);
@@ -482,7 +463,7 @@ void TAdvEdit::FocusExitBeforeBase() {
 }
 
 void TAdvEdit::FocusExitAfterBase() {
-    if (focusBorder_)
+    if (look_.FocusBorder())
         repaint();
     if (alignSwitching_)
         return;
@@ -492,7 +473,7 @@ void TAdvEdit::FocusExitAfterBase() {
     if (alignSwitched_ && focusAlign_ != eaDefault && savedAlign_ != editAlign_)
         SetEditAlign(savedAlign_);
     alignSwitched_ = false;
-    if ((!emptyText_.isEmpty() && Text().isEmpty()) || errorMarkerLen_ > 0)
+    if ((!look_.EmptyText().isEmpty() && Text().isEmpty()) || look_.ErrorMarkerLen() > 0)
         repaint();
 }
 
