@@ -80,64 +80,50 @@ TAdvEdit::~TAdvEdit() {
 // --- Value -------------------------------------------------------------------
 
 QString TAdvEdit::Text() const {
-    return ValueOfWindowText(text(), prefix_, suffix_);
+    return value_.ValueOf(text());
 }
 
 void TAdvEdit::SetText(const QString& value) {
-    const QString normalized = NormalizedValue(value, editType_, precision_);
-    WriteWindowText(prefix_ + normalized + suffix_);
+    const QString normalized = value_.Normalized(value);
+    WriteWindowText(value_.Composed(normalized));
     SetModified(false);
     if (look_.ShowURL())
         look_.SetUrlLook(IsUrlText(normalized));
 }
 
 double TAdvEdit::FloatValue() const {
-    return FloatValueOf(Text(), editType_);
+    return value_.FloatValueOf(text());
 }
 
 void TAdvEdit::SetFloatValue(double value) {
-    SetText(FloatValueText(value, editType_, precision_));
-    if (editType_ == etMoney)
+    SetText(value_.FloatText(value));
+    if (value_.Type() == etMoney)
         FormatMoney();
     SetModified(true);
 }
 
 void TAdvEdit::SetIntValue(std::int32_t value) {
-    SetText(IntValueText(value, editType_));
+    SetText(value_.IntText(value));
     SetModified(true);
 }
 
 void TAdvEdit::FormatMoney() {
-    const QString value = Text();
-    if (value.isEmpty())
-        return;
-    const int selStart = SelStart();
-    const QString regrouped = RegroupedMoney(value, autoThousandSeparator_);
-    WriteWindowText(prefix_ + regrouped + suffix_);
-    SetCaret(selStart + static_cast<int>(regrouped.size() - value.size()));
+    if (const auto regrouped = value_.Regrouped(text(), SelStart())) {
+        WriteWindowText(regrouped->windowText);
+        SetCaret(regrouped->caret);
+    }
 }
 
 void TAdvEdit::SelectValue() {
-    const QString value = Text();
-    const int length = static_cast<int>(value.size());
-    int start = static_cast<int>(prefix_.size());
-    if (look_.ShowURL()) {
-        if (const qsizetype scheme = value.indexOf(u"://"); scheme >= 0)
-            start = static_cast<int>(scheme) + 1 + 2;
-        else if (const qsizetype mail = value.indexOf(u"mailto:"); mail >= 0)
-            start = static_cast<int>(mail) + 1 + 6;
-    }
-    ApplySelection({start, length});
+    ApplySelection(value_.ValueSelection(text(), look_.ShowURL()));
 }
 
 void TAdvEdit::CaretBeforeDecimal() {
-    const int point = DecimalSeparatorPos(Text());
-    SetCaret(static_cast<int>(prefix_.size()) + (point > 0 ? point - 1 : 0));
+    SetCaret(value_.CaretBeforeDecimal(text()));
 }
 
 void TAdvEdit::CaretAfterDecimal() {
-    const int point = DecimalSeparatorPos(Text());
-    SetCaret(static_cast<int>(prefix_.size()) + point);
+    SetCaret(value_.CaretAfterDecimal(text()));
 }
 
 void TAdvEdit::SetModified(bool modified) {
@@ -148,9 +134,9 @@ void TAdvEdit::SetModified(bool modified) {
 }
 
 void TAdvEdit::SetError(bool error) {
-    if (loading_ || error == error_)
+    if (loading_ || error == value_.Error())
         return;
-    error_ = error;
+    value_.SetError(error);
     look_.ErrorChanged(error, hasFocus());
 }
 
@@ -197,18 +183,7 @@ QPoint TAdvEdit::CaretPointOfChar(int index) const {
 }
 
 TypingSettings TAdvEdit::Settings() const {
-    TypingSettings settings;
-    settings.editType = editType_;
-    settings.prefix = prefix_;
-    settings.suffix = suffix_;
-    settings.precision = precision_;
-    settings.isSigned = signed_;
-    settings.lengthLimit = lengthLimit_;
-    settings.tabOnFullLength = tabOnFullLength_;
-    settings.excelStyleDecimalSeparator = excelStyleDecimalSeparator_;
-    settings.canUndo = canUndo_;
-    settings.readOnly = isReadOnly();
-    return settings;
+    return value_.Typing(isReadOnly());
 }
 
 FieldState TAdvEdit::Field() const {
@@ -293,8 +268,8 @@ void TAdvEdit::SetTabStop(bool tabStop) {
 }
 
 void TAdvEdit::SetAutoThousandSeparator(bool on) {
-    autoThousandSeparator_ = on;
-    if (editType_ == etFloat || editType_ == etMoney)
+    value_.SetAutoThousandSeparator(on);
+    if (value_.IsFloatType())
         FormatMoney();
 }
 
@@ -312,50 +287,48 @@ void TAdvEdit::SetEditAlign(TEditAlign align) {
 }
 
 void TAdvEdit::SetEditType(TAdvEditType type) {
-    if (type == editType_)
+    if (!value_.SetType(type))
         return;
-    editType_ = type;
-    if (type == etPassword) {
-        SetPasswordChar(u'*');
-        canUndo_ = false;
-    } else {
-        SetPasswordChar(QChar());
-    }
-    const TTextClass kind = ClassifyText(Text());
-    if ((type == etNumeric && kind != tcInteger) ||
-        (type == etHex && (kind == tcFloat || kind == tcOther)))
-        SetIntValue(0);
-    else if ((type == etFloat || type == etMoney) && kind > tcFloat)
-        SetFloatValue(0);
+    SetPasswordChar(type == etPassword ? QChar(u'*') : QChar());
+    Refit(value_.RefitForType(text()));
 }
 
 void TAdvEdit::SetPrecision(int precision) {
-    if (precision == precision_ || (editType_ != etFloat && editType_ != etMoney))
-        return;
-    precision_ = precision;
-    if (ClassifyText(Text()) > tcFloat)
+    if (value_.SetPrecision(precision))
+        Refit(value_.RefitForPrecision(text()));
+}
+
+void TAdvEdit::Refit(TEditValue::Refit refit) {
+    switch (refit) {
+    case TEditValue::Refit::None:
+        break;
+    case TEditValue::Refit::IntZero:
+        SetIntValue(0);
+        break;
+    case TEditValue::Refit::FloatZero:
         SetFloatValue(0);
-    else
+        break;
+    case TEditValue::Refit::Reformat:
         SetFloatValue(FloatValue());
+        break;
+    }
 }
 
 void TAdvEdit::SetCanUndo(bool on) {
-    if (on == canUndo_)
-        return;
-    canUndo_ = on && editType_ != etPassword;
-    NudgeWidth();
+    if (value_.SetCanUndo(on))
+        NudgeWidth();
 }
 
 void TAdvEdit::SetPrefix(const QString& prefix) {
     const QString value = Text();
-    prefix_ = prefix;
+    value_.SetPrefix(prefix);
     WriteWindowText(value);
     SetText(value);
 }
 
 void TAdvEdit::SetSuffix(const QString& suffix) {
     const QString value = Text();
-    suffix_ = suffix;
+    value_.SetSuffix(suffix);
     WriteWindowText(value);
     SetText(value);
 }
@@ -492,7 +465,7 @@ void TAdvEdit::LoadPersistence() {
 void TAdvEdit::SavePersistence() {
     if (!persistence_.Enable() || objectName().isEmpty())
         return;
-    WritePersistedText(persistence_, objectName(), prefix_ + Text() + suffix_);
+    WritePersistedText(persistence_, objectName(), value_.Composed(Text()));
 }
 
 } // namespace maskwell

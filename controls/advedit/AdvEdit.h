@@ -8,6 +8,7 @@
 #include "controls/advedit/AdvEditSettings.h"
 #include "controls/advedit/AdvEditTypes.h"
 #include "controls/advedit/AdvEditTyping.h"
+#include "controls/advedit/AdvEditValue.h"
 #include "platform/Color.h"
 #include "platform/NotifyEvent.h"
 
@@ -141,7 +142,7 @@ public:
     void CaretAfterDecimal();
     bool Modified() const { return isModified(); }
     void SetModified(bool modified);
-    bool ErrorState() const { return error_; }
+    bool ErrorState() const { return value_.Error(); }
     void SetError(bool error);
     bool IsUrl() const;
     int CharIndexAt(const QPoint& point);
@@ -171,11 +172,11 @@ public:
     void SetTabStop(bool tabStop);
     bool AutoFocus() const { return look_.AutoFocus(); }
     void SetAutoFocus(bool autoFocus) { look_.SetAutoFocus(autoFocus); }
-    bool AutoThousandSeparator() const { return autoThousandSeparator_; }
+    bool AutoThousandSeparator() const { return value_.AutoThousandSeparator(); }
     void SetAutoThousandSeparator(bool on);
     TEditAlign EditAlign() const { return editAlign_; }
     void SetEditAlign(TEditAlign align);
-    TAdvEditType EditType() const { return editType_; }
+    TAdvEditType EditType() const { return value_.Type(); }
     void SetEditType(TAdvEditType type);
     const QString& EmptyText() const { return look_.EmptyText(); }
     void SetEmptyText(const QString& text) { look_.SetEmptyText(text); }
@@ -187,8 +188,8 @@ public:
     void SetErrorColor(TColor color) { look_.SetErrorColor(color); }
     TColor ErrorFontColor() const { return look_.ErrorFontColor(); }
     void SetErrorFontColor(TColor color) { look_.SetErrorFontColor(color); }
-    bool ExcelStyleDecimalSeparator() const { return excelStyleDecimalSeparator_; }
-    void SetExcelStyleDecimalSeparator(bool on) { excelStyleDecimalSeparator_ = on; }
+    bool ExcelStyleDecimalSeparator() const { return value_.ExcelStyleDecimalSeparator(); }
+    void SetExcelStyleDecimalSeparator(bool on) { value_.SetExcelStyleDecimalSeparator(on); }
     bool Flat() const { return look_.Flat(); }
     void SetFlat(bool flat) { look_.SetFlat(flat, loading_); }
     TColor FlatLineColor() const { return look_.FlatLineColor(); }
@@ -223,15 +224,15 @@ public:
     void SetURLColor(TColor color) { look_.SetURLColor(color); }
     bool ReturnIsTab() const { return returnIsTab_; }
     void SetReturnIsTab(bool on) { returnIsTab_ = on; }
-    int LengthLimit() const { return lengthLimit_; }
-    void SetLengthLimit(int limit) { lengthLimit_ = limit; }
-    bool TabOnFullLength() const { return tabOnFullLength_; }
-    void SetTabOnFullLength(bool on) { tabOnFullLength_ = on; }
-    int Precision() const { return precision_; }
+    int LengthLimit() const { return value_.LengthLimit(); }
+    void SetLengthLimit(int limit) { value_.SetLengthLimit(limit); }
+    bool TabOnFullLength() const { return value_.TabOnFullLength(); }
+    void SetTabOnFullLength(bool on) { value_.SetTabOnFullLength(on); }
+    int Precision() const { return value_.Precision(); }
     void SetPrecision(int precision);
-    const QString& Prefix() const { return prefix_; }
+    const QString& Prefix() const { return value_.Prefix(); }
     void SetPrefix(const QString& prefix);
-    const QString& Suffix() const { return suffix_; }
+    const QString& Suffix() const { return value_.Suffix(); }
     void SetSuffix(const QString& suffix);
     const QString& LabelCaption() const { return label_.Caption(); }
     void SetLabelCaption(const QString& caption) { label_.SetCaption(caption); }
@@ -262,7 +263,7 @@ public:
     void SetReadOnly(bool on) { setReadOnly(on); }
     TColor FontColor() const { return look_.FontColor(); }
     void SetFontColor(TColor color) { look_.SetFontColor(color); }
-    bool CanUndo() const { return canUndo_; }
+    bool CanUndo() const { return value_.CanUndo(); }
     void SetCanUndo(bool on);
     // The background; it also becomes the colour the focus and error looks
     // return to.
@@ -279,8 +280,8 @@ public:
     // Where a drag over the field would drop its text, (-1, -1) while there is
     // none; the painting draws the drop caret there.
     QPoint DropCaretPoint() const { return dragDrop_->DropCaretPoint(); }
-    bool Signed() const { return signed_; }
-    void SetSigned(bool on) { signed_ = on; }
+    bool Signed() const { return value_.Signed(); }
+    void SetSigned(bool on) { value_.SetSigned(on); }
     bool Transparent() const { return look_.Transparent(); }
     void SetTransparent(bool on) { look_.SetTransparent(on); }
     bool Visible() const { return !isHidden(); }
@@ -437,6 +438,8 @@ private:
     void WriteWindowText(const QString& text);
     void NudgeWidth();
     void Change();
+    // What a new type or precision asks of the value.
+    void Refit(TEditValue::Refit refit);
 
     // The disabled look, or the normal one back, as Qt's enabled state changed.
     void EnabledChanged();
@@ -465,29 +468,17 @@ private:
 
     // Published state.
     bool tabStop_ = true;
-    bool autoThousandSeparator_ = true;
     TEditAlign editAlign_ = eaLeft;
-    TAdvEditType editType_ = etString;
-    bool excelStyleDecimalSeparator_ = false;
     TEditAlign focusAlign_ = eaDefault;
     int focusWidthInc_ = 0;
     bool returnIsTab_ = false;
-    int lengthLimit_ = 0;
-    bool tabOnFullLength_ = false;
-    int precision_ = 0;
-    QString prefix_;
-    QString suffix_;
     TPersistence persistence_;
     bool autoSelect_ = true;
     int maxLength_ = 0;
     QChar passwordChar_;
     QPointer<QStyle> passwordStyle_; // shows passwordChar_ in place of the style's bullet
-    bool canUndo_ = true;
-    bool signed_ = false;
 
     // Internal state.
-    QString undoText_;
-    bool error_ = false;
     // The focus came by a mouse press: Qt hands it over before that press
     // arrives, and the press itself then neither opens a URL nor starts a drag.
     bool focusFromClick_ = false;
@@ -497,6 +488,7 @@ private:
     int loadHeight_ = -1;
     bool loading_ = false;
 
+    TEditValue value_;
     // What the collaborators see of the field (AdvEdit.cpp), and they.
     class FieldView;
     std::unique_ptr<FieldView> view_;

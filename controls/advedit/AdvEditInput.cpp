@@ -127,9 +127,9 @@ void TAdvEdit::HandleKeyPress(QKeyEvent& event) {
 bool TAdvEdit::SpecialKey(int key) {
     QWidget* parent = parentWidget();
     if (key == Qt::Key_Escape) {
-        if (!canUndo_)
+        if (!value_.CanUndo())
             return false;
-        SetText(undoText_);
+        SetText(value_.UndoText());
         look_.SetCurrentFontColor(look_.FocusFontColor());
         SelectValue();
         SetModified(false);
@@ -167,11 +167,11 @@ void TAdvEdit::KeyDown(QKeyEvent& event, int key) {
         return;
     }
     DefaultKeyDown(event, key);
-    if (key == Qt::Key_Delete && editType_ == etMoney)
+    if (key == Qt::Key_Delete && value_.Type() == etMoney)
         FormatMoney();
     // A selection reaching into the prefix (Select All) keeps its value part;
     // a bare key such as Ctrl alone must not drop it.
-    const int p = static_cast<int>(prefix_.size());
+    const int p = static_cast<int>(value_.Prefix().size());
     if (p > 0 && SelStart() < p) {
         const int end = SelStart() + SelLength();
         if (end > p)
@@ -205,7 +205,7 @@ void TAdvEdit::DefaultKeyDown(QKeyEvent& event, int key) {
 
 void TAdvEdit::TypeChar(QKeyEvent& event, QChar ch) {
     const FieldState field = Field();
-    const int p = static_cast<int>(prefix_.size());
+    const int p = static_cast<int>(value_.Prefix().size());
     const CharDecision decision =
         DecideChar(Settings(), field, ch, event.modifiers() & Qt::KeypadModifier);
     switch (decision.action) {
@@ -225,18 +225,18 @@ void TAdvEdit::TypeChar(QKeyEvent& event, QChar ch) {
         CaretAfterDecimal();
         return;
     case CharAction::StartDecimal:
-        WriteWindowText(prefix_ + u'0' + DecimalSeparator() + suffix_);
+        WriteWindowText(value_.Composed(u'0' + QString(DecimalSeparator())));
         SetCaret(p + 2);
         SetModified(true);
         return;
     case CharAction::ToggleSign: {
         const SignToggle toggled = ToggledSign(Text(), field.Caret(), p);
-        WriteWindowText(prefix_ + toggled.value + suffix_);
+        WriteWindowText(value_.Composed(toggled.value));
         SetCaret(toggled.caret);
         SetModified(true);
         if (field.selLength > 0)
             ApplySelection({toggled.caret, field.selLength});
-        if (editType_ != etNumeric)
+        if (value_.Type() != etNumeric)
             return;
         break;
     }
@@ -247,16 +247,16 @@ void TAdvEdit::TypeChar(QKeyEvent& event, QChar ch) {
         [[fallthrough]];
     case CharAction::Type:
         DefaultChar(event, decision.ch);
-        if (editType_ == etMixedCase) {
+        if (value_.Type() == etMixedCase) {
             // Reshaping what was just typed keeps it a modification. The
             // caret goes behind an inserted character and stays where a
             // deletion left it.
             const bool modified = isModified();
             const int caret = decision.ch == kBackspace ? SelStart() : field.Caret() + 1;
-            WriteWindowText(prefix_ + MixedCaseText(Text()) + suffix_);
+            WriteWindowText(value_.Composed(MixedCaseText(Text())));
             SetCaret(caret);
             setModified(modified);
-        } else if (editType_ == etMoney && RegroupsAfterTyping(Text(), decision.ch)) {
+        } else if (value_.Type() == etMoney && RegroupsAfterTyping(Text(), decision.ch)) {
             if (isModified())
                 SetModified(true);
             FormatMoney();
@@ -275,7 +275,7 @@ void TAdvEdit::DefaultChar(QKeyEvent& event, QChar ch) {
     }
     if (ch == kEscape) {
         // Without the undo the window around handles Escape: leave it unaccepted.
-        if (!canUndo_)
+        if (!value_.CanUndo())
             QLineEdit::keyPressEvent(&event);
         return;
     }
@@ -321,7 +321,8 @@ void TAdvEdit::inputMethodEvent(QInputMethodEvent* event) {
                 // Beyond the rules' reach (a character of two halves): only a
                 // field that takes every character takes it.
                 const QString pair = committed.mid(i++, 2);
-                if ((editType_ == etString || editType_ == etPassword) && lengthLimit_ <= 0 &&
+                const TAdvEditType type = value_.Type();
+                if ((type == etString || type == etPassword) && value_.LengthLimit() <= 0 &&
                     !isReadOnly()) {
                     insert(pair);
                     StepsAfterChar();
@@ -425,11 +426,11 @@ void TAdvEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 void TAdvEdit::FocusEntry() {
-    undoText_ = Text();
-    look_.FocusEntered(error_, IsUrl());
+    value_.SetUndoText(Text());
+    look_.FocusEntered(value_.Error(), IsUrl());
     if (autoSelect_)
         SelectValue();
-    else if (editType_ == etFloat || editType_ == etMoney)
+    else if (value_.IsFloatType())
         CaretBeforeDecimal();
     label_.FocusChanged(true);
     if (focusWidthInc_ > 0 && !alignSwitching_)
@@ -446,15 +447,15 @@ void TAdvEdit::FocusEntry() {
 }
 
 void TAdvEdit::FocusExitBeforeBase() {
-    look_.FocusLeft(error_, IsUrl());
+    look_.FocusLeft(value_.Error(), IsUrl());
     label_.FocusChanged(false);
-    if (editType_ == etFloat || editType_ == etMoney) {
+    if (value_.IsFloatType()) {
         if (Text().isEmpty())
             SetFloatValue(0);
-        if (precision_ > 0)
+        if (value_.Precision() > 0)
             SetFloatValue(FloatValue());
     }
-    if (editType_ == etNumeric && Text().isEmpty())
+    if (value_.Type() == etNumeric && Text().isEmpty())
         SetText(QStringLiteral("0"));
     if (OnValueValidate) {
         bool isValid = true; // only heard here; the error look follows changes
@@ -539,11 +540,11 @@ void TAdvEdit::PasteFromClipboard() {
         SetModified(true);
         break;
     }
-    if (editType_ == etMoney && Text().size() > 3)
+    if (value_.Type() == etMoney && Text().size() > 3)
         SelectValue();
     else
         ApplySelection(merged.selection);
-    switch (editType_) {
+    switch (value_.Type()) {
     case etString:
     case etUppercase:
     case etMixedCase:
