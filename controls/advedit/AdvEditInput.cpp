@@ -5,6 +5,7 @@
 // first, then the character rules; the base edit sees only what they pass.
 #include "controls/advedit/AdvEdit.h"
 #include "controls/advedit/AdvEditLookup.h"
+#include "controls/advedit/AdvEditMenu.h"
 #include "controls/advedit/AdvEditText.h"
 #include "platform/ErrorBox.h"
 #include "platform/Locale.h"
@@ -15,7 +16,6 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMimeData>
 
 namespace maskwell {
@@ -562,45 +562,22 @@ void TAdvEdit::PasteFromClipboard() {
 // every entry through the field's rules.
 void TAdvEdit::contextMenuEvent(QContextMenuEvent* event) {
     Guarded([&] {
-        auto* menu = new QMenu(this);
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        const bool writable = !isReadOnly();
-        const bool selection = hasSelectedText();
-        const bool visibleText = echoMode() == QLineEdit::Normal;
-        const auto add = [this, menu](const QString& text, QKeySequence::StandardKey keys,
-                                      bool enabled, auto action) {
-            const QString shortcut = QKeySequence(keys).toString(QKeySequence::NativeText);
-            QAction* item = menu->addAction(shortcut.isEmpty() ? text : text + u'\t' + shortcut);
-            item->setEnabled(enabled);
-            connect(item, &QAction::triggered, this, [action] { Guarded(action); });
+        const auto undoOrRedo = [this](void (QLineEdit::*step)()) {
+            (this->*step)();
+            if (isModified())
+                SetModified(true);
         };
-        add(QLineEdit::tr("&Undo"), QKeySequence::Undo, writable && isUndoAvailable(), [this] {
-            undo();
-            if (isModified())
-                SetModified(true);
-        });
-        add(QLineEdit::tr("&Redo"), QKeySequence::Redo, writable && isRedoAvailable(), [this] {
-            redo();
-            if (isModified())
-                SetModified(true);
-        });
-        menu->addSeparator();
-        add(QLineEdit::tr("Cu&t"), QKeySequence::Cut, writable && selection && visibleText,
-            [this] { CutToClipboard(); });
-        add(QLineEdit::tr("&Copy"), QKeySequence::Copy, selection && visibleText,
-            [this] { CopyToClipboard(); });
-        const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
-        add(QLineEdit::tr("&Paste"), QKeySequence::Paste,
-            writable && clip && clip->hasText() && !clip->text().isEmpty(),
-            [this] { PasteFromClipboard(); });
-        add(QLineEdit::tr("Delete"), QKeySequence::UnknownKey, writable && selection, [this] {
+        TEditMenuActions actions;
+        actions.undo = [undoOrRedo] { undoOrRedo(&QLineEdit::undo); };
+        actions.redo = [undoOrRedo] { undoOrRedo(&QLineEdit::redo); };
+        actions.cut = [this] { CutToClipboard(); };
+        actions.copy = [this] { CopyToClipboard(); };
+        actions.paste = [this] { PasteFromClipboard(); };
+        actions.deleteSelection = [this] {
             QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
             HandleKeyPress(del);
-        });
-        menu->addSeparator();
-        add(QLineEdit::tr("Select All"), QKeySequence::SelectAll,
-            !text().isEmpty() && selectedText().size() != text().size(), [this] { selectAll(); });
-        menu->popup(event->globalPos());
+        };
+        PopupEditMenu(*this, event->globalPos(), actions);
     });
 }
 
