@@ -53,7 +53,7 @@ public:
     void Insert(const QString& text) override { edit_.insert(text); }
     void DeleteSelection() override { edit_.del(); }
     bool Framed() const override { return edit_.hasFrame(); }
-    void SetFramed(bool framed) override { edit_.setFrame(framed); }
+    void SetFramed(bool framed) override { edit_.SetBorderStyle(framed ? bsSingle : bsNone); }
     QMargins TextMargins() const override { return edit_.textMargins(); }
     void SetTextMargins(const QMargins& margins) override { edit_.setTextMargins(margins); }
 
@@ -68,6 +68,9 @@ TAdvEdit::TAdvEdit(QWidget* parent)
     setAcceptDrops(false);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QLineEdit::textChanged, this, [this] { Guarded([this] { Change(); }); });
+    connect(&look_, &TEditLook::ColorChanged, this, &TAdvEdit::ColorChanged);
+    connect(&look_, &TEditLook::FontColorChanged, this, &TAdvEdit::FontColorChanged);
+    connect(&look_, &TEditLook::FocusColorChanged, this, &TAdvEdit::FocusColorChanged);
     connect(lookupList_, &TLookupList::Chosen, this,
             [this](const QString& text) { Guarded([&] { LookupChosen(text); }); });
 }
@@ -229,7 +232,6 @@ void TAdvEdit::Change() {
         look_.SetUrlLook(!look_.UrlLook());
     if (look_.Transparent())
         update();
-    Fire(OnChange, this);
     emit TextChanged();
     if (loading_ || !OnValueValidate)
         return;
@@ -284,11 +286,15 @@ void TAdvEdit::SetEditAlign(TEditAlign align) {
         horizontal = Qt::AlignHCenter;
     setAlignment(horizontal | Qt::AlignVCenter);
     NudgeWidth();
+    emit EditAlignChanged();
 }
 
 void TAdvEdit::SetEditType(TAdvEditType type) {
+    const bool couldUndo = CanUndo();
     if (!value_.SetType(type))
         return;
+    if (CanUndo() != couldUndo)
+        emit CanUndoChanged();
     SetPasswordChar(type == etPassword ? QChar(u'*') : QChar());
     Refit(value_.RefitForType(text()));
 }
@@ -315,8 +321,11 @@ void TAdvEdit::Refit(TEditValue::Refit refit) {
 }
 
 void TAdvEdit::SetCanUndo(bool on) {
+    const bool couldUndo = CanUndo();
     if (value_.SetCanUndo(on))
         NudgeWidth();
+    if (CanUndo() != couldUndo)
+        emit CanUndoChanged();
 }
 
 void TAdvEdit::SetPrefix(const QString& prefix) {
@@ -333,6 +342,20 @@ void TAdvEdit::SetSuffix(const QString& suffix) {
     SetText(value);
 }
 
+void TAdvEdit::SetBorderStyle(TBorderStyle style) {
+    const bool changed = style != BorderStyle();
+    setFrame(style == bsSingle);
+    if (changed)
+        emit BorderStyleChanged();
+}
+
+void TAdvEdit::SetLabelFont(const QFont& font) {
+    const bool changed = font != label_.Font();
+    label_.SetFont(font);
+    if (changed)
+        emit LabelFontChanged();
+}
+
 void TAdvEdit::SetMaxLength(int length) {
     maxLength_ = length;
     setMaxLength(length > 0 ? length : 32767);
@@ -342,6 +365,8 @@ void TAdvEdit::SetPasswordChar(QChar passwordChar) {
     const bool changed = passwordChar != passwordChar_;
     passwordChar_ = passwordChar;
     setEchoMode(passwordChar.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    if (changed)
+        emit PasswordCharChanged();
     if (passwordChar.isNull() || (!changed && passwordStyle_))
         return;
     // The line edit masks with the character its style names; this field's
@@ -407,7 +432,7 @@ void TAdvEdit::EventAfter(QEvent& event) {
         break;
     case QEvent::FontChange:
         if (loading_)
-            label_.SetFont(font());
+            SetLabelFont(font());
         break;
     default:
         break;
@@ -457,15 +482,29 @@ void TAdvEdit::Loaded() {
 void TAdvEdit::LoadPersistence() {
     if (!persistence_.Enable() || objectName().isEmpty())
         return;
+    const QString key = persistence_.Key();
     // Stored with prefix and suffix, so it becomes the window text as it is.
-    if (const std::optional<QString> stored = ReadPersistedText(persistence_, objectName()))
+    const std::optional<QString> stored = ReadPersistedText(persistence_, objectName());
+    if (persistence_.Key() != key)
+        emit Persistence_KeyChanged(); // the default file
+    if (stored)
         WriteWindowText(*stored);
 }
 
 void TAdvEdit::SavePersistence() {
     if (!persistence_.Enable() || objectName().isEmpty())
         return;
+    const QString key = persistence_.Key();
     WritePersistedText(persistence_, objectName(), value_.Composed(Text()));
+    if (persistence_.Key() != key)
+        emit Persistence_KeyChanged();
+}
+
+void TAdvEdit::SetPersistenceKey(const QString& key) {
+    if (key == persistence_.Key())
+        return;
+    persistence_.SetKey(key);
+    emit Persistence_KeyChanged();
 }
 
 } // namespace maskwell

@@ -10,7 +10,6 @@
 #include "controls/advedit/AdvEditTyping.h"
 #include "controls/advedit/AdvEditValue.h"
 #include "platform/Color.h"
-#include "platform/NotifyEvent.h"
 
 #include <QFont>
 #include <QLineEdit>
@@ -21,9 +20,6 @@
 namespace maskwell {
 
 class TLookupList;
-
-using TMouseEvent = std::function<void(QObject* sender, Qt::MouseButton button,
-                                       Qt::KeyboardModifiers shift, int x, int y)>;
 
 // A single-line edit that keeps a value between a fixed Prefix and Suffix,
 // filters and formats it by EditType, marks modified and invalid values in
@@ -45,7 +41,8 @@ class TAdvEdit : public QLineEdit {
     Q_PROPERTY(bool TabStop READ TabStop WRITE setTabStop)
     Q_PROPERTY(bool AutoFocus READ AutoFocus WRITE setAutoFocus)
     Q_PROPERTY(bool AutoThousandSeparator READ AutoThousandSeparator WRITE setAutoThousandSeparator)
-    Q_PROPERTY(maskwell::AdvEditEnums::TEditAlign EditAlign READ EditAlign WRITE setEditAlign)
+    Q_PROPERTY(maskwell::AdvEditEnums::TEditAlign EditAlign READ EditAlign WRITE setEditAlign NOTIFY
+                   EditAlignChanged)
     Q_PROPERTY(maskwell::AdvEditEnums::TAdvEditType EditType READ EditType WRITE setEditType)
     Q_PROPERTY(QString EmptyText READ EmptyText WRITE setEmptyText)
     Q_PROPERTY(int ErrorMarkerPos READ ErrorMarkerPos WRITE setErrorMarkerPos)
@@ -59,7 +56,7 @@ class TAdvEdit : public QLineEdit {
     Q_PROPERTY(bool FlatParentColor READ FlatParentColor WRITE setFlatParentColor)
     Q_PROPERTY(maskwell::AdvEditEnums::TEditAlign FocusAlign READ FocusAlign WRITE setFocusAlign)
     Q_PROPERTY(bool FocusBorder READ FocusBorder WRITE setFocusBorder)
-    Q_PROPERTY(QColor FocusColor READ FocusColorRgb WRITE setFocusColor)
+    Q_PROPERTY(QColor FocusColor READ FocusColorRgb WRITE setFocusColor NOTIFY FocusColorChanged)
     Q_PROPERTY(QColor FocusFontColor READ FocusFontColorRgb WRITE setFocusFontColor)
     Q_PROPERTY(bool FocusLabel READ FocusLabel WRITE setFocusLabel)
     Q_PROPERTY(int FocusWidthInc READ FocusWidthInc WRITE setFocusWidthInc)
@@ -82,7 +79,7 @@ class TAdvEdit : public QLineEdit {
     Q_PROPERTY(int LabelMargin READ LabelMargin WRITE setLabelMargin)
     Q_PROPERTY(bool LabelTransparent READ LabelTransparent WRITE setLabelTransparent)
     Q_PROPERTY(bool LabelAlwaysEnabled READ LabelAlwaysEnabled WRITE setLabelAlwaysEnabled)
-    Q_PROPERTY(QFont LabelFont READ LabelFont WRITE setLabelFont)
+    Q_PROPERTY(QFont LabelFont READ LabelFont WRITE setLabelFont NOTIFY LabelFontChanged)
     Q_PROPERTY(bool Lookup_CaseSensitive READ LookupCaseSensitive WRITE setLookup_CaseSensitive)
     Q_PROPERTY(QColor Lookup_Color READ LookupColor WRITE setLookup_Color)
     Q_PROPERTY(int Lookup_DisplayCount READ LookupDisplayCount WRITE setLookup_DisplayCount)
@@ -91,19 +88,21 @@ class TAdvEdit : public QLineEdit {
     Q_PROPERTY(int Lookup_NumChars READ LookupNumChars WRITE setLookup_NumChars)
     Q_PROPERTY(QStringList Lookup_ValueList READ LookupValueList WRITE setLookup_ValueList)
     Q_PROPERTY(bool Persistence_Enable READ PersistenceEnable WRITE setPersistence_Enable)
-    Q_PROPERTY(QString Persistence_Key READ PersistenceKey WRITE setPersistence_Key)
+    Q_PROPERTY(QString Persistence_Key READ PersistenceKey WRITE setPersistence_Key NOTIFY
+                   Persistence_KeyChanged)
     Q_PROPERTY(QString Persistence_Section READ PersistenceSection WRITE setPersistence_Section)
     Q_PROPERTY(maskwell::AdvEditEnums::TPersistenceLocation Persistence_Location READ
                    PersistenceLocation WRITE setPersistence_Location)
     Q_PROPERTY(bool AutoSelect READ AutoSelect WRITE setAutoSelect)
-    Q_PROPERTY(
-        maskwell::AdvEditEnums::TBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
+    Q_PROPERTY(maskwell::AdvEditEnums::TBorderStyle BorderStyle READ BorderStyle WRITE
+                   setBorderStyle NOTIFY BorderStyleChanged)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
-    Q_PROPERTY(QChar PasswordChar READ PasswordChar WRITE setPasswordChar)
+    Q_PROPERTY(
+        QChar PasswordChar READ PasswordChar WRITE setPasswordChar NOTIFY PasswordCharChanged)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
-    Q_PROPERTY(QColor FontColor READ FontColorRgb WRITE setFontColor)
-    Q_PROPERTY(bool CanUndo READ CanUndo WRITE setCanUndo)
-    Q_PROPERTY(QColor Color READ ColorRgb WRITE setColor)
+    Q_PROPERTY(QColor FontColor READ FontColorRgb WRITE setFontColor NOTIFY FontColorChanged)
+    Q_PROPERTY(bool CanUndo READ CanUndo WRITE setCanUndo NOTIFY CanUndoChanged)
+    Q_PROPERTY(QColor Color READ ColorRgb WRITE setColor NOTIFY ColorChanged)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool OleDropTarget READ OleDropTarget WRITE setOleDropTarget)
     Q_PROPERTY(bool OleDropSource READ OleDropSource WRITE setOleDropSource)
@@ -245,7 +244,7 @@ public:
     bool LabelAlwaysEnabled() const { return label_.AlwaysEnabled(); }
     void SetLabelAlwaysEnabled(bool on) { label_.SetAlwaysEnabled(on); }
     const QFont& LabelFont() const { return label_.Font(); }
-    void SetLabelFont(const QFont& font) { label_.SetFont(font); }
+    void SetLabelFont(const QFont& font);
     TLookupSettings& Lookup();
     const TLookupSettings& Lookup() const;
     TPersistence& Persistence() { return persistence_; }
@@ -254,7 +253,7 @@ public:
     bool AutoSelect() const { return autoSelect_; }
     void SetAutoSelect(bool on) { autoSelect_ = on; }
     TBorderStyle BorderStyle() const { return hasFrame() ? bsSingle : bsNone; }
-    void SetBorderStyle(TBorderStyle style) { setFrame(style == bsSingle); }
+    void SetBorderStyle(TBorderStyle style);
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int length);
     QChar PasswordChar() const { return passwordChar_; }
@@ -317,7 +316,7 @@ public:
     bool PersistenceEnable() const { return persistence_.Enable(); }
     void SetPersistenceEnable(bool value) { persistence_.SetEnable(value); }
     QString PersistenceKey() const { return persistence_.Key(); }
-    void SetPersistenceKey(const QString& value) { persistence_.SetKey(value); }
+    void SetPersistenceKey(const QString& value);
     QString PersistenceSection() const { return persistence_.Section(); }
     void SetPersistenceSection(const QString& value) { persistence_.SetSection(value); }
     TPersistenceLocation PersistenceLocation() const { return persistence_.Location(); }
@@ -389,26 +388,49 @@ public:
     void setTransparent(bool value) { SetTransparent(value); }
     void setHintShowLargeText(bool value) { SetHintShowLargeText(value); }
 
+    // The events whose handler answers back: it may declare the value
+    // invalid, forbid a clipboard operation, change the text a lookup entry
+    // puts in, or take a key away (by setting it to 0). The others are signals.
     TValueValidateEvent OnValueValidate;
     TClipboardEvent OnClipboardCopy;
     TClipboardEvent OnClipboardCut;
     TClipboardEvent OnClipboardPaste;
     TLookupSelectEvent OnLookupSelect;
-    TNotifyEvent OnChange;
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
-    TNotifyEvent OnEnter;
-    TNotifyEvent OnExit;
     TKeyEvent OnKeyDown;
     TKeyPressEvent OnKeyPress;
     TKeyEvent OnKeyUp;
-    TMouseEvent OnMouseDown;
-    TMouseEvent OnMouseMove;
-    TMouseEvent OnMouseUp;
 
 signals:
-    // The value changed (with OnChange).
+    // The value changed: typed, pasted, dropped, chosen or assigned.
     void TextChanged();
+    // A left click inside the field, and a double click.
+    void Clicked();
+    void DoubleClicked();
+    // The focus came into the field or left it (a visit to its menu aside).
+    void FocusEntered();
+    void FocusExited();
+    // Every press, release and move of the mouse over the field, in client
+    // coordinates, after the line edit's own handling; a press that may start
+    // a drag of the selection is not reported.
+    void MousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void MouseMoved(Qt::KeyboardModifiers modifiers, QPoint position);
+
+    // The properties that change behind their setters: the colours with the
+    // focus, error, modified, disabled, URL and flat looks, the alignment
+    // while focused (FocusAlign), the border with the flat look, the password
+    // character and CanUndo with the edit type, the label font with the
+    // field's font while loading, and an empty Persistence.Key with the
+    // default file.
+    void ColorChanged();
+    void FontColorChanged();
+    void FocusColorChanged();
+    void EditAlignChanged();
+    void BorderStyleChanged();
+    void PasswordCharChanged();
+    void CanUndoChanged();
+    void LabelFontChanged();
+    void Persistence_KeyChanged();
 
 protected:
     bool event(QEvent* event) override;

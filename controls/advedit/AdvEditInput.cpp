@@ -344,9 +344,7 @@ void TAdvEdit::mousePressEvent(QMouseEvent* event) {
         if (dragDrop_->Press(*event, hasFocus() && !focusFromClick_))
             return;
         QLineEdit::mousePressEvent(event);
-        if (OnMouseDown)
-            OnMouseDown(this, event->button(), event->modifiers(), event->position().toPoint().x(),
-                        event->position().toPoint().y());
+        emit MousePressed(event->button(), event->modifiers(), event->position().toPoint());
     });
 }
 
@@ -354,9 +352,7 @@ void TAdvEdit::mouseMoveEvent(QMouseEvent* event) {
     Guarded([&] {
         if (dragDrop_->LineEditSeesMove(*event))
             QLineEdit::mouseMoveEvent(event);
-        if (OnMouseMove)
-            OnMouseMove(this, event->button(), event->modifiers(), event->position().toPoint().x(),
-                        event->position().toPoint().y());
+        emit MouseMoved(event->modifiers(), event->position().toPoint());
         dragDrop_->Move();
     });
 }
@@ -377,17 +373,16 @@ void TAdvEdit::mouseReleaseEvent(QMouseEvent* event) {
                     SelectionAfterMouseRelease(Settings(), Field()))
                 ApplySelection(*kept);
         }
-        if (OnMouseUp)
-            OnMouseUp(this, event->button(), event->modifiers(), at.x(), at.y());
+        emit MouseReleased(event->button(), event->modifiers(), at);
         if (event->button() == Qt::LeftButton && rect().contains(at))
-            Fire(OnClick, this);
+            emit Clicked();
     });
 }
 
 void TAdvEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     Guarded([&] {
         QLineEdit::mouseDoubleClickEvent(event);
-        Fire(OnDblClick, this);
+        emit DoubleClicked();
     });
 }
 
@@ -405,7 +400,7 @@ void TAdvEdit::focusInEvent(QFocusEvent* event) {
         // A popup (the context menu) takes the keyboard only for a moment.
         if (reason == Qt::PopupFocusReason)
             return;
-        Fire(OnEnter, this);
+        emit FocusEntered();
         if (!loading_)
             FocusEntry();
     });
@@ -419,7 +414,7 @@ void TAdvEdit::focusOutEvent(QFocusEvent* event) {
         QLineEdit::focusOutEvent(event);
         if (popup)
             return;
-        Fire(OnExit, this);
+        emit FocusExited();
         if (!loading_)
             FocusExitAfterBase();
     });

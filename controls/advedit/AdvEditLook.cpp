@@ -60,14 +60,27 @@ void TEditLook::SetDisabledColor(TColor color) {
     Update();
 }
 
+void TEditLook::SetFocusColor(TColor color) {
+    if (color == focusColor_)
+        return;
+    focusColor_ = color;
+    emit FocusColorChanged();
+}
+
 void TEditLook::SetBackground(TColor color) {
+    const bool changed = color != color_;
     color_ = color;
     ApplyColors();
+    if (changed)
+        emit ColorChanged();
 }
 
 void TEditLook::SetCurrentFontColor(TColor color) {
+    const bool changed = color != fontColor_;
     fontColor_ = color;
     ApplyColors();
+    if (changed)
+        emit FontColorChanged();
 }
 
 void TEditLook::ApplyColors() {
@@ -185,7 +198,7 @@ void TEditLook::ApplyFlat() {
         normalColor_ = color_;
         if (flatParentColor_) {
             SetColor(ParentBrushColor());
-            focusColor_ = color_;
+            SetFocusColor(color_);
         }
         field_.SetFramed(false);
     } else {

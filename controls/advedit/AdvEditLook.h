@@ -3,6 +3,7 @@
 
 #include "platform/Color.h"
 
+#include <QObject>
 #include <QPoint>
 #include <QString>
 #include <optional>
@@ -27,7 +28,9 @@ std::vector<QPoint> ErrorMarkerPoints(QPoint p1, QPoint p2, int t);
 // the hint that shows a value too long for the field. The line edit paints
 // the field; the look sets its colours and frame and draws over it. The field
 // tells the look what happened to it (focus, error, modified, enabled).
-class TEditLook {
+class TEditLook : public QObject {
+    Q_OBJECT
+
 public:
     explicit TEditLook(TFieldView& field);
 
@@ -39,7 +42,7 @@ public:
     TColor FontColor() const { return fontColor_; }
     void SetFontColor(TColor color) { SetCurrentFontColor(color); }
     TColor FocusColor() const { return focusColor_; }
-    void SetFocusColor(TColor color) { focusColor_ = color; }
+    void SetFocusColor(TColor color);
     TColor FocusFontColor() const { return focusFontColor_; }
     void SetFocusFontColor(TColor color) { focusFontColor_ = color; }
     TColor ErrorColor() const { return errorColor_; }
@@ -113,6 +116,12 @@ public:
     // Draws over what the line edit painted, with the drop caret of a drag
     // over the field at dropCaret unless that is (-1, -1).
     void Paint(QPainter& painter, QPoint dropCaret);
+
+signals:
+    // Color, FontColor or FocusColor is another now.
+    void ColorChanged();
+    void FontColorChanged();
+    void FocusColorChanged();
 
 private:
     void ApplyColors();
