@@ -75,10 +75,7 @@ TAdvEdit::TAdvEdit(QWidget* parent)
             [this](const QString& text) { Guarded([&] { LookupChosen(text); }); });
 }
 
-TAdvEdit::~TAdvEdit() {
-    // This class's own: a subclass's override is gone by now.
-    Guarded([this] { TAdvEdit::SavePersistence(); });
-}
+TAdvEdit::~TAdvEdit() = default;
 
 // --- Value -------------------------------------------------------------------
 
@@ -433,6 +430,11 @@ void TAdvEdit::EventAfter(QEvent& event) {
     case QEvent::FontChange:
         if (loading_)
             SetLabelFont(font());
+        break;
+    case QEvent::Hide:
+        // The text is stored while the field is whole, never as it goes.
+        if (!loading_)
+            SavePersistence();
         break;
     default:
         break;

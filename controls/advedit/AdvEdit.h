@@ -150,6 +150,8 @@ public:
     QPoint CaretPointOfChar(int index) const;
 
     // The text kept between runs (Persistence); both do nothing unless enabled.
+    // Loaded() loads it; it is stored whenever the field is hidden (its window
+    // closes or hides), never while the field is being destroyed.
     virtual void LoadPersistence();
     virtual void SavePersistence();
 
