@@ -3,11 +3,11 @@
 
 #include "platform/Color.h"
 #include "platform/ErrorBox.h"
-#include "platform/Fonts.h"
 #include "platform/TextDrawing.h"
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QStyledItemDelegate>
@@ -26,17 +26,23 @@ QString AsciiUpper(const QString& text) {
     return upper;
 }
 
-// Every row of the list has the same fixed height; the style draws the rest.
-class FixedRowDelegate : public QStyledItemDelegate {
+} // namespace
+
+// Every row of the list has the same height; the style draws the rest.
+class TListHintWindow::FixedRowDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kLookupRowHeight};
-    }
-};
+    int Height() const { return height_; }
+    void SetHeight(int height) { height_ = height; }
 
-} // namespace
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+private:
+    int height_ = kLookupRowHeight;
+};
 
 // --- The rules ---------------------------------------------------------------
 
@@ -61,9 +67,9 @@ void SortLookupEntries(std::vector<LookupEntry>& entries) {
                      });
 }
 
-int LookupListHeight(int matches, int displayCount) {
+int LookupListHeight(int matches, int displayCount, int rowHeight) {
     const int rows = matches < displayCount ? matches : displayCount;
-    return rows * kLookupRowHeight + 4;
+    return rows * rowHeight + 4;
 }
 
 int LookupListWidth(const std::vector<int>& entryWidths) {
@@ -84,7 +90,8 @@ int LookupPageUp(int index, int displayCount) {
 // --- The popup ---------------------------------------------------------------
 
 TListHintWindow::TListHintWindow(QWidget* owner)
-    : QFrame(owner, Qt::ToolTip | Qt::FramelessWindowHint), list_(new QListWidget(this)) {
+    : QFrame(owner, Qt::ToolTip | Qt::FramelessWindowHint), list_(new QListWidget(this)),
+      rows_(new FixedRowDelegate(list_)) {
     // Shown without activation and never focused: the field keeps the keyboard.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
@@ -98,7 +105,7 @@ TListHintWindow::TListHintWindow(QWidget* owner)
 
     list_->setFocusPolicy(Qt::NoFocus);
     list_->setFrameShape(QFrame::NoFrame);
-    list_->setItemDelegate(new FixedRowDelegate(list_));
+    list_->setItemDelegate(rows_);
     list_->setUniformItemSizes(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->viewport()->installEventFilter(this);
@@ -107,6 +114,12 @@ TListHintWindow::TListHintWindow(QWidget* owner)
     layout->setSizeConstraint(QLayout::SetNoConstraint); // the field decides the size
     layout->addWidget(list_);
     resize(0, 0);
+}
+
+int TListHintWindow::SetListFont(const QFont& font) {
+    list_->setFont(font);
+    rows_->SetHeight(std::max(kLookupRowHeight, QFontMetrics(font).height()));
+    return rows_->Height();
 }
 
 bool TListHintWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -151,7 +164,9 @@ void TLookupList::Update(const QString& value) {
     QPalette colors = list->palette();
     colors.setColor(QPalette::Base, ResolveColor(settings_.Color()));
     list->setPalette(colors);
-    list->setFont(PixelFont(QStringLiteral("Arial"), 11));
+    QFont font = field_.font();
+    font.setUnderline(false); // the URL look is the field's own
+    const int rowHeight = window.SetListFont(font);
 
     list->clear();
     std::vector<LookupEntry> entries =
@@ -161,16 +176,15 @@ void TLookupList::Update(const QString& value) {
     for (const LookupEntry& entry : entries) {
         auto* item = new QListWidgetItem(entry.text, list);
         item->setData(Qt::UserRole, entry.index);
-        widths.push_back(TextExtent(window.font(), entry.text).width());
+        widths.push_back(TextExtent(font, entry.text).width());
     }
     const int k = static_cast<int>(entries.size());
     if (k > 0)
         list->setCurrentRow(0);
 
-    const QPoint origin = field_.mapToGlobal(QPoint(0, 0));
-    window.setGeometry(origin.x() + 16, origin.y() + field_.height() - 6,
-                       k > 0 ? LookupListWidth(widths) : 200,
-                       LookupListHeight(k, settings_.DisplayCount()));
+    window.setGeometry(QRect(field_.mapToGlobal(QPoint(0, field_.height())),
+                             QSize(k > 0 ? LookupListWidth(widths) : 200,
+                                   LookupListHeight(k, settings_.DisplayCount(), rowHeight))));
     window.setVisible(k > 0);
 }
 

@@ -15,7 +15,8 @@ class QListWidget;
 // that fill, size and move through it.
 namespace maskwell {
 
-// Each row of the list is this high, in pixels.
+// Each row of the list is at least this high, in pixels, and as high as a
+// line of the field's font.
 inline constexpr int kLookupRowHeight = 12;
 
 // An entry offered by the list, with its index in the display list (which
@@ -37,7 +38,7 @@ void SortLookupEntries(std::vector<LookupEntry>& entries);
 
 // The list window's height for k matching entries: DisplayCount rows at most,
 // plus 4 pixels.
-int LookupListHeight(int matches, int displayCount);
+int LookupListHeight(int matches, int displayCount, int rowHeight);
 
 // The list window's width: 10 pixels more than the widest entry, that width
 // being at least 50.
@@ -58,6 +59,9 @@ public:
     explicit TListHintWindow(QWidget* owner);
 
     QListWidget* ListControl() const { return list_; }
+    // The list in a font, its rows a line of it high (kLookupRowHeight at
+    // least); returns that height.
+    int SetListFont(const QFont& font);
 
 signals:
     // The mouse button came up over the list.
@@ -67,13 +71,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    class FixedRowDelegate;
     QListWidget* list_;
+    FixedRowDelegate* rows_; // the list's
 };
 
 // The completion list of a field: it offers the entries of Settings() that
-// begin with the field's value in a popup under the field and reports the one
-// chosen. It knows the field only as a widget: the field hands it the value to
-// match and puts the chosen text in itself.
+// begin with the field's value in a popup right under the field, in the
+// field's font, and reports the one chosen. It knows the field only as a widget: the field hands it
+// the value to match and puts the chosen text in itself.
 //
 // Once the popup exists, the list watches the field's events: losing the focus
 // or the window's activation hides it, Escape closes it (and does nothing

@@ -2,8 +2,10 @@
 #include "controls/advedit/AdvEditLookup.h"
 
 #include "controls/advedit/AdvEdit.h"
+#include "platform/Fonts.h"
 #include "tests/controls/advedit/AdvEditFixture.h"
 
+#include <QFontMetrics>
 #include <QListWidget>
 
 namespace maskwell {
@@ -49,6 +51,8 @@ class AdvEditLookup : public test::AdvEditWindow {
 protected:
     void SetUp() override {
         AdvEditWindow::SetUp();
+        // A line of this font is 12 pixels, the rows' least height.
+        edit->setFont(PixelFont("Arial", 11));
         edit->Lookup().SetEnabled(true);
         edit->Lookup().SetDisplayList(kCities);
         ASSERT_TRUE(FocusEdit());
@@ -83,7 +87,9 @@ TEST_F(AdvEditLookup, OffersMatchesFromTheSecondCharacterOn) {
     EXPECT_EQ(Row(), 0);
     EXPECT_TRUE(List()->currentItem()->isSelected());
     EXPECT_TRUE(edit->hasFocus()); // typing goes on in the field
-    EXPECT_EQ(Popup()->geometry(), QRect(edit->mapToGlobal(QPoint(16, 21 - 6)), QSize(60, 28)));
+    // Right under the field, in its font.
+    EXPECT_EQ(Popup()->geometry(), QRect(edit->mapToGlobal(QPoint(0, 21)), QSize(60, 28)));
+    EXPECT_EQ(List()->font(), edit->font());
 
     Key(Qt::Key_Backspace);
     EXPECT_FALSE(Shown());
@@ -110,6 +116,18 @@ TEST_F(AdvEditLookup, HeightFollowsTheMatchesUpToDisplayCount) {
     ASSERT_TRUE(Shown());
     EXPECT_EQ(List()->count(), 5);
     EXPECT_EQ(Popup()->height(), 52);
+}
+
+TEST_F(AdvEditLookup, RowsAndWidthFollowALargerFont) {
+    const QFont large = PixelFont("DejaVu Sans", 20);
+    edit->setFont(large);
+    Type("Be");
+    ASSERT_TRUE(Shown());
+    const QFontMetrics metrics(large);
+    ASSERT_GT(metrics.height(), kLookupRowHeight);
+    EXPECT_EQ(List()->visualItemRect(List()->item(0)).height(), metrics.height());
+    EXPECT_EQ(Popup()->height(), 2 * metrics.height() + 4);
+    EXPECT_GE(Popup()->width(), 10 + metrics.horizontalAdvance("Berlin"));
 }
 
 TEST_F(AdvEditLookup, ChoiceTakesThePartnerFromTheValueListByIndex) {
