@@ -68,6 +68,8 @@ TAdvEdit::TAdvEdit(QWidget* parent)
     setAcceptDrops(false);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QLineEdit::textChanged, this, [this] { Guarded([this] { Change(); }); });
+    connect(dragDrop_, &TEditDragDrop::Dropped, this, &TAdvEdit::TextDropped);
+    connect(dragDrop_, &TEditDragDrop::DraggedOut, this, &TAdvEdit::TextDragged);
     connect(&look_, &TEditLook::ColorChanged, this, &TAdvEdit::ColorChanged);
     connect(&look_, &TEditLook::FontColorChanged, this, &TAdvEdit::FontColorChanged);
     connect(&look_, &TEditLook::FocusColorChanged, this, &TAdvEdit::FocusColorChanged);
@@ -153,6 +155,7 @@ void TAdvEdit::LookupChosen(QString text) {
         OnLookupSelect(this, text);
     SetText(text);
     SelectValue();
+    emit LookupSelected(Text());
 }
 
 bool TAdvEdit::IsUrl() const {

@@ -417,6 +417,13 @@ signals:
     void MousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void MouseMoved(Qt::KeyboardModifiers modifiers, QPoint position);
+    // A lookup entry put its text in: the value it made (as OnLookupSelect
+    // left the text, normalised for the edit type).
+    void LookupSelected(const QString& text);
+    // Text from a drop went in; the field's selected text was dropped
+    // elsewhere in it or outside, moved or copied.
+    void TextDropped(const QString& text);
+    void TextDragged(const QString& text, bool moved);
 
     // The properties that change behind their setters: the colours with the
     // focus, error, modified, disabled, URL and flat looks, the alignment

@@ -172,6 +172,7 @@ void TEditDragDrop::DropText(const QPoint& screenPoint, QString text) {
     field_.SetCaret(field_.CharIndexAt(widget.mapFromGlobal(QCursor::pos())));
     field_.Insert(text);
     widget.repaint();
+    emit Dropped(text);
 }
 
 // --- Drag source -------------------------------------------------------------
@@ -220,11 +221,14 @@ void TEditDragDrop::Move() {
         return; // closed during the drag
     // Qt's drag took the release; the line edit will not track the button.
     pressWithheld_ = false;
-    if (result == DRAGDROP_S_DROP && !ControlHeld() && !selfDropIgnored_ &&
-        field_.SelLength() > 0 && !field_.ReadOnly())
+    const bool dropped = result == DRAGDROP_S_DROP && !selfDropIgnored_;
+    const bool moved = dropped && !ControlHeld() && !field_.ReadOnly();
+    if (moved && field_.SelLength() > 0)
         field_.DeleteSelection(); // moved away
     ClearDropCaret();
     field_.Widget().repaint();
+    if (dropped)
+        emit DraggedOut(text, moved);
 }
 
 void TEditDragDrop::Release(const QMouseEvent& event) {

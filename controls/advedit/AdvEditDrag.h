@@ -46,6 +46,13 @@ public:
     void Move();
     void Release(const QMouseEvent& event);
 
+signals:
+    // Text from a drop went into the field.
+    void Dropped(const QString& text);
+    // The field's selected text was dropped somewhere else in it or outside:
+    // moved, or copied (Control held, or a read-only field).
+    void DraggedOut(const QString& text, bool moved);
+
 private:
     TFieldView& field_;
     bool dropTarget_ = false;

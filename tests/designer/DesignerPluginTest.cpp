@@ -672,12 +672,15 @@ TEST(DesignerPlugin, AFormConnectsTheAdvancedEditsSignals) {
         </widget>
         <widget class="QWidget" name="changed"/>
         <widget class="QWidget" name="clicked"/>
+        <widget class="QWidget" name="selected"/>
        </widget>
        <connections>
         <connection><sender>edit</sender><signal>TextChanged()</signal>
          <receiver>changed</receiver><slot>hide()</slot></connection>
         <connection><sender>edit</sender><signal>Clicked()</signal>
          <receiver>clicked</receiver><slot>hide()</slot></connection>
+        <connection><sender>edit</sender><signal>LookupSelected(QString)</signal>
+         <receiver>selected</receiver><slot>setWindowTitle(QString)</slot></connection>
        </connections></ui>)";
     QBuffer buffer(&form);
     const std::unique_ptr<QWidget> loaded(PluginLoader()->load(&buffer));
@@ -695,6 +698,16 @@ TEST(DesignerPlugin, AFormConnectsTheAdvancedEditsSignals) {
     EXPECT_TRUE(clicked->isVisible());
     QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_FALSE(clicked->isVisible());
+
+    edit->setProperty("Text", QString());
+    edit->setProperty("Lookup_Enabled", true);
+    edit->setProperty("Lookup_DisplayList", QStringList{"Bern"});
+    loaded->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(loaded.get()));
+    edit->setFocus();
+    QTest::keyClicks(edit, "Be");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(loaded->findChild<QWidget*>("selected")->windowTitle(), "Bern");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <QFontMetrics>
 #include <QListWidget>
+#include <QSignalSpy>
 
 namespace maskwell {
 namespace {
@@ -134,6 +135,7 @@ TEST_F(AdvEditLookup, ChoiceTakesThePartnerFromTheValueListByIndex) {
     // Listed out of order: the partner goes with the entry, not with its row.
     edit->Lookup().SetDisplayList({"Bern", "Berlin", "Bonn"});
     edit->Lookup().SetValueList({"BRN", "BER"});
+    const QSignalSpy selected(edit, &TAdvEdit::LookupSelected);
     Type("Be");
     ASSERT_EQ(Rows(), (QStringList{"Berlin", "Bern"}));
     Key(Qt::Key_Down);
@@ -146,6 +148,9 @@ TEST_F(AdvEditLookup, ChoiceTakesThePartnerFromTheValueListByIndex) {
     Type("Bo");
     Key(Qt::Key_Return);
     EXPECT_EQ(edit->Text(), "Bonn"); // index 2 has no partner
+    ASSERT_EQ(selected.count(), 2);
+    EXPECT_EQ(selected[0][0].toString(), "BRN");
+    EXPECT_EQ(selected[1][0].toString(), "Bonn");
 }
 
 TEST_F(AdvEditLookup, OnLookupSelectMayReplaceTheChoice) {
@@ -154,10 +159,13 @@ TEST_F(AdvEditLookup, OnLookupSelectMayReplaceTheChoice) {
         offered = value;
         value = value.toUpper();
     };
+    const QSignalSpy selected(edit, &TAdvEdit::LookupSelected);
     Type("Bo");
     Key(Qt::Key_Enter);
     EXPECT_EQ(offered, "Bonn");
     EXPECT_EQ(edit->Text(), "BONN");
+    ASSERT_EQ(selected.count(), 1);
+    EXPECT_EQ(selected[0][0].toString(), "BONN");
 }
 
 TEST_F(AdvEditLookup, ListKeysMoveThroughTenEntries) {
