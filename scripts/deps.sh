@@ -14,7 +14,15 @@
 #   scripts/deps.sh fuzz      the above plus clang and its fuzzer and sanitizer runtimes
 #   scripts/deps.sh bench     the above plus Xvfb and the X libraries the
 #                             start-up and keystroke benchmarks watch it with
+#   scripts/deps.sh --list SET  prints the packages of SET, one a line, and
+#                             installs nothing
 set -euo pipefail
+
+list=false
+if [ "${1:-}" = --list ]; then
+  list=true
+  shift
+fi
 
 run=(g++ cmake make qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
      fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
@@ -38,6 +46,10 @@ case "${1:-build}" in
   bench) wanted+=("${bench[@]}") ;;
   *) echo "usage: $0 [build|run|desktop|lint|fuzz|bench]" >&2; exit 2 ;;
 esac
+if $list; then
+  printf '%s\n' "${wanted[@]}"
+  exit 0
+fi
 
 missing=()
 for pkg in "${wanted[@]}"; do
