@@ -16,8 +16,12 @@ shift
 args=(-DMASKWELL_WARNINGS_AS_ERRORS=ON)
 if command -v ccache >/dev/null; then
   # Paths inside the clone are hashed relative to it and the working folder is
-  # left out, so that a clone in another folder hits the cache.
-  ccache_env="CCACHE_BASEDIR=$PWD;CCACHE_NOHASHDIR=true"
+  # left out, so that a clone in another folder hits the cache. The sloppiness
+  # lets a compile that uses a precompiled header be cached at all, and the
+  # inode cache hashes each precompiled header (some 200 MB) once, not once for
+  # every file that uses it.
+  ccache_env="CCACHE_BASEDIR=$PWD;CCACHE_NOHASHDIR=true;CCACHE_INODECACHE=true"
+  ccache_env+=";CCACHE_SLOPPINESS=pch_defines,time_macros"
   args+=("-DCMAKE_CXX_COMPILER_LAUNCHER=env;$ccache_env;ccache")
 fi
 # Quiet but for what is left out and why.
