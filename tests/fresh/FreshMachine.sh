@@ -33,9 +33,7 @@ hidden_files() {
 # empty tmpfs where all it holds is hidden, else by a copy without them (the Qt
 # CMake folders hold files of both kinds).
 hide() {
-    local list=$1 scratch dir masked=() copy n=0 m
-    scratch=$(mktemp -d)
-    mount -t tmpfs fresh-machine "$scratch"
+    local list=$1 scratch=$2 dir masked=() copy n=0 m file
     while read -r dir; do
         for m in "${masked[@]}"; do
             [[ $dir == "$m"/* ]] && continue 2
@@ -45,7 +43,9 @@ hide() {
         else
             copy=$scratch/$((n++))
             cp -a "$dir" "$copy"
-            grep "^$dir/" "$list" | sed "s|^$dir/|$copy/|" | xargs -r -d '\n' rm -f
+            while read -r file; do
+                if [[ $file == "$dir"/* ]]; then rm -f "$copy/${file#"$dir"/}"; fi
+            done <"$list"
             mount --bind "$copy" "$dir"
         fi
         masked+=("$dir")
@@ -59,17 +59,23 @@ can_hide() {
     unshare -m true 2>/dev/null || skip "this machine refuses a new mount namespace"
 }
 
+# The copies live on a tmpfs that only the namespace sees, mounted on an empty
+# folder made (and removed) out here.
 in_namespace() {
-    unshare -m --propagation private "$script" __inside "$@"
+    local scratch status=0
+    scratch=$(mktemp -d)
+    unshare -m --propagation private "$script" __inside "$scratch" "$@" || status=$?
+    rmdir "$scratch"
+    return $status
 }
 
 case "${1:-}" in
 __inside)
-    shift
-    list=$(mktemp)
-    hidden_files >"$list"
-    hide "$list"
-    rm -f "$list"
+    scratch=$2
+    shift 2
+    mount -t tmpfs fresh-machine "$scratch"
+    hidden_files >"$scratch/hidden"
+    hide "$scratch/hidden" "$scratch"
     exec "$@"
     ;;
 run)
