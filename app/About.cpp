@@ -59,6 +59,8 @@ void TAboutF::CreateControls() {
     Label3D5 = FormLabel(Panel1, WebAddress, {32, 108, 158, 16}, PixelFont("Arial", 13, true, true),
                          taCenter, clBlue);
     Label3D5->setCursor(Qt::PointingHandCursor);
+    Label3D5->setFocusPolicy(Qt::TabFocus); // a link the keyboard reaches
+    Label3D5->setAccessibleDescription(QStringLiteral("Opens the maker's web page"));
     Label3D5->OnClick = [this](QObject*) { Label3D5Click(); };
     Label3D5->OnMouseEnter = [this](QObject*) { Label3D5MouseEnter(); };
     Label3D5->OnMouseExit = [this](QObject*) { Label3D5MouseExit(); };
@@ -81,6 +83,9 @@ void TAboutF::CreateControls() {
     OkB->Glyphs()->SetNumber(1);
     OkB->Glyphs()->SetDistance(0);
     OkB->OnClick = [this](QObject*) { OkBClick(); };
+    OkB->setFocusPolicy(Qt::TabFocus);
+    OkB->setAccessibleDescription(QStringLiteral("Closes this window"));
+    setTabOrder(OkB, Label3D5);
 }
 
 void TAboutF::ShowInsteadOf(QWidget& mainWindow) {
@@ -91,6 +96,7 @@ void TAboutF::ShowInsteadOf(QWidget& mainWindow) {
     SetTransientParent(*this, mainWindow);
     PlaceWindow(*this, mainWindow.frameGeometry().center() - rect().center());
     show();
+    OkB->setFocus(Qt::ActiveWindowFocusReason); // Return or Space closes the window
     ActivateWindow(*this);
     mainWindow.hide();
 }

@@ -14,6 +14,7 @@ class TQlFancyButton;
 // The About window: product name, version, maker, copyright and the maker's
 // web address as a link, with an OK button. While it is up the main window is
 // hidden; OK, or closing it any way, brings the main window back as it was.
+// OK has the focus when it opens; Tab moves between OK and the link.
 class TAboutF : public QWidget {
     Q_OBJECT
 

@@ -4,6 +4,7 @@
 #include "app/FormStyle.h"
 #include "app/Images.h"
 #include "app/Version.h"
+#include "app/WindowAccessibility.h"
 #include "controls/Accessibility.h"
 #include "platform/Fonts.h"
 
@@ -19,6 +20,7 @@ void SetUpApplication() {
     QApplication::setWindowIcon(ApplicationIcon());
     InstallFontSubstitutions();
     InstallControlAccessibility();
+    InstallWindowAccessibility();
 }
 
 } // namespace maskwell

@@ -12,40 +12,25 @@ namespace maskwell {
 // What the command line asks for:
 //   maskwell [ADDRESS[/BITS|/MASK]]          the window, starting with that address
 //   maskwell --print ADDRESS[/BITS|/MASK]    the results as text, no window
-//   maskwell --help | --version
+//   maskwell --help | --help-all | --version
 // An address may also come as two arguments, "10.0.0.1 255.255.255.0".
+// The window toolkit's own options (-platform NAME, -style NAME, ...) are
+// accepted anywhere before "--": the window's toolkit takes them, and every
+// other path ignores them.
 struct CommandLine {
-    enum Action { OpenWindow, PrintResults, ShowHelp, ShowVersion, Refuse };
+    enum Action { OpenWindow, PrintResults, ShowHelp, ShowHelpAll, ShowVersion, Refuse };
     Action What = OpenWindow;
     std::optional<AddressInput> Address;
-    QString Problem; // Refuse: one line naming what is wrong
+    QString Problem; // Refuse: one line naming what is wrong, safe to print
 };
 
-// Whether the arguments (program name first) ask for something that needs no
-// window, so that the program can start without a display. The toolkit's own
-// options (-platform, say) are only known once a window application exists.
-bool WantsNoWindow(const QStringList& arguments);
-
-// Reads the arguments, program name first; a QCoreApplication must exist.
+// Reads the arguments, program name first. Needs no application object, so
+// that what needs no window is known before a display is looked for.
 CommandLine ReadCommandLine(const QStringList& arguments);
 
-// The text --help prints; a QCoreApplication must exist.
-QString CommandLineHelp();
-
-// What --print writes: the results block on success (exit code 0), or the one
-// line naming the problem (exit code 2): a mask the address's class does not offer.
-struct PrintOutcome {
-    int ExitCode = 0;
-    QString Output;
-    QString Problem;
-};
-
-// Runs the calculator in memory as a new window starts it (the class A lists,
-// mask bits 24 chosen) and takes the address as a paste would.
-PrintOutcome PrintResultsOf(const AddressInput& input);
-
-// Carries out every action but OpenWindow on standard output and error and
-// returns the exit code: 0 when done, 2 for a refused argument or mask.
-int RunWithoutWindow(const CommandLine& commandLine);
+// The text --help prints, and with the toolkit's options what --help-all
+// prints. The usage line names the program as the running application was
+// started, once a QCoreApplication exists.
+QString CommandLineHelp(bool withToolkitOptions = false);
 
 } // namespace maskwell

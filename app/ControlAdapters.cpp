@@ -42,8 +42,11 @@ void ComboBoxSelector::SetItemIndex(int row) {
     combo_.setCurrentIndex(row >= 0 && row < combo_.count() ? row : -1);
 }
 
-void NoticeBoxSink::Notice(std::string_view text) {
+bool NoticeBoxSink::Notice(std::string_view text) {
+    if (holdBack_ && holdBack_())
+        return false;
     ShowNotice(&window_, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return true;
 }
 
 } // namespace maskwell

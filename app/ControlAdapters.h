@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -69,14 +70,18 @@ private:
     const CheckBox& checkBox_;
 };
 
-// The calculator's notice as a modal box over the window.
+// The calculator's notice as a modal box over the window, unless holdBack
+// says that no box may open now: then nothing is shown and the notice counts
+// as not given.
 class NoticeBoxSink final : public NoticeSink {
 public:
-    explicit NoticeBoxSink(QWidget& window) : window_(window) {}
-    void Notice(std::string_view text) override;
+    NoticeBoxSink(QWidget& window, std::function<bool()> holdBack)
+        : window_(window), holdBack_(std::move(holdBack)) {}
+    bool Notice(std::string_view text) override;
 
 private:
     QWidget& window_;
+    std::function<bool()> holdBack_;
 };
 
 } // namespace maskwell

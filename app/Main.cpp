@@ -4,6 +4,7 @@
 #include "app/About.h"
 #include "app/ControlAdapters.h"
 #include "app/DeferredAdapters.h"
+#include "app/ResultsFocus.h"
 #include "controls/IPEdit.h"
 #include "controls/Label3D.h"
 #include "controls/OctetText.h"
@@ -42,8 +43,10 @@ public:
     explicit Calculator(TMaskwellForm& form)
         : ipe(*form.IPE), cb1(*form.CB1), cb2(*form.CB2), cb3(*form.CB3), cb4(*form.CB4),
           chb1(*form.ChB1), e1(*form.E1), e2(*form.E2), e3(*form.E3), cba1(AddressClassRows(), 0),
-          notices(form), state{ipe, cb1,  cb2, cb3, cb4, chb1, e1,     e2,
-                               e3,  cba1, l10, ea1, ea2, ea3,  notices} {}
+          notices(form, [&form] { return form.HoldsNoticesBack(); }), state{ipe, cb1,  cb2,    cb3,
+                                                                            cb4, chb1, e1,     e2,
+                                                                            e3,  cba1, l10,    ea1,
+                                                                            ea2, ea3,  notices} {}
 
     // The page's widgets take the held values and hold them from now on.
     void AttachAddressInfo(TMaskwellForm& form) {
@@ -112,6 +115,8 @@ void TMaskwellForm::BuildAddressInfoPage() {
     setTabOrder(CB3, CBA1);
     connect(CBA1, &QComboBox::activated, this, [this] { Guarded([this] { CBA1Change(); }); });
     calculator_->AttachAddressInfo(*this);
+    for (QWidget* field : {EA1, EA2, EA3})
+        resultsFocus_->Watch(field);
     // Built while the page is being shown: its new controls are shown with it.
     if (TabSheet2->isVisible())
         for (QWidget* control : TabSheet2->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -153,7 +158,13 @@ void TMaskwellForm::FormActivate() {
     const QScopedValueRollback<bool> activating(activating_, true);
     Clip = QGuiApplication::clipboard();
     Ini = std::make_unique<TIniFile>(settingsPath_);
-    LoadSettings(*Ini, State(), [this] { RepairStoredAddress(); });
+    {
+        // An address from the command line replaces the stored one before the
+        // window shows anything: no notice about an address never shown.
+        const QScopedValueRollback<bool> replaced(loadingReplacedAddress_,
+                                                  startAddress_.has_value());
+        LoadSettings(*Ini, State(), [this] { RepairStoredAddress(); });
+    }
     if (startAddress_)
         TakeAddressInput(State(), *startAddress_, [this] { RepairTakenAddress(); });
     StartCalc();
@@ -184,6 +195,16 @@ void TMaskwellForm::CopyAll1Click() {
 void TMaskwellForm::PasteAddress1Click() {
     if (const QClipboard* clipboard = QGuiApplication::clipboard())
         PasteAddress(clipboard->text());
+}
+
+// The check box's toggle, as a click on it runs it.
+void TMaskwellForm::UseInversedMask1Click() {
+    ChB1->Activate();
+    UseInversedMask1->setChecked(ChB1->Checked());
+}
+
+void TMaskwellForm::GoToResults1Click() {
+    resultsFocus_->GoToResults();
 }
 
 void TMaskwellForm::PasteAddress(const QString& text) {
@@ -222,6 +243,13 @@ void TMaskwellForm::SpeedButton8Click() {
 void TMaskwellForm::CopyToClipboard(const QString& text) {
     if (Clip)
         Clip->setText(text);
+}
+
+// No box interrupts the user typing the address: a move from one octet to the
+// next by typing leaves the address incomplete, and the calculator gives the
+// notice again at the rebuild that completes it.
+bool TMaskwellForm::HoldsNoticesBack() const {
+    return loadingReplacedAddress_ || IPE->MovingBetweenFields();
 }
 
 // An address taken as a whole (pasted, or from the command line) is repaired

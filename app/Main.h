@@ -5,7 +5,9 @@
 //
 // How a typed address becomes results:
 //  1. The user types into the address control IPE. When a field is left (or the
-//     last one fills up) IPE repairs its octets and calls RebindCheckbox.
+//     last one fills up) IPE repairs its octets and calls RebindCheckbox. The
+//     multicast notice waits while the focus only moves from octet to octet:
+//     it comes at the rebuild that completes the address (HoldsNoticesBack).
 //  2. RebindCheckbox decides the address class, refills the four mask selectors
 //     CB1..CB4 with that class's masks, carries the chosen mask over and runs
 //     CB1Change.
@@ -15,6 +17,9 @@
 //     by the calculator until the page is first shown and built).
 //  4. A copy button (or its Ctrl+1..Ctrl+5) puts one of those texts on the
 //     clipboard; Edit > Copy All puts all of them, one "label: value" line each.
+//  5. For a screen reader the new results are the description of the mask
+//     lists and of the Subnet Info tab (ResultsReadout.h); F6 takes the
+//     keyboard to the results and back (ResultsFocus.h).
 // A paste into the address control, Edit > Paste Address and an address named
 // on the command line skip step 1: the text is read as a whole address (and
 // mask) by the window-free reader, written into the fields, repaired, rebuilt
@@ -50,6 +55,8 @@ class TIPEdit;
 class TLabel3D;
 class TPageControl;
 class TQlCheckBox;
+class TResultsFocus;
+class TResultsReadout;
 class TTabSheet;
 
 class TMaskwellForm : public QWidget {
@@ -90,6 +97,8 @@ public:
     void Exit1Click();
     void CopyAll1Click();
     void PasteAddress1Click();
+    void UseInversedMask1Click();
+    void GoToResults1Click();
     void About1Click();
     void TabSheet1MouseDown(QMouseEvent* event);
     void CB1Change();
@@ -111,6 +120,8 @@ public:
     QMenu* Edit1 = nullptr;
     QAction* CopyAll1 = nullptr;
     QAction* PasteAddress1 = nullptr;
+    QAction* UseInversedMask1 = nullptr;
+    QAction* GoToResults1 = nullptr;
     QAction* About1 = nullptr;
     QFrame* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -173,17 +184,23 @@ private:
     void CreateAddressInfoPage();
     void CreateMenu();
     void BindEvents();
+    void BindCopyButton(QToolButton* button, int digit, void (TMaskwellForm::*handler)());
+    void BindResults();
 
     void CopyToClipboard(const QString& text);
+    bool HoldsNoticesBack() const;
     void RepairStoredAddress();
     void RepairTakenAddress();
 
     QString settingsPath_;
     std::unique_ptr<Calculator> calculator_;
+    TResultsReadout* resultsReadout_ = nullptr;
+    TResultsFocus* resultsFocus_ = nullptr;
     TAboutF* aboutWindow_ = nullptr;
     std::optional<AddressInput> startAddress_;
     bool activated_ = false;
     bool activating_ = false;
+    bool loadingReplacedAddress_ = false;
     bool shownOnce_ = false;
     QClipboard* Clip = nullptr;
     std::unique_ptr<TIniFile> Ini;

@@ -4,24 +4,26 @@
 #include "app/FormControls.h"
 #include "app/Images.h"
 #include "app/Main.h"
+#include "app/ResultsFocus.h"
+#include "app/ResultsReadout.h"
 #include "app/Version.h"
 #include "controls/IPEdit.h"
 #include "controls/Label3D.h"
 #include "controls/QlCheckBox.h"
 #include "controls/advedit/AdvEdit.h"
 #include "core/ClassTables.h"
+#include "core/InversedMask.h"
 #include "platform/Bevel.h"
 #include "platform/CrispIcon.h"
 #include "platform/ErrorBox.h"
 #include "platform/Fonts.h"
+#include "platform/MenuBar.h"
 #include "platform/PageControl.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QMenuBar>
-#include <QSet>
-#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -45,24 +47,19 @@ void KeepDarkText(QWidget* control) {
 }
 
 // What an assistive technology reads out for a control: a short name and a
-// sentence on what it does.
-// A selector's name on Linux is its current row (Qt reads the label from a
-// relation there), so its description starts with the name; its drop-down
-// list is named after it when first reached (InstallControlAccessibility).
+// sentence on what it does. A selector's drop-down list is named after it
+// when first reached (InstallControlAccessibility).
 void Describe(QWidget* control, const QString& name, const QString& description) {
     control->setAccessibleName(name);
     control->setAccessibleDescription(description);
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        combo->setAccessibleDescription(name + QStringLiteral(": ") + description);
 }
 
+// Its description is the results its mask gives (TResultsReadout).
 QComboBox* MaskSelector(QWidget* parent, const QRect& box, const QString& hint,
                         std::span<const std::string_view> rows) {
     auto* combo = new QComboBox(parent);
     combo->setGeometry(box);
-    Describe(combo, hint.left(1) + hint.mid(1).toLower(),
-             QStringLiteral("picks the mask by ") + hint.toLower() +
-                 QStringLiteral("; the other three lists follow"));
+    combo->setAccessibleName(hint.left(1) + hint.mid(1).toLower());
     combo->setMaxVisibleItems(999); // the drop-down shows every row at once
     combo->setToolTip(hint);
     QPalette palette = combo->palette();
@@ -76,10 +73,12 @@ QComboBox* MaskSelector(QWidget* parent, const QRect& box, const QString& hint,
     return combo;
 }
 
+// The button runs a command of the window (BindCopyButton), which brings
+// the glyph, the hint with the key, and the description.
 QToolButton* CopyButton(QWidget* parent, const QRect& box, const QString& name,
                         const QString& hint) {
     auto* button = new QToolButton(parent);
-    Describe(button, name, hint);
+    button->setAccessibleName(name);
     button->setGeometry(box);
     button->setAutoRaise(true);
     button->setIcon(CrispIcon(CopyGlyph())); // sharp at any device pixel ratio
@@ -91,7 +90,9 @@ QToolButton* CopyButton(QWidget* parent, const QRect& box, const QString& name,
 
 TAdvEdit* ResultField(QWidget* parent, const QRect& box, const QString& name) {
     auto* field = new TAdvEdit(parent);
-    Describe(field, name, QStringLiteral("Result, read-only; click it and press Ctrl+C to copy"));
+    Describe(field, name,
+             QStringLiteral("Result, read-only; Up and Down move between the results, Escape goes "
+                            "back, Ctrl+C copies"));
     field->BeginLoading();
     field->SetBounds(box.x(), box.y(), box.width(), box.height());
     field->SetReadOnly(true);
@@ -110,30 +111,6 @@ TAdvEdit* ResultField(QWidget* parent, const QRect& box, const QString& name) {
     return field;
 }
 
-// Alt with the first letter of a menu bar caption that has no marked letter
-// opens that menu (or runs that command), as the desktop's menu bars do; the
-// first caption with a letter takes it.
-void BindMenuLetters(QMenuBar* bar, QWidget* window) {
-    QSet<QChar> taken;
-    for (QAction* action : bar->actions()) {
-        const QString caption = action->text();
-        if (caption.isEmpty() || caption.contains(u'&') || !caption.front().isLetter())
-            continue;
-        const QChar letter = caption.front().toUpper();
-        if (letter.unicode() < u'A' || letter.unicode() > u'Z' || taken.contains(letter))
-            continue;
-        taken.insert(letter);
-        auto* shortcut = new QShortcut(
-            QKeySequence(Qt::ALT | Qt::Key(Qt::Key_A + (letter.unicode() - u'A'))), window);
-        QObject::connect(shortcut, &QShortcut::activated, bar, [bar, action] {
-            if (action->menu())
-                bar->setActiveAction(action);
-            else
-                Guarded([action] { action->trigger(); });
-        });
-    }
-}
-
 } // namespace
 
 void TMaskwellForm::CreateControls() {
@@ -146,6 +123,8 @@ void TMaskwellForm::CreateControls() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(PixelFont("MS Sans Serif", 11));
+    setAccessibleDescription("Subnets an IPv4 address: type the address, pick a mask in any "
+                             "list; F6 goes to the results");
 
     auto* client = new QWidget(this);
     client->setFixedSize(clientSize);
@@ -177,16 +156,26 @@ void TMaskwellForm::CreateControls() {
     setTabOrder(CB4, CB3);
 }
 
+// Alt with a caption's underlined letter opens its menu (TMenuBar).
 void TMaskwellForm::CreateMenu() {
-    MainMenu1 = new QMenuBar(this);
-    Quit1 = MainMenu1->addMenu("File");
+    auto* bar = new TMenuBar(this);
+    MainMenu1 = bar;
+    Quit1 = bar->AddMenu("File");
     Exit1 = Quit1->addAction("Exit");
-    Edit1 = MainMenu1->addMenu("Edit");
+    Edit1 = bar->AddMenu("Edit");
     CopyAll1 = Edit1->addAction("Copy All");
     CopyAll1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     PasteAddress1 = Edit1->addAction("Paste Address");
     PasteAddress1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    About1 = MainMenu1->addAction("About"); // acts at once, no sub-menu
+    Edit1->addSeparator();
+    // The check box takes no focus (the tab order stays the form's); this is
+    // its way from the keyboard.
+    UseInversedMask1 = Edit1->addAction("Use Inversed Mask");
+    UseInversedMask1->setCheckable(true);
+    UseInversedMask1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    GoToResults1 = Edit1->addAction("Go to Results");
+    GoToResults1->setShortcut(QKeySequence(Qt::Key_F6));
+    About1 = bar->addAction("About"); // acts at once, no sub-menu
 }
 
 void TMaskwellForm::CreateAddressLine() {
@@ -227,13 +216,15 @@ void TMaskwellForm::CreateSubnetInfoPage() {
     ChB1->SetFontColor(clWindowText);
     ChB1->SetBackgroundColor(clSilver);
     ChB1->SetFont(verdana);
-    ChB1->setAccessibleDescription("Shows wildcard masks in the subnet mask list");
+    ChB1->setAccessibleDescription("Shows wildcard masks in the subnet mask list (Ctrl+I)");
 
     Panel4 = RaisedPanel(TabSheet1, {0, 30, 263, 182});
     // The selectors take their font from the panel: a drop-down list given a
     // font of its own builds its popup list at once, four of them at start-up.
     Panel4->setFont(PixelFont("MS Sans Serif", 11));
-    Label3D1 = FormLabel(Panel4, "Subnet Mask:", {48, 6, 69, 12}, verdana);
+    // Sized for the longer caption it shows while the list holds wildcard masks.
+    Label3D1 = FormLabel(Panel4, "Wildcard Mask:", {48, 6, 69, 12}, verdana);
+    Label3D1->SetCaption("Subnet Mask:");
     Label3D3 = FormLabel(Panel4, "Mask Bits:", {193, 6, 54, 12}, verdana);
     CB1 = MaskSelector(Panel4, {8, 21, 145, 21}, "Subnet Mask", classA.Masks);
     SpeedButton1 =
@@ -296,42 +287,72 @@ void TMaskwellForm::BindEvents() {
     bind(CB3, &TMaskwellForm::CB3Change);
     bind(CB4, &TMaskwellForm::CB4Change);
     ChB1->OnClick = [this](QObject*) { ChB1Click(); };
+    connect(ChB1, &TQlCheckBox::CheckedChanged, UseInversedMask1, &QAction::setChecked);
+    // However the list comes to be refilled (the check box, a class rebuild),
+    // its label names the form it shows.
+    connect(CB1->model(), &QAbstractItemModel::rowsInserted, this, [this] {
+        Label3D1->SetCaption(ListsInversedMasks(State()) ? "Wildcard Mask:" : "Subnet Mask:");
+    });
     TabSheet1->OnMouseDown = [this](QMouseEvent* event) { TabSheet1MouseDown(event); };
 
-    const auto click = [this](QToolButton* button, void (TMaskwellForm::*handler)()) {
-        connect(button, &QToolButton::clicked, this,
-                [this, handler] { Guarded([&] { (this->*handler)(); }); });
-    };
-    click(SpeedButton1, &TMaskwellForm::SpeedButton1Click);
-    click(SpeedButton3, &TMaskwellForm::SpeedButton3Click);
-    click(SpeedButton4, &TMaskwellForm::SpeedButton4Click);
-    click(SpeedButton5, &TMaskwellForm::SpeedButton5Click);
-    click(SpeedButton8, &TMaskwellForm::SpeedButton8Click);
-    // The copy buttons take no focus; their keys work from anywhere in the window.
-    const auto shortcut = [this](QToolButton* button, int digit) {
-        const QKeySequence keys(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + digit));
-        auto* action = new QAction(this);
-        action->setShortcut(keys);
-        addAction(action);
-        connect(action, &QAction::triggered, button, &QToolButton::click);
-        button->setToolTip(button->toolTip() + " (" + keys.toString(QKeySequence::NativeText) +
-                           ")");
-    };
-    shortcut(SpeedButton8, 1);
-    shortcut(SpeedButton1, 2);
-    shortcut(SpeedButton3, 3);
-    shortcut(SpeedButton4, 4);
-    shortcut(SpeedButton5, 5);
+    BindCopyButton(SpeedButton8, 1, &TMaskwellForm::SpeedButton8Click);
+    BindCopyButton(SpeedButton1, 2, &TMaskwellForm::SpeedButton1Click);
+    BindCopyButton(SpeedButton3, 3, &TMaskwellForm::SpeedButton3Click);
+    BindCopyButton(SpeedButton4, 4, &TMaskwellForm::SpeedButton4Click);
+    BindCopyButton(SpeedButton5, 5, &TMaskwellForm::SpeedButton5Click);
     IPE->SetPasteHandler([this](const QString& text) { PasteAddress(text); });
-    connect(CopyAll1, &QAction::triggered, this, [this] { Guarded([this] { CopyAll1Click(); }); });
-    connect(PasteAddress1, &QAction::triggered, this,
-            [this] { Guarded([this] { PasteAddress1Click(); }); });
-    connect(Exit1, &QAction::triggered, this, [this] { Guarded([this] { Exit1Click(); }); });
-    connect(About1, &QAction::triggered, this, [this] { Guarded([this] { About1Click(); }); });
-    BindMenuLetters(MainMenu1, this);
+    const auto command = [this](QAction* action, void (TMaskwellForm::*handler)(),
+                                Qt::ConnectionType type = Qt::AutoConnection) {
+        connect(
+            action, &QAction::triggered, this,
+            [this, handler] { Guarded([&] { (this->*handler)(); }); }, type);
+    };
+    command(CopyAll1, &TMaskwellForm::CopyAll1Click);
+    // A paste may end in a notice box; it opens once the menu command has
+    // returned, so that an assistive technology that ran the command as an
+    // action is not kept waiting for the box to close.
+    command(PasteAddress1, &TMaskwellForm::PasteAddress1Click, Qt::QueuedConnection);
+    command(UseInversedMask1, &TMaskwellForm::UseInversedMask1Click);
+    command(GoToResults1, &TMaskwellForm::GoToResults1Click);
+    command(Exit1, &TMaskwellForm::Exit1Click);
+    command(About1, &TMaskwellForm::About1Click);
+    BindResults();
     // However the page comes to be shown (its tab, Left or Right on the page
     // control, code), its controls are built first.
     TabSheet2->installEventFilter(this);
+}
+
+// The copy buttons take no focus; each runs a command of the window, whose
+// key works from anywhere in it, on either page. The tooltip shows the key,
+// and assistive technologies read it from the button's command.
+void TMaskwellForm::BindCopyButton(QToolButton* button, int digit,
+                                   void (TMaskwellForm::*handler)()) {
+    const QKeySequence keys(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + digit));
+    const QString hint = button->toolTip() + " (" + keys.toString(QKeySequence::NativeText) + ")";
+    auto* action = new QAction(button->icon(), button->accessibleName(), this);
+    action->setShortcut(keys);
+    action->setToolTip(hint);
+    addAction(action);
+    button->setDefaultAction(action);
+    button->setAccessibleDescription(hint);
+    connect(action, &QAction::triggered, this,
+            [this, handler] { Guarded([&] { (this->*handler)(); }); });
+}
+
+void TMaskwellForm::BindResults() {
+    resultsReadout_ =
+        new TResultsReadout(*E1, *E2, *E3, {CB1, CB2, CB3, CB4, PageControl1->Tab(0)}, this);
+    resultsFocus_ = new TResultsFocus(
+        [this]() -> std::vector<QWidget*> {
+            if (PageControl1->ActivePageIndex() == 0)
+                return {E1, E2, E3};
+            if (EA1)
+                return {EA1, EA2, EA3};
+            return {};
+        },
+        this);
+    for (QWidget* field : {E1, E2, E3})
+        resultsFocus_->Watch(field);
 }
 
 } // namespace maskwell

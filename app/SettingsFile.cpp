@@ -3,14 +3,17 @@
 
 #include "core/AddressText.h"
 #include "core/ClassRebuild.h"
+#include "core/ClassTables.h"
 #include "platform/IniFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <optional>
+#include <pwd.h>
 #include <string>
+#include <unistd.h>
 
 namespace maskwell {
 
@@ -21,29 +24,48 @@ void SelectRowInAllFour(CalculatorState& state, int row) {
         selector->SetItemIndex(row);
 }
 
-// The integer stored under a key, or none when the key is missing or does not
-// hold an integer: only then do two reads with different defaults disagree.
-std::optional<int> StoredInteger(const TIniFile& ini, const QString& section, const QString& key) {
-    const int first = ini.ReadInteger(section, key, 0);
-    return first == ini.ReadInteger(section, key, 1) ? std::optional<int>(first) : std::nullopt;
+// The row to select after the rebuild. For a class A, B or C address the
+// rebuilt lists are the class's own, so the row names the mask and decides, as
+// in files from writers that know only the row (a hand edit, or this program
+// before "maskbits"). A class D address (or 127) keeps the lists the class
+// before it left, which at start-up are the initial ones: there the row is
+// ambiguous and the mask bits decide, where the lists offer them.
+std::optional<int> StoredRow(const TIniSection& stored, const CalculatorState& state) {
+    const std::optional<AddressClassInfo> addressClass =
+        ClassOfFirstOctet(OctetOf(state.IPE.Text(), 1));
+    const bool rowNamesTheMask = addressClass && addressClass->Lists;
+    if (!rowNamesTheMask) {
+        if (const std::optional<int> bits = stored.ReadInteger(MaskBitsKey)) {
+            if (*bits == NoMaskBits)
+                return -1;
+            const std::string text = std::to_string(*bits);
+            for (int row = 0; row < state.CB2.Count(); ++row)
+                if (state.CB2.Item(row) == text)
+                    return row;
+        }
+    }
+    return stored.ReadInteger(MaskKey);
 }
 
-// The row to select after the rebuild. The mask bits, when stored and offered
-// by the lists on screen, name the mask itself: a row number alone means another
-// mask in other lists, and a class D address keeps whichever lists the class
-// before it left, which at start-up are the initial ones. The row is the answer
-// for older files and for bits the lists do not offer.
-std::optional<int> StoredRow(const TIniFile& ini, const CalculatorState& state) {
-    const QString section = SettingsSection;
-    if (const std::optional<int> bits = StoredInteger(ini, section, MaskBitsKey)) {
-        if (*bits == NoMaskBits)
-            return -1;
-        const std::string text = std::to_string(*bits);
-        for (int row = 0; row < state.CB2.Count(); ++row)
-            if (state.CB2.Item(row) == text)
-                return row;
-    }
-    return StoredInteger(ini, section, MaskKey);
+// The user's home: HOME when it names an absolute folder, else the password
+// database's entry (HOME may be unset under cron or a service manager).
+QString HomeFolder() {
+    QString home = qEnvironmentVariable("HOME");
+    if (QDir::isAbsolutePath(home))
+        return home;
+    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir)
+        return QFile::decodeName(entry->pw_dir);
+    return QDir::rootPath();
+}
+
+// $XDG_CONFIG_HOME, or ~/.config. A relative XDG_CONFIG_HOME is no path at
+// all by the XDG base directory rules: taken as it is, the settings would
+// depend on the working folder.
+QString UserConfigFolder() {
+    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (QDir::isAbsolutePath(configHome))
+        return QDir::cleanPath(configHome);
+    return QDir::cleanPath(HomeFolder() + QStringLiteral("/.config"));
 }
 
 } // namespace
@@ -63,17 +85,15 @@ QString SettingsFilePath(const QString& executableDir, const QString& userConfig
 }
 
 QString SettingsFilePath() {
-    return SettingsFilePath(
-        QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    return SettingsFilePath(QCoreApplication::applicationDirPath(), UserConfigFolder());
 }
 
 void LoadSettings(const TIniFile& ini, CalculatorState& state,
                   const std::function<void()>& repairAddress) {
-    const QString section = SettingsSection;
+    const TIniSection stored = ini.ReadSection(SettingsSection); // the one read
     SelectRowInAllFour(state, DefaultMaskRow);
 
-    const QString address = ini.ReadString(section, AddressKey, DefaultAddress);
+    const QString address = stored.ReadString(AddressKey, DefaultAddress);
     state.IPE.SetText(address.toStdString());
     if (repairAddress)
         repairAddress();
@@ -84,7 +104,7 @@ void LoadSettings(const TIniFile& ini, CalculatorState& state,
     // short for it. Without one, the default row is the one step 1 chose in the
     // initial lists (mask bits 24), which the rebuild has already carried over
     // into the address's class.
-    if (const std::optional<int> row = StoredRow(ini, state))
+    if (const std::optional<int> row = StoredRow(stored, state))
         SelectRowInAllFour(state, *row);
 
     const std::string text = state.IPE.Text();
@@ -94,13 +114,15 @@ void LoadSettings(const TIniFile& ini, CalculatorState& state,
 
 void StoreSettings(TIniFile& ini, const CalculatorState& state) {
     QDir().mkpath(QFileInfo(ini.FileName()).absolutePath());
-    ini.WriteString(SettingsSection, AddressKey, QString::fromStdString(state.IPE.Text()));
-    ini.WriteInteger(SettingsSection, MaskKey, state.CB1.ItemIndex());
     // The mask bits of CB1's row: the four lists are parallel.
     const int row = state.CB1.ItemIndex();
     const bool hasBits = row >= 0 && row < state.CB2.Count();
-    ini.WriteInteger(SettingsSection, MaskBitsKey,
-                     hasBits ? QString::fromStdString(state.CB2.Item(row)).toInt() : NoMaskBits);
+    const int bits = hasBits ? QString::fromStdString(state.CB2.Item(row)).toInt() : NoMaskBits;
+    // One replacement of the file: a refused store changes nothing, and two
+    // windows closing together leave the keys of one of them, never a mix.
+    ini.WriteStrings(SettingsSection, {{AddressKey, QString::fromStdString(state.IPE.Text())},
+                                       {MaskKey, QString::number(row)},
+                                       {MaskBitsKey, QString::number(bits)}});
 }
 
 } // namespace maskwell

@@ -18,8 +18,10 @@ class TIniFile;
 //   maskbits=21
 //
 // `mask` is the row in the four selector lists, which depend on the address's
-// class; `maskbits` (-1 without a selection) names the mask whatever the lists
-// and is what a load goes by when the lists on screen offer it.
+// class; `maskbits` (-1 without a selection) names the mask whatever the lists.
+// A load goes by the row for a class A, B or C address, whose lists are its
+// class's, and by the mask bits where the row is ambiguous: a class D address
+// keeps the lists of the class before it.
 // An installed program never writes beside its executable: the file lives there
 // only when a maskwell.ini (a regular file, or a link to one) is already there,
 // which makes a portable copy, or when the executable runs from its build tree.
@@ -46,16 +48,18 @@ QString SettingsFilePath();
 // Restores the stored address and mask row, in this order: all four selectors
 // at the default row (mask bits 24 in the initial lists), the stored address or
 // the default one, the class rebuild (which carries the chosen mask over), the
-// stored mask in all four selectors when there is one (by its mask bits when
-// the lists offer them, else by its row), then the binary and
-// hexadecimal texts. repairAddress runs right after the address is assigned and
-// brings any stored text into the range the address control holds after a repair.
+// stored mask in all four selectors when there is one (by its row, or for a
+// class D address by its mask bits where the lists offer them), then the binary
+// and hexadecimal texts. The file is read once. repairAddress runs right after
+// the address is assigned and brings any stored text into the range the
+// address control holds after a repair.
 void LoadSettings(const TIniFile& ini, CalculatorState& state,
                   const std::function<void()>& repairAddress);
 
 // Writes the address, CB1's row (-1 without a selection) and the mask bits
-// (-1 without a selection). Throws WriteError
-// when the file cannot be written; creates the file's folder when it is missing.
+// (-1 without a selection) in one replacement of the file, which a refusal
+// leaves as it was. Throws WriteError when the file cannot be written;
+// creates the file's folder when it is missing.
 void StoreSettings(TIniFile& ini, const CalculatorState& state);
 
 } // namespace maskwell

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "controls/Accessibility.h"
 
+#include "controls/AccessiblePages.h"
+#include "controls/AccessibleSelector.h"
 #include "controls/Label3D.h"
 #include "controls/QlCheckBox.h"
 #include "controls/QlFancyButton.h"
 #include "platform/PageControl.h"
 
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QComboBox>
+#include <QToolButton>
 
 namespace maskwell {
 
@@ -50,6 +53,14 @@ public:
     }
 };
 
+// Runs a control's click once the caller has been answered: a click may open
+// a modal box, and a box opened inside the call would keep an assistive
+// technology waiting for its answer until the box closes.
+template <typename Control> void ActivateAfterReturn(Control* control) {
+    QMetaObject::invokeMethod(
+        control, [control] { control->Activate(); }, Qt::QueuedConnection);
+}
+
 class FancyButtonAccessible : public CaptionedControl<TQlFancyButton> {
 public:
     explicit FancyButtonAccessible(TQlFancyButton* button)
@@ -58,34 +69,111 @@ public:
     QStringList actionNames() const override { return {QAccessibleActionInterface::pressAction()}; }
     void doAction(const QString& action) override {
         if (action == QAccessibleActionInterface::pressAction())
-            control()->Activate();
+            ActivateAfterReturn(control());
     }
 };
 
-// A drop-down list's popup list is made on first use: when an assistive
-// technology first reaches it, it gets a name from its box ("Mask bits" gives
-// "Mask bits list"). Naming it up front would build four popups at start-up.
-void NamePopupList(QObject* object) {
-    auto* list = qobject_cast<QAbstractItemView*>(object);
-    if (!list || !list->accessibleName().isEmpty() || !list->parentWidget())
-        return;
-    auto* box = qobject_cast<QComboBox*>(list->parentWidget()->parentWidget());
-    if (box && box->view() == list && !box->accessibleName().isEmpty())
-        list->setAccessibleName(box->accessibleName() + QStringLiteral(" list"));
+// A 3D label is static text, unless it is a link: in a link style, or taking
+// the focus so that the keyboard can click it.
+class LabelAccessible : public CaptionedControl<TLabel3D> {
+public:
+    explicit LabelAccessible(TLabel3D* label)
+        : CaptionedControl(label, IsLink(label) ? QAccessible::Link : QAccessible::StaticText) {}
+
+    QStringList actionNames() const override {
+        if (!IsLink(control()))
+            return {};
+        return {QAccessibleActionInterface::pressAction()};
+    }
+    void doAction(const QString& action) override {
+        if (IsLink(control()) && action == QAccessibleActionInterface::pressAction())
+            ActivateAfterReturn(control());
+    }
+
+private:
+    static bool IsLink(const TLabel3D* label) {
+        return label->IsLink() || (label->focusPolicy() & Qt::TabFocus);
+    }
+};
+
+// A tool button as Qt describes it, and with the key of its press: the
+// shortcut of the action it runs (its default action) or its own. The copy
+// buttons' keys belong to the window's commands, so that they work on every
+// page, and only this tells them.
+class ToolButtonAccessible : public QAccessibleWidget {
+public:
+    explicit ToolButtonAccessible(QToolButton* button)
+        : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            const QString caption = QString(button()->text()).remove(u'&');
+            return caption.isEmpty() ? button()->toolTip() : caption;
+        }
+        if (kind == QAccessible::Accelerator)
+            return Key();
+        return QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button()->isDown();
+        state.checkable = button()->isCheckable();
+        state.checked = button()->isChecked();
+        return state;
+    }
+    QStringList actionNames() const override { return {QAccessibleActionInterface::pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == QAccessibleActionInterface::pressAction())
+            QMetaObject::invokeMethod(button(), &QToolButton::click, Qt::QueuedConnection);
+    }
+    QStringList keyBindingsForAction(const QString& action) const override {
+        if (action != QAccessibleActionInterface::pressAction() || Key().isEmpty())
+            return {};
+        return {Key()};
+    }
+
+private:
+    QToolButton* button() const { return static_cast<QToolButton*>(widget()); }
+    QString Key() const {
+        const QAction* action = button()->defaultAction();
+        return (action ? action->shortcut() : button()->shortcut())
+            .toString(QKeySequence::NativeText);
+    }
+};
+
+// The page control a tab or page belongs to, if any.
+TPageControl* PageControlOf(QWidget* widget) {
+    for (QWidget* parent = widget->parentWidget(); parent; parent = parent->parentWidget())
+        if (auto* pages = qobject_cast<TPageControl*>(parent))
+            return pages;
+    return nullptr;
 }
 
 QAccessibleInterface* ControlInterface(const QString&, QObject* object) {
     NamePopupList(object); // Qt's own interface describes the list itself
     if (auto* label = qobject_cast<TLabel3D*>(object))
-        return new CaptionedControl<TLabel3D>(label, QAccessible::StaticText);
+        return new LabelAccessible(label);
     if (auto* box = qobject_cast<TQlCheckBox*>(object))
         return new CheckBoxAccessible(box);
     if (auto* button = qobject_cast<TQlFancyButton*>(object))
         return new FancyButtonAccessible(button);
     if (auto* pages = qobject_cast<TPageControl*>(object))
-        return new QAccessibleWidget(pages, QAccessible::PageTabList);
-    if (auto* page = qobject_cast<TTabSheet*>(object))
-        return new QAccessibleWidget(page, QAccessible::PropertyPage);
+        return new PageControlAccessible(pages);
+    if (auto* page = qobject_cast<TTabSheet*>(object)) {
+        if (TPageControl* pages = PageControlOf(page))
+            return new PageAccessible(page, pages);
+        return nullptr;
+    }
+    if (auto* tab = qobject_cast<TFlatTabButton*>(object)) {
+        if (auto* pages = qobject_cast<TPageControl*>(tab->parentWidget()))
+            return new PageTabAccessible(tab, pages);
+        return nullptr;
+    }
+    if (auto* box = qobject_cast<QComboBox*>(object); box && !box->isEditable())
+        return new SelectorAccessible(box);
+    // One with a menu is Qt's, which tells the menu.
+    if (auto* button = qobject_cast<QToolButton*>(object); button && !button->menu())
+        return new ToolButtonAccessible(button);
     return nullptr;
 }
 

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <optional>
 
@@ -66,12 +67,6 @@ bool TypedWithAltOrMeta(const QKeyEvent& event) {
     return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) &&
            !modifiers.testFlag(Qt::ControlModifier) && !event.text().isEmpty() &&
            event.text().front().isPrint();
-}
-
-int VirtualKeyOf(const QKeyEvent& event) {
-    if (event.key() == Qt::Key_Period && !event.modifiers().testFlag(Qt::KeypadModifier))
-        return vkOemPeriod;
-    return 0; // no other key is told apart
 }
 
 bool IsModifierKey(int key) {
@@ -296,10 +291,9 @@ bool TIPEdit::ByteKeyPress(int index, const QKeyEvent& event) {
         return false;
     const bool justAdvanced = justAdvanced_ == index;
     justAdvanced_ = -1;
-    pasteKeyDown_ = false;
+    fillingKey_.reset(); // another key went down: the digit's release no longer moves on
     if (event.matches(QKeySequence::Paste)) {
         Paste(QGuiApplication::clipboard()->text());
-        pasteKeyDown_ = true;
         return true;
     }
     // A character typed with Alt or Meta held is no digit; the base edit would
@@ -310,13 +304,24 @@ bool TIPEdit::ByteKeyPress(int index, const QKeyEvent& event) {
     const std::optional<char16_t> character = TypedCharacter(event);
     if (!character)
         return false; // a key that types nothing edits as usual
-    switch (FilterOctetCharacter(*character, index, justAdvanced)) {
+    const TIPByteEdit* field = FByteEdits[static_cast<std::size_t>(index)];
+    const OctetFieldState state{index, field->Text().size(), field->selectedText().size(),
+                                field->cursorPosition() == field->Text().size(), justAdvanced};
+    switch (FilterOctetCharacter(*character, state)) {
     case OctetKeyVerdict::Accept:
+        return false;
+    case OctetKeyVerdict::Fill:
+        fillingKey_ = KeyDown{index, event.key(), event.nativeScanCode()};
         return false;
     case OctetKeyVerdict::Discard:
         return true;
     case OctetKeyVerdict::MoveToNextField:
         MoveToField(index + 1);
+        return true;
+    case OctetKeyVerdict::CarryToNextField:
+        MoveToField(index + 1);
+        // Typed over the next field's text, which the move selected.
+        ByteEdit(index + 1)->insert(QString(QChar(*character)));
         return true;
     }
     return true;
@@ -325,10 +330,13 @@ bool TIPEdit::ByteKeyPress(int index, const QKeyEvent& event) {
 void TIPEdit::ByteKeyUp(int index, const QKeyEvent& event) {
     if (event.isAutoRepeat())
         return; // a held key is released once, at the end
-    if (pasteKeyDown_)
-        return; // the keys of a paste type nothing, so they move nowhere
+    // Only the release of the digit that filled the field moves on: arrows,
+    // Tab, Shift, the Ctrl combinations and the keys of a paste never do.
+    if (!fillingKey_ || fillingKey_->Field != index || !fillingKey_->IsReleasedBy(event))
+        return;
+    fillingKey_.reset();
     const TIPByteEdit* field = FByteEdits[static_cast<std::size_t>(index)];
-    switch (OctetKeyUp(VirtualKeyOf(event), index, field->Text().size())) {
+    switch (OctetKeyUp(index, field->Text().size())) {
     case OctetKeyUpAction::None:
         break;
     case OctetKeyUpAction::Repair:
@@ -342,6 +350,14 @@ void TIPEdit::ByteKeyUp(int index, const QKeyEvent& event) {
         justAdvanced_ = index + 1;
         break;
     }
+}
+
+bool TIPEdit::KeyDown::IsReleasedBy(const QKeyEvent& event) const {
+    // Told by the scan code where the platform gives one: the key's symbol
+    // may change when a modifier comes up first.
+    if (ScanCode != 0 && event.nativeScanCode() != 0)
+        return ScanCode == event.nativeScanCode();
+    return Key == event.key();
 }
 
 void TIPEdit::MoveToField(int index) {
@@ -373,8 +389,14 @@ void TIPEdit::ByteExit(const QFocusEvent& event) {
     if (redirecting_ || LeavesFocusInPlace(event.reason()))
         return;
     justAdvanced_ = -1;
-    Guarded([&] { ValidateOctets(); });
+    fillingKey_.reset();
     QWidget* now = QApplication::focusWidget();
+    const bool stays = now != nullptr && isAncestorOf(now);
+    {
+        const QScopedValueRollback<bool> moving(movingBetweenFields_, stays);
+        Guarded([&] { ValidateOctets(); });
+    }
+    now = QApplication::focusWidget();
     if (focusWithin_ && (now == nullptr || !isAncestorOf(now))) {
         focusWithin_ = false;
         Guarded([&] { Fire(OnExit, this); });
@@ -475,6 +497,7 @@ bool TIPEdit::ByteContextMenu(TIPByteEdit* field, const QContextMenuEvent& event
 
 void TIPEdit::Paste(const QString& text) {
     justAdvanced_ = -1;
+    fillingKey_.reset();
     if (pasteHandler_)
         Guarded([&] { pasteHandler_(text); });
 }

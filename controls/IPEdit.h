@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QContextMenuEvent;
 class QLabel;
@@ -102,6 +103,12 @@ public:
     // Called after every completed repair of the octets.
     void SetRebindCheckbox(std::function<void()> call) { rebindCheckbox_ = std::move(call); }
 
+    // True during the repair that follows a move of the focus from one field
+    // to another: the user is still entering the address. The repair that
+    // completes it (the focus leaving the control, the last field filling up,
+    // a paste) runs with this false.
+    bool MovingBetweenFields() const { return movingBetweenFields_; }
+
     // Called with the text of every paste into a field: the paste keys, the
     // context menu's Paste and the middle-button selection paste. The fields
     // never take pasted text themselves; without a handler a paste does nothing.
@@ -174,8 +181,16 @@ private:
     bool redirecting_ = false;
     // The field moved into after three digits, until its first key press.
     int justAdvanced_ = -1;
-    // From a paste key's press to the next key press: its releases are no typing.
-    bool pasteKeyDown_ = false;
+    // The digit key whose press filled a field, until the next key goes down
+    // or the field is left; its release moves on.
+    struct KeyDown {
+        int Field;
+        int Key;
+        quint32 ScanCode;
+        bool IsReleasedBy(const QKeyEvent& event) const;
+    };
+    std::optional<KeyDown> fillingKey_;
+    bool movingBetweenFields_ = false;
     // The part a left press began on; a release on the same part is a click.
     QObject* pressed_ = nullptr;
     int arrangeRuns_ = 0;

@@ -7,11 +7,14 @@
 #include "platform/TextDrawing.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
 #include <QScopeGuard>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -377,6 +380,36 @@ void TLabel3D::Paint() {
     if (wordWrap_)
         flags |= DT_WORDBREAK;
     DrawLabelText(painter, rect(), flags);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+// A label that takes the focus (a link that Tab reaches) is clicked by
+// Return, Enter or Space, as a link or a button is.
+void TLabel3D::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        if (!event->isAutoRepeat())
+            Guarded([this] { Click(); });
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TLabel3D::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TLabel3D::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TLabel3D::DrawBevelFrame(QPainter& painter, const QRect& rect, TColor topLeft,

@@ -57,6 +57,10 @@ TRotatedTextBox RotatedTextBox(int angle, QSize extent);
 // border, web and e-mail link styles and ellipsis trimming to the plain label.
 // It paints only its text and border, so its parent shows through everywhere
 // else unless Transparent is off.
+//
+// A label takes no focus unless given a focus policy: then it is a link the
+// keyboard reaches, drawn with a focus frame while it has the focus and
+// clicked by Return, Enter or Space.
 class TLabel3D : public QWidget {
     Q_OBJECT
     // Published for forms, the label's own properties first. BorderWidth and
@@ -198,6 +202,12 @@ public:
     void setTransparent(bool value) { SetTransparent(value); }
     void setWordWrap(bool value) { SetWordWrap(value); }
 
+    // A link style is set (the label opens its Address when clicked).
+    bool IsLink() const { return labelStyle_ != Label3D::lsDefault; }
+    // Clicks the label as the pointer does: the link action of the link
+    // styles, then OnClick. The action an assistive technology's "press" runs.
+    void Activate() { Click(); }
+
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TNotifyEvent OnMouseEnter;
@@ -211,6 +221,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
     // The link action of the link styles, then OnClick.
     virtual void Click();
@@ -230,7 +243,6 @@ private:
     void MouseExit();
     void AdjustBounds();
     void UpdateAccelerator();
-    bool IsLink() const { return labelStyle_ != Label3D::lsDefault; }
 
     TColor borderColor_ = clRed;
     TPenStyle borderPenStyle_ = psSolid;

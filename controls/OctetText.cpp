@@ -44,16 +44,25 @@ bool IsAllZeros(const QString& text, qsizetype minLength) {
 
 } // namespace
 
-OctetKeyVerdict FilterOctetCharacter(char16_t character, int index, bool justAdvanced) {
-    if (character == u'\b' || (character >= u'0' && character <= u'9'))
+OctetKeyVerdict FilterOctetCharacter(char16_t character, const OctetFieldState& field) {
+    constexpr char16_t selectAll = 0x01; // Ctrl+A
+    constexpr char16_t copy = 0x03;      // Ctrl+C
+    if (character == u'\b' || character == selectAll || character == copy)
         return OctetKeyVerdict::Accept;
-    if (character == u'.' && index < 3 && !justAdvanced)
+    if (character >= u'0' && character <= u'9') {
+        const qsizetype kept = field.TextLength - field.SelectedLength;
+        if (kept >= 3)
+            return field.Index < 3 && field.CursorAtEnd ? OctetKeyVerdict::CarryToNextField
+                                                        : OctetKeyVerdict::Discard;
+        return kept == 2 ? OctetKeyVerdict::Fill : OctetKeyVerdict::Accept;
+    }
+    if (character == u'.' && field.Index < 3 && !field.JustAdvanced)
         return OctetKeyVerdict::MoveToNextField;
     return OctetKeyVerdict::Discard;
 }
 
-OctetKeyUpAction OctetKeyUp(int virtualKey, int index, qsizetype textLength) {
-    if (virtualKey == vkOemPeriod || textLength != 3)
+OctetKeyUpAction OctetKeyUp(int index, qsizetype textLength) {
+    if (textLength != 3)
         return OctetKeyUpAction::None;
     return index == 3 ? OctetKeyUpAction::Repair : OctetKeyUpAction::MoveToNextField;
 }

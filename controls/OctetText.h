@@ -12,32 +12,44 @@
 // text and as a number. The widget in IPEdit.h only translates events into these.
 namespace maskwell {
 
-// Virtual-key code of the main keyboard's "." key.
-inline constexpr int vkOemPeriod = 190;
-
-// What a character typed into octet field `index` (0 to 3) does.
-enum class OctetKeyVerdict {
-    Accept,          // the field takes it
-    Discard,         // it is dropped
-    MoveToNextField, // it is dropped and the next field takes the focus
+// An octet field as the key rules see it when a key goes down in it.
+struct OctetFieldState {
+    int Index = 0; // 0 to 3, the first octet first
+    qsizetype TextLength = 0;
+    qsizetype SelectedLength = 0;
+    bool CursorAtEnd = true;
+    // The control moved into this field after three digits, and no other key
+    // has gone down here since: a "." typed now only confirms that move, so
+    // that 192.168.0.1 typed with its dots lands in four fields.
+    bool JustAdvanced = false;
 };
 
-// Digits and backspace are taken, "." moves on (dropped in the last field),
-// anything else, control characters included, is dropped. `justAdvanced` is true
-// while the field is the one the control moved into after three digits and no
-// other key has been pressed there: a "." typed then only confirms that move,
-// so that 192.168.0.1 typed with its dots lands in four fields.
-OctetKeyVerdict FilterOctetCharacter(char16_t character, int index, bool justAdvanced);
+// What a character typed into an octet field does.
+enum class OctetKeyVerdict {
+    Accept,           // the field takes it (or, for Ctrl+A and Ctrl+C, selects or copies)
+    Fill,             // the field takes it and is full: the key's release moves on
+    Discard,          // it is dropped
+    MoveToNextField,  // it is dropped and the next field takes the focus
+    CarryToNextField, // the field is full: the next field takes the focus and the digit
+};
 
-// What the release of a key (by its virtual-key code) does in octet field `index`
-// holding `textLength` characters.
+// Digits and backspace are typed, "." moves on (dropped in the last field),
+// Ctrl+A and Ctrl+C select and copy, anything else, control characters
+// included, is dropped. A digit that finds fields 0 to 2 full, nothing
+// selected and the cursor at the end, starts the next field, so that a quick
+// typist who presses it before the third digit's key is up loses nothing. A
+// full field refuses a digit typed inside it, and so does the last field.
+OctetKeyVerdict FilterOctetCharacter(char16_t character, const OctetFieldState& field);
+
+// What the release of the digit key that filled octet field `index` does, the
+// field now holding `textLength` characters. Releasing any other key does nothing.
 enum class OctetKeyUpAction {
     None,
     Repair,          // the last field is full: repair the address
     MoveToNextField, // the field is full: the next one takes the focus
 };
 
-OctetKeyUpAction OctetKeyUp(int virtualKey, int index, qsizetype textLength);
+OctetKeyUpAction OctetKeyUp(int index, qsizetype textLength);
 
 // The four octet texts of an address, read and written one at a time: each
 // write takes effect (and is announced) before the next step reads anything.

@@ -7,6 +7,7 @@
 #include "platform/Region.h"
 #include "platform/TextDrawing.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -88,7 +89,7 @@ void TQlCheckBox::SetChecked(bool checked) {
     checked_ = checked;
     update();
     if (changed)
-        emit CheckedChanged(checked_);
+        CheckedWasChanged();
 }
 
 void TQlCheckBox::SetAbout(const QString&) {
@@ -276,8 +277,18 @@ void TQlCheckBox::Toggle() {
     buttonDown_ = false;
     checked_ = !checked_;
     update();
-    emit CheckedChanged(checked_);
+    CheckedWasChanged();
     Click();
+}
+
+// Assistive technologies hear of each change as Qt's own check boxes tell it:
+// a screen reader otherwise keeps reporting the state it last read.
+void TQlCheckBox::CheckedWasChanged() {
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+    emit CheckedChanged(checked_);
 }
 
 void TQlCheckBox::keyPressEvent(QKeyEvent* event) {

@@ -159,6 +159,7 @@ private:
     void PointerMoved(QPoint point);
     void PointerLeft();
     void Toggle();
+    void CheckedWasChanged();
     void UpdateFocusPolicy();
 
     TColor backgroundColor_ = clBtnFace;

@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 #include <cmath>
 
@@ -190,6 +192,35 @@ void TQlFancyButton::Paint(QPainter& painter) {
     if (cellWidth_ > 0)
         DrawGlyph(painter);
     DrawCaption(painter);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+// With a focus policy the button is reached by the keyboard; Space, Return
+// and Enter click it then.
+void TQlFancyButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        if (!event->isAutoRepeat() && isEnabled())
+            Guarded([this] { FireClick(); });
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TQlFancyButton::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TQlFancyButton::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TQlFancyButton::DrawDesignOutline(QPainter& painter) {

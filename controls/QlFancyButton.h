@@ -74,6 +74,9 @@ int CornerSize(TBtnShape shape, QSize control, int cornerRadius);
 // the plain x (Shift allowed) when the widget with the focus does not take the
 // key itself, so that the key press travels up to the window unaccepted. A
 // focused edit field keeps its letters.
+//
+// It takes no focus unless given a focus policy; then it shows a focus frame
+// while it has the focus and Space, Return or Enter click it.
 class TQlFancyButton : public QWidget {
     Q_OBJECT
     // Published for forms. The two settings objects are published property by
@@ -206,6 +209,9 @@ protected:
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The click hook of a left release over the control: the click itself is

@@ -6,6 +6,7 @@
 #include "core/ClassTables.h"
 #include "core/SelectorLinkage.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 
@@ -45,6 +46,28 @@ std::pair<std::string, std::string> MasksOf(std::string_view maskBits) {
     return {};
 }
 
+// A multicast address has no mask lists of its own: the selectors keep those
+// of the class before it. A mask given with one is therefore looked up in the
+// lists of every length (the class A lists), whatever came before, so that the
+// same paste gives the same result every time, as on the command line.
+bool SelectMulticastMaskBits(CalculatorState& state, int bits) {
+    const ClassLists& every = ClassALists();
+    const std::string text = DecimalText(bits);
+    if (std::find(every.MaskBits.begin(), every.MaskBits.end(), text) == every.MaskBits.end()) {
+        state.Notices.Notice(
+            "mask bits " + text + " is not offered for a class D address; choose " +
+            std::string(every.MaskBits.front()) + " to " + std::string(every.MaskBits.back()));
+        return false;
+    }
+    if (!state.CB2.Holds(every.MaskBits)) {
+        Refill(state.CB1, state.ChB1.Checked() ? every.InversedMasks : every.Masks);
+        Refill(state.CB2, every.MaskBits);
+        Refill(state.CB3, every.MaxSubnets);
+        Refill(state.CB4, every.MaxHosts);
+    }
+    return SelectMaskBits(state, bits);
+}
+
 } // namespace
 
 bool TakeAddressInput(CalculatorState& state, const AddressInput& input,
@@ -53,7 +76,11 @@ bool TakeAddressInput(CalculatorState& state, const AddressInput& input,
     if (repairAddress)
         repairAddress();
     RebindCheckbox(state);
-    return !input.MaskBits || SelectMaskBits(state, *input.MaskBits);
+    if (!input.MaskBits)
+        return true;
+    if (ClassLetterOf(state.IPE.Text()) == "d")
+        return SelectMulticastMaskBits(state, *input.MaskBits);
+    return SelectMaskBits(state, *input.MaskBits);
 }
 
 bool SelectMaskBits(CalculatorState& state, int bits) {
@@ -84,7 +111,12 @@ bool PasteAddress(CalculatorState& state, std::string_view text,
                   const std::function<void()>& repairAddress) {
     const std::optional<AddressInput> input = ParseAddressInput(text);
     if (!input) {
-        state.Notices.Notice(AddressInputHint);
+        std::string reason = AddressInputRefusal(text);
+        if (reason.empty())
+            reason = text.find_first_not_of(" \t\r\n") == std::string_view::npos
+                         ? "the clipboard is empty"
+                         : std::string(AddressInputHint);
+        state.Notices.Notice(reason);
         return false;
     }
     TakeAddressInput(state, *input, repairAddress);
@@ -108,7 +140,8 @@ std::string ResultSummaryText(const CalculatorState& state) {
         {"subnet broadcast", withMask(state.E3.Text())},
         {"max subnets", withMask(state.CB3.Text())},
         {"max hosts per subnet", withMask(state.CB4.Text())},
-        {"address class", Upper(ClassLetterOf(address))},
+        // The class the window shows: 127.x and 0.x keep the one before.
+        {"address class", Upper(state.AddressClass)},
         {"binary", state.EA2.Text()},
         {"hexadecimal", state.EA3.Text()},
     };

@@ -14,9 +14,11 @@ namespace maskwell {
 
 // Writes the octets into the address, runs repairAddress (which brings them
 // into the range the address control keeps after a repair), runs the class
-// rebuild once and then, when a mask was given, selects it. Returns false when
-// the mask bits are not among the rows the selectors now offer; the notice
-// saying which bits are offered has then been given and the address is taken.
+// rebuild once and then, when a mask was given, selects it. A class D address,
+// which keeps the lists of the class before it, is offered every length (the
+// class A lists) whatever that class was. Returns false when the mask bits are
+// not offered; the notice saying which bits are offered has then been given,
+// the address is taken and the mask stays as it was.
 bool TakeAddressInput(CalculatorState& state, const AddressInput& input,
                       const std::function<void()>& repairAddress);
 
@@ -30,8 +32,8 @@ bool SelectMaskBits(CalculatorState& state, int bits);
 std::string MaskNotOfferedText(const CalculatorState& state, int bits);
 
 // Reads text as an address and takes it; text that is no address changes
-// nothing and gives the notice AddressInputHint. Returns whether the address
-// was taken.
+// nothing and gives a notice saying why: the clipboard is empty, the reader's
+// refusal, or else AddressInputHint. Returns whether the address was taken.
 bool PasteAddress(CalculatorState& state, std::string_view text,
                   const std::function<void()>& repairAddress);
 

@@ -77,6 +77,29 @@ std::optional<int> MaskBitsOf(std::string_view text) {
     return std::nullopt;
 }
 
+// Whether a run of digits stands for a value above limit (below 1000).
+bool DigitsAbove(std::string_view digits, int limit) {
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), IsDigit))
+        return false;
+    int value = 0;
+    for (const char c : digits)
+        value = std::min(value * 10 + (c - '0'), 1000); // any longer run is above too
+    return value > limit;
+}
+
+// The first part of a dotted text that is all digits and above 255.
+std::optional<std::string_view> OctetAbove255(std::string_view dotted) {
+    for (;;) {
+        const std::size_t dot = dotted.find('.');
+        const std::string_view part = dotted.substr(0, dot);
+        if (DigitsAbove(part, 255))
+            return part;
+        if (dot == std::string_view::npos)
+            return std::nullopt;
+        dotted.remove_prefix(dot + 1);
+    }
+}
+
 } // namespace
 
 std::string AddressInput::Dotted() const {
@@ -110,6 +133,33 @@ std::optional<AddressInput> ParseAddressInput(std::string_view text) {
         return std::nullopt;
     input.MaskBits = MaskBitsOf(rest.substr(separator.size()));
     return input.MaskBits ? std::optional<AddressInput>(input) : std::nullopt;
+}
+
+std::string AddressInputRefusal(std::string_view text) {
+    text = Trimmed(text);
+    std::size_t end = 0;
+    while (end < text.size() && (IsDigit(text[end]) || text[end] == '.'))
+        ++end;
+    const std::string_view address = text.substr(0, end);
+    if (const std::optional<std::string_view> octet = OctetAbove255(address))
+        return "octet " + std::string(*octet) + " is above 255";
+    if (!DottedQuad(address))
+        return {};
+
+    const std::string_view rest = text.substr(end);
+    const std::string_view separator = rest.substr(0, rest.find_first_not_of(" \t/"));
+    if (separator.empty() || separator.size() == rest.size() ||
+        std::count(separator.begin(), separator.end(), '/') > 1)
+        return {};
+    const std::string_view mask = rest.substr(separator.size());
+    if (mask.find('.') == std::string_view::npos)
+        return DigitsAbove(mask, 32) ? "mask bits " + std::string(mask) + " is above 32"
+                                     : std::string();
+    if (const std::optional<std::string_view> octet = OctetAbove255(mask))
+        return "octet " + std::string(*octet) + " is above 255";
+    if (DottedQuad(mask) && !MaskBitsOf(mask))
+        return "mask " + std::string(mask) + " is not contiguous";
+    return {};
 }
 
 } // namespace maskwell

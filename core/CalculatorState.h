@@ -11,7 +11,8 @@ namespace maskwell {
 // The whole state of the calculator. Each piece lives in a control of the main
 // window and carries that control's name; the calculator reads the texts and
 // selections afresh at every event and keeps nothing of its own between events,
-// except the class letter, which has no control.
+// except the class letter and the address last announced as multicast, which
+// have no control.
 struct CalculatorState {
     TextField& IPE;   // the dotted address
     Selector& CB1;    // subnet mask, normal or inversed form
@@ -29,6 +30,9 @@ struct CalculatorState {
     TextField& EA3;   // address in hexadecimal
     NoticeSink& Notices;
     std::string AddressClass{}; // "a", "b", "c", "d", or empty before the first decision
+    // The class D address the multicast notice was given for; empty once a
+    // rebuild meets an address of no class or another class.
+    std::string MulticastNoticed{};
 };
 
 } // namespace maskwell

@@ -17,8 +17,10 @@ void Refill(Selector& selector, std::span<const std::string_view> items) {
 void RebindCheckbox(CalculatorState& state) {
     const std::string rememberedMask = state.CB1.Text();
 
-    const std::optional<AddressClassInfo> addressClass =
-        ClassOfFirstOctet(OctetOf(state.IPE.Text(), 1));
+    const std::string address = state.IPE.Text();
+    const std::optional<AddressClassInfo> addressClass = ClassOfFirstOctet(OctetOf(address, 1));
+    if (!addressClass || addressClass->Lists)
+        state.MulticastNoticed.clear();
     if (addressClass) {
         state.AddressClass = addressClass->Letter;
         if (const ClassLists* lists = addressClass->Lists) {
@@ -38,9 +40,11 @@ void RebindCheckbox(CalculatorState& state) {
                 Refill(state.CB3, lists->MaxSubnets);
                 Refill(state.CB4, lists->MaxHosts);
             }
-        } else {
-            // Multicast offers no masks: the selectors stay as they are.
-            state.Notices.Notice("multicast or class d");
+        } else if (state.MulticastNoticed != address) {
+            // Multicast offers no masks: the selectors stay as they are. The
+            // notice comes once per address, not at every rebuild of it.
+            if (state.Notices.Notice("multicast or class d"))
+                state.MulticastNoticed = address;
         }
         state.CBA1.SetItemIndex(addressClass->Row);
         state.L10.SetText(addressClass->Title);
@@ -57,7 +61,6 @@ void RebindCheckbox(CalculatorState& state) {
 
     CB1Change(state);
 
-    const std::string address = state.IPE.Text();
     state.EA2.SetText(BinaryAddressText(address));
     state.EA3.SetText(HexAddressText(address));
 }

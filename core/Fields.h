@@ -22,12 +22,15 @@ public:
     virtual bool Checked() const = 0;
 };
 
-// Where the calculator's one notice goes; the window shows it in a modal box
-// and returns when the user has closed it.
+// Where the calculator's notices go; the window shows each in a modal box and
+// returns when the user has closed it. The window may hold a notice back
+// (while the user is still typing the address) and then returns false: the
+// notice was not given, and the calculator gives it at a later rebuild if it
+// still applies.
 class NoticeSink {
 public:
     virtual ~NoticeSink() = default;
-    virtual void Notice(std::string_view text) = 0;
+    virtual bool Notice(std::string_view text) = 0;
 };
 
 } // namespace maskwell

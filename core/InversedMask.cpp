@@ -17,4 +17,10 @@ void ChB1Click(CalculatorState& state) {
         state.CB1.SetItemIndex(row);
 }
 
+// Every normal list begins with a mask of 255 in the first octet, every
+// inversed one with its complement.
+bool ListsInversedMasks(const CalculatorState& state) {
+    return state.CB1.Count() > 0 && state.CB1.Item(0).starts_with("0.");
+}
+
 } // namespace maskwell

@@ -10,4 +10,9 @@ namespace maskwell {
 // change; the chosen row, the other selectors and the results stay.
 void ChB1Click(CalculatorState& state);
 
+// Whether the subnet mask list shows the inversed (wildcard) form. It is the
+// form ChB1 names, except after a toggle that met a multicast address or no
+// class yet, which leaves the list as it was until the next class rebuild.
+bool ListsInversedMasks(const CalculatorState& state);
+
 } // namespace maskwell

@@ -52,14 +52,22 @@ private:
     bool checked_ = false;
 };
 
-// Records every notice instead of showing it.
+// Records every notice instead of showing it; while holding back, as a window
+// does while the user types, it records none and says so.
 class RecordingNoticeSink final : public NoticeSink {
 public:
-    void Notice(std::string_view text) override { notices_.emplace_back(text); }
+    bool Notice(std::string_view text) override {
+        if (holdBack_)
+            return false;
+        notices_.emplace_back(text);
+        return true;
+    }
     const std::vector<std::string>& Notices() const { return notices_; }
+    void HoldBack(bool holdBack) { holdBack_ = holdBack; }
 
 private:
     std::vector<std::string> notices_;
+    bool holdBack_ = false;
 };
 
 // A whole calculator in memory, starting as the main window does: address

@@ -37,19 +37,28 @@ void ControlPlugin::initialize(QDesignerFormEditorInterface* core) {
 }
 
 QString ControlPlugin::domXml() const {
-    // A new instance takes the control's own default size; every other
-    // property keeps the value the control is constructed with.
+    // A new instance takes the control's own default size and, where it has
+    // one, a caption to be seen by; every other property keeps the value the
+    // control is constructed with. Only the designer's widget box reads this.
     const QString shortName = description_.className.section(QStringLiteral("::"), -1);
+    const QString caption = description_.defaultCaption.isEmpty()
+                                ? QString()
+                                : QStringLiteral("  <property name=\"Caption\">\n"
+                                                 "   <string>%1</string>\n"
+                                                 "  </property>\n")
+                                      .arg(description_.defaultCaption.toHtmlEscaped());
     return QStringLiteral("<ui language=\"c++\" displayname=\"%1\">\n"
                           " <widget class=\"%2\" name=\"%3\">\n"
                           "  <property name=\"geometry\">\n"
                           "   <rect><x>0</x><y>0</y><width>%4</width><height>%5</height></rect>\n"
                           "  </property>\n"
+                          "%6"
                           " </widget>\n"
                           "</ui>\n")
         .arg(shortName, description_.className, description_.objectName)
         .arg(description_.defaultSize.width())
-        .arg(description_.defaultSize.height());
+        .arg(description_.defaultSize.height())
+        .arg(caption);
 }
 
 } // namespace maskwell::designer

@@ -20,6 +20,9 @@ struct ControlDescription {
     QString toolTip;
     QString whatsThis;
     QSize defaultSize;
+    // The Caption a new instance gets in the designer, so that it can be seen
+    // on the form (as Qt's own widgets get "TextLabel"); empty for none.
+    QString defaultCaption;
     std::function<QWidget*(QWidget* parent)> create;
     std::function<QIcon()> icon;
     // Registers the control's designer extensions, if it has any.

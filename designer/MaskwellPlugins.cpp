@@ -75,31 +75,50 @@ void RegisterCheckBoxTaskMenu(QDesignerFormEditorInterface* core) {
 MaskwellPlugins::MaskwellPlugins(QObject* parent) : QObject(parent) {
     SetDesignTimeAboutBox(&ShowAboutBox);
     const QList<ControlDescription> controls = {
-        {QStringLiteral("maskwell::TIPEdit"), QStringLiteral("ipEdit"),
-         QStringLiteral("controls/IPEdit.h"), tr("IPv4 address edit"),
+        {QStringLiteral("maskwell::TIPEdit"),
+         QStringLiteral("ipEdit"),
+         QStringLiteral("controls/IPEdit.h"),
+         tr("IPv4 address edit"),
          tr("Four octet fields separated by dots: typing is limited to digits, a dot or the third "
             "digit moves on, and leaving a field repairs the octets."),
-         QSize(185, 21), &Create<TIPEdit>, &IPEditIcon, nullptr},
+         QSize(185, 21),
+         {},
+         &Create<TIPEdit>,
+         &IPEditIcon,
+         nullptr},
         {QStringLiteral("maskwell::TLabel3D"), QStringLiteral("label3D"),
          QStringLiteral("controls/Label3D.h"), tr("3D label"),
          tr("A label with raised, recessed or shadowed text, rotation, a border, web and e-mail "
             "link styles and ellipsis trimming."),
-         QSize(65, 17), &Create<TLabel3D>, &Label3DIcon, nullptr},
-        {QStringLiteral("maskwell::TQlCheckBox"), QStringLiteral("qlCheckBox"),
-         QStringLiteral("controls/QlCheckBox.h"), tr("Glyph check box"),
+         QSize(65, 17), QStringLiteral("Label3D"), &Create<TLabel3D>, &Label3DIcon, nullptr},
+        {QStringLiteral("maskwell::TQlCheckBox"),
+         QStringLiteral("qlCheckBox"),
+         QStringLiteral("controls/QlCheckBox.h"),
+         tr("Glyph check box"),
          tr("A check box drawn from its own glyphs, with a red, green or blue check mark and a "
             "caption that can light up under the pointer. About... in its context menu."),
-         QSize(97, 16), &Create<TQlCheckBox>, &CheckBoxIcon, &RegisterCheckBoxTaskMenu},
+         QSize(97, 16),
+         {},
+         &Create<TQlCheckBox>,
+         &CheckBoxIcon,
+         &RegisterCheckBoxTaskMenu},
         {QStringLiteral("maskwell::TQlFancyButton"), QStringLiteral("qlFancyButton"),
          QStringLiteral("controls/QlFancyButton.h"), tr("Fancy button"),
          tr("A push button drawn by the program: capsule, oval or rounded rectangle face with a "
             "shaded frame, caption effects, a hover colour and an optional glyph strip."),
-         QSize(97, 25), &Create<TQlFancyButton>, &FancyButtonIcon, nullptr},
-        {QStringLiteral("maskwell::TAdvEdit"), QStringLiteral("advEdit"),
-         QStringLiteral("controls/advedit/AdvEdit.h"), tr("Advanced edit"),
+         QSize(97, 25), QStringLiteral("QlFancyButton"), &Create<TQlFancyButton>, &FancyButtonIcon,
+         nullptr},
+        {QStringLiteral("maskwell::TAdvEdit"),
+         QStringLiteral("advEdit"),
+         QStringLiteral("controls/advedit/AdvEdit.h"),
+         tr("Advanced edit"),
          tr("A single-line edit with edit types, prefix and suffix, focus colours, an attached "
             "label, a lookup list and persistence."),
-         QSize(121, 21), &Create<TAdvEdit>, &AdvEditIcon, nullptr},
+         QSize(121, TAdvEdit::DefaultHeight),
+         {},
+         &Create<TAdvEdit>,
+         &AdvEditIcon,
+         nullptr},
     };
     for (const ControlDescription& control : controls)
         plugins_.append(new ControlPlugin(control, this));

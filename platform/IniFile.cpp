@@ -85,6 +85,12 @@ Entry ParseLine(QByteArray text, bool firstLine) {
     return {Entry::Key, line.left(equals).trimmed(), line.mid(equals + 1).trimmed()};
 }
 
+// Only a line holding "[" can be a section header: the others need not be
+// decoded while a section is looked for.
+bool MayBeSection(const QByteArray& text) {
+    return text.contains('[');
+}
+
 bool SameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -100,6 +106,8 @@ struct Place {
 Place Find(const std::vector<Line>& lines, const QString& section, const QString& key) {
     Place place;
     for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+        if (place.sectionLine < 0 && !MayBeSection(lines[i].text))
+            continue;
         const Entry entry = ParseLine(lines[i].text, i == 0);
         if (entry.kind == Entry::Section) {
             if (place.sectionLine >= 0)
@@ -182,9 +190,11 @@ std::optional<int> ParseInteger(const QString& text) {
     return static_cast<int>(value);
 }
 
+// Reads a regular file only: opening a fifo would wait for a writer, and a
+// device may never end.
 std::optional<QByteArray> ReadAll(const QString& path, QIODevice::OpenMode mode) {
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(mode | QIODevice::ExistingOnly))
+    if (!QFileInfo(path).isFile() || !file.open(mode | QIODevice::ExistingOnly))
         return std::nullopt;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
@@ -259,38 +269,10 @@ bool Save(const QString& path, const QByteArray& old, const QByteArray& bytes) {
     return file.commit();
 }
 
-} // namespace
-
-WriteError::WriteError(const QString& path)
-    : Error(QStringLiteral("Unable to write to %1").arg(path).toStdString()) {}
-
-TIniFile::TIniFile(QString fileName)
-    : fileName_(std::move(fileName)), path_(QDir::current().absoluteFilePath(fileName_)) {}
-
-const QString& TIniFile::FileName() const {
-    return fileName_;
-}
-
-QString TIniFile::ReadString(const QString& section, const QString& key,
-                             const QString& defaultValue) const {
-    const std::optional<QByteArray> bytes = ReadAll(path_, QIODevice::ReadOnly);
-    if (!bytes)
-        return defaultValue;
-    const Place place = Find(SplitLines(*bytes), section, key);
-    if (place.keyLine < 0)
-        return defaultValue;
-    return CutToMaxLength(Unquoted(place.value));
-}
-
-int TIniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
-    return ParseInteger(ReadString(section, key, QString())).value_or(defaultValue);
-}
-
-void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
-    const std::optional<QByteArray> old = ContentsToRewrite(path_);
-    if (!old)
-        throw WriteError(path_);
-    std::vector<Line> lines = SplitLines(*old);
+// Sets the key's line in the lines of a file, adding the key (and its
+// section) where it is missing.
+void SetValue(std::vector<Line>& lines, const QString& section, const QString& key,
+              const QString& value) {
     const QByteArray lineBreak = LineBreakOf(lines);
     const QString sectionName = FirstLine(section);
     const QString keyName = FirstLine(key);
@@ -310,7 +292,78 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
         lines.back().end.isEmpty())
         lines.back().end = lineBreak;
     lines.insert(lines.begin() + insertAt, added.begin(), added.end());
+}
 
+} // namespace
+
+WriteError::WriteError(const QString& path)
+    : Error(QStringLiteral("Unable to write to %1").arg(path).toStdString()) {}
+
+TIniFile::TIniFile(QString fileName)
+    : fileName_(std::move(fileName)), path_(QDir::current().absoluteFilePath(fileName_)) {}
+
+const QString& TIniFile::FileName() const {
+    return fileName_;
+}
+
+QString TIniSection::ReadString(const QString& key, const QString& defaultValue) const {
+    for (const auto& [name, value] : keys_)
+        if (SameName(name, key))
+            return CutToMaxLength(Unquoted(value));
+    return defaultValue;
+}
+
+int TIniSection::ReadInteger(const QString& key, int defaultValue) const {
+    return ReadInteger(key).value_or(defaultValue);
+}
+
+std::optional<int> TIniSection::ReadInteger(const QString& key) const {
+    return ParseInteger(ReadString(key, QString()));
+}
+
+QString TIniFile::ReadString(const QString& section, const QString& key,
+                             const QString& defaultValue) const {
+    return ReadSection(section).ReadString(key, defaultValue);
+}
+
+int TIniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
+    return ReadSection(section).ReadInteger(key, defaultValue);
+}
+
+TIniSection TIniFile::ReadSection(const QString& section) const {
+    TIniSection result;
+    const std::optional<QByteArray> bytes = ReadAll(path_, QIODevice::ReadOnly);
+    if (!bytes)
+        return result;
+    const std::vector<Line> lines = SplitLines(*bytes);
+    bool inSection = false;
+    for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+        if (!inSection && !MayBeSection(lines[i].text))
+            continue;
+        const Entry entry = ParseLine(lines[i].text, i == 0);
+        if (entry.kind == Entry::Section) {
+            if (inSection)
+                break;
+            inSection = SameName(entry.name, section);
+        } else if (entry.kind == Entry::Key && inSection) {
+            result.keys_.emplace_back(entry.name, entry.value);
+        }
+    }
+    return result;
+}
+
+void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
+    WriteStrings(section, {{key, value}});
+}
+
+void TIniFile::WriteStrings(const QString& section,
+                            const std::vector<std::pair<QString, QString>>& values) {
+    const std::optional<QByteArray> old = ContentsToRewrite(path_);
+    if (!old)
+        throw WriteError(path_);
+    std::vector<Line> lines = SplitLines(*old);
+    for (const auto& [key, value] : values)
+        SetValue(lines, section, key, value);
     if (!Save(path_, *old, JoinLines(lines)))
         throw WriteError(path_);
 }

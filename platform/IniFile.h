@@ -4,6 +4,9 @@
 #include "core/Error.h"
 
 #include <QString>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace maskwell {
 
@@ -13,7 +16,24 @@ public:
     explicit WriteError(const QString& path);
 };
 
-// A private-profile (INI) file, read and written one value at a time.
+// The keys of one section of a private-profile file as they stood when the
+// file was read: every lookup after that is in memory. Reading follows the
+// rules of TIniFile below.
+class TIniSection {
+public:
+    QString ReadString(const QString& key, const QString& defaultValue) const;
+    int ReadInteger(const QString& key, int defaultValue) const;
+    // The integer under the key, or none when the key is missing or its value
+    // is no integer.
+    std::optional<int> ReadInteger(const QString& key) const;
+
+private:
+    friend class TIniFile;
+    std::vector<std::pair<QString, QString>> keys_; // name and raw value, in file order
+};
+
+// A private-profile (INI) file, read a value or a section at a time and
+// written a value or several values at a time.
 //
 // Reading: sections and keys match without regard to case, the first matching
 // section and the first matching key in it win, blanks around names and values
@@ -21,8 +41,12 @@ public:
 // string is cut to 2047 characters. Anything missing or unreadable yields the
 // default; reading never throws.
 //
+// Only a regular file (or a link to one) is read or written: anything else by
+// the name (a fifo, a device) reads as no file and refuses every write, so that
+// neither blocks nor replaces it.
+//
 // Writing: every write goes to the file at once, as a whole new file renamed over
-// the old one, and changes only the key's own line (or adds the key at the end of
+// the old one, and changes only the keys' own lines (or adds a key at the end of
 // its section, or the section at the end of the file). Every other line, the
 // line endings and the text encoding (UTF-8) stay as they were.
 class TIniFile {
@@ -40,9 +64,15 @@ public:
     // blanks, a sign and decimal digits. Anything else, or a number beyond 32
     // bits, yields the default.
     int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
+    // The whole section in one read of the file.
+    TIniSection ReadSection(const QString& section) const;
 
     // Throws WriteError when the file cannot be written.
     void WriteString(const QString& section, const QString& key, const QString& value);
+    // Writes every key in one replacement of the file: all of them, or, when
+    // the write is refused (WriteError), none.
+    void WriteStrings(const QString& section,
+                      const std::vector<std::pair<QString, QString>>& values);
     // Written as decimal text.
     void WriteInteger(const QString& section, const QString& key, int value);
 

@@ -4,6 +4,7 @@
 #include "platform/Color.h"
 #include "platform/ErrorBox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <algorithm>
 
 namespace maskwell {
 
@@ -82,7 +84,9 @@ TPageControl::TPageControl(QWidget* parent) : QWidget(parent), stack_(new QStack
     setFocusPolicy(Qt::TabFocus);
     const auto bind = [this](const QKeySequence& keys, int delta) {
         auto* shortcut = new QShortcut(keys, this);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        // From anywhere in the window, as a dialog's pages switch: also from
+        // a control outside the pages, such as the address line above them.
+        shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, delta] { Step(delta); });
     };
     bind(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
@@ -121,9 +125,40 @@ void TPageControl::SetActivePageIndex(int index) {
     if (focus && index != ActivePageIndex() && stack_->currentWidget() &&
         stack_->currentWidget()->isAncestorOf(focus))
         setFocus(Qt::OtherFocusReason);
+    const int previous = ActivePageIndex();
     stack_->setCurrentIndex(index);
     tabs_[static_cast<std::size_t>(index)]->setChecked(true);
     update();
+    if (previous != index)
+        AnnouncePageSwitch(previous, index);
+}
+
+int TPageControl::IndexOfTab(const QAbstractButton* tab) const {
+    const auto found = std::find(tabs_.begin(), tabs_.end(), tab);
+    return found == tabs_.end() ? -1 : static_cast<int>(found - tabs_.begin());
+}
+
+int TPageControl::IndexOfPage(const QWidget* page) const {
+    const auto found = std::find(pages_.begin(), pages_.end(), page);
+    return found == pages_.end() ? -1 : static_cast<int>(found - pages_.begin());
+}
+
+// What a screen reader needs to say the new page: the tabs' selection (their
+// selected states) and, while the keys are here, the focus on the new tab.
+void TPageControl::AnnouncePageSwitch(int previous, int index) {
+    if (previous >= 0) {
+        QAccessibleEvent removed(Tab(previous), QAccessible::SelectionRemove);
+        QAccessible::updateAccessibility(&removed);
+    }
+    QAccessibleEvent selected(Tab(index), QAccessible::Selection);
+    QAccessible::updateAccessibility(&selected);
+    if (hasFocus() && !tabFocusPending_)
+        AnnounceFocusedTab();
+}
+
+void TPageControl::AnnounceFocusedTab() {
+    QAccessibleEvent event(Tab(ActivePageIndex()), QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }
 
 QRect TPageControl::PageRect() const {
@@ -136,7 +171,13 @@ void TPageControl::resizeEvent(QResizeEvent* event) {
     ArrangeTabs();
 }
 
+// Only keys meant for the page control itself: a Left or Right that a control
+// on a page passes on (a drop-down list does) is not a page switch.
 void TPageControl::keyPressEvent(QKeyEvent* event) {
+    if (focusWidget() != this) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Left:
         Step(-1);
@@ -160,6 +201,17 @@ void TPageControl::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     for (TFlatTabButton* tab : tabs_)
         tab->update(); // the active tab shows the focus
+    // The keys act on the active tab, so that is what takes the focus for an
+    // assistive technology, after Qt has announced the page control itself.
+    tabFocusPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            tabFocusPending_ = false;
+            if (hasFocus() && PageCount() > 0)
+                AnnounceFocusedTab();
+        },
+        Qt::QueuedConnection);
 }
 
 void TPageControl::focusOutEvent(QFocusEvent* event) {

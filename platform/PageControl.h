@@ -45,8 +45,10 @@ protected:
 };
 
 // Pages behind a row of tabs drawn as flat buttons. Ctrl+Tab and Ctrl+Page
-// Down/Up switch pages from anywhere inside; Left and Right do when the
-// control itself has the focus.
+// Down/Up switch pages from anywhere in the window; Left and Right do when the
+// control itself has the focus. For assistive technologies the active tab
+// holds the focus while the control has it, and a switch says which tab is
+// selected now.
 class TPageControl : public QWidget {
     Q_OBJECT
 
@@ -57,6 +59,9 @@ public:
     int PageCount() const { return static_cast<int>(pages_.size()); }
     TTabSheet* Page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
     QAbstractButton* Tab(int index) const { return tabs_.at(static_cast<std::size_t>(index)); }
+    // The place of a tab or of a page, -1 for a widget that is none of them.
+    int IndexOfTab(const QAbstractButton* tab) const;
+    int IndexOfPage(const QWidget* page) const;
 
     int ActivePageIndex() const;
     void SetActivePageIndex(int index);
@@ -74,10 +79,13 @@ protected:
 private:
     void ArrangeTabs();
     void Step(int delta);
+    void AnnouncePageSwitch(int previous, int index);
+    void AnnounceFocusedTab();
 
     std::vector<TTabSheet*> pages_;
     std::vector<TFlatTabButton*> tabs_;
     QStackedWidget* stack_;
+    bool tabFocusPending_ = false; // the focus on the active tab is told once it came in
 };
 
 } // namespace maskwell

@@ -5,12 +5,17 @@
 #   scripts/deps.sh run       what the program needs to build and run: compiler,
 #                             CMake, Qt 6 with its X11 and Wayland plugins, the
 #                             fonts the windows are drawn with
+#   scripts/deps.sh package   what run installs plus the Debian package tools and
+#                             lintian (scripts/package.sh)
 #   scripts/deps.sh build     the above plus the test and benchmark libraries, Qt's
 #                             designer and form loader development files, and the
 #                             tools of the desktop checks (validators, the Debian
-#                             package tools, a headless Wayland compositor)
-#   scripts/deps.sh desktop   the above plus Xvfb and the tools to drive it by hand
-#   scripts/deps.sh lint      the above plus the format and static checkers
+#                             package tools, man, a headless Wayland compositor)
+#   scripts/deps.sh desktop   the above plus Xvfb and the tools to drive it by hand,
+#                             and the accessibility bus, its Python client and
+#                             a session bus launcher for the AT-SPI check
+#   scripts/deps.sh lint      the above plus the format and static checkers (lintian
+#                             for the package)
 #   scripts/deps.sh fuzz      the above plus clang and its fuzzer and sanitizer runtimes
 #   scripts/deps.sh bench     the above plus Xvfb and the X libraries the
 #                             start-up and keystroke benchmarks watch it with
@@ -30,21 +35,23 @@ run=(g++ cmake make qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
 # CMake package also needs the OpenGL widgets package, which it does not pull in.
 build=("${run[@]}" libgtest-dev libgmock-dev libbenchmark-dev
        qt6-tools-dev libqt6opengl6-dev
-       desktop-file-utils appstream dpkg-dev file weston)
-desktop=(xvfb xauth xdotool xclip imagemagick)
-lint=(clang-format clang-tidy)
+       desktop-file-utils appstream dpkg-dev file man-db weston)
+package=(dpkg-dev file lintian)
+desktop=(xvfb xauth xdotool xclip imagemagick at-spi2-core python3-pyatspi dbus-x11)
+lint=(clang-format clang-tidy lintian)
 fuzz=(clang libclang-rt-14-dev llvm)
 bench=(xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev)
 
 wanted=("${build[@]}")
 case "${1:-build}" in
   run) wanted=("${run[@]}") ;;
+  package) wanted=("${run[@]}" "${package[@]}") ;;
   build) ;;
   desktop) wanted+=("${desktop[@]}") ;;
   lint) wanted+=("${lint[@]}") ;;
   fuzz) wanted+=("${fuzz[@]}") ;;
   bench) wanted+=("${bench[@]}") ;;
-  *) echo "usage: $0 [build|run|desktop|lint|fuzz|bench]" >&2; exit 2 ;;
+  *) echo "usage: $0 [build|run|package|desktop|lint|fuzz|bench]" >&2; exit 2 ;;
 esac
 if $list; then
   printf '%s\n' "${wanted[@]}"

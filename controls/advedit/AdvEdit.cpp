@@ -254,6 +254,11 @@ void TAdvEdit::SetDisabledColor(TColor color) {
     update();
 }
 
+QSize TAdvEdit::minimumSizeHint() const {
+    const QSize hint = QLineEdit::minimumSizeHint();
+    return {hint.width(), std::min(hint.height(), DefaultHeight)};
+}
+
 // --- Property setters --------------------------------------------------------
 
 void TAdvEdit::SetHeight(int height) {

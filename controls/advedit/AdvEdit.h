@@ -110,10 +110,21 @@ class TAdvEdit : public QLineEdit {
     Q_PROPERTY(QString Text READ Text WRITE SetText NOTIFY TextChanged)
     Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
     Q_PROPERTY(bool HintShowLargeText READ HintShowLargeText WRITE setHintShowLargeText)
+    // One text for forms: Text, the value, stored and read as EditType says.
+    // The line edit's own window text would bypass the edit type; it is
+    // neither shown in a designer nor stored.
+    Q_PROPERTY(QString text READ text WRITE setText DESIGNABLE false STORED false)
 
 public:
+    // The height a field is made for (a new one is 121 x 21).
+    static constexpr int DefaultHeight = 21;
+
     explicit TAdvEdit(QWidget* parent = nullptr);
     ~TAdvEdit() override;
+
+    // The line edit's, but never taller than DefaultHeight: with a designer's
+    // font a line edit asks for more, and a new field would be placed taller.
+    QSize minimumSizeHint() const override;
 
     // The value: the window text without Prefix and Suffix. Assigning it
     // normalises it for the edit type and clears the modified state.

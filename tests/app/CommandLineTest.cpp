@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "app/CommandLine.h"
-
+#include "app/TerminalText.h"
+#include "app/TextCommands.h"
 #include "app/Version.h"
 
 #include <QProcess>
@@ -90,21 +90,24 @@ INSTANTIATE_TEST_SUITE_P(
         PrintCase{"WildcardForm", "10.9.8.7/0.0.3.255", Address(10, 9, 8, 7), 22},
         PrintCase{"MulticastOffersClassABits", "230.4.5.6/12", Address(230, 4, 5, 6), 12},
         PrintCase{"LeadingZeros", "010.001.002.003/27", Address(10, 1, 2, 3), 27},
-        PrintCase{"FirstOctetZeroRepaired", "0.1.2.3/20", Address(1, 1, 2, 3), 20},
-        PrintCase{"FirstOctetAbove239Repaired", "250.1.1.1/28", Address(239, 1, 1, 1), 28},
         PrintCase{"NoMaskTakesTheNewWindowMask", "10.1.2.3", Address(10, 1, 2, 3), 24}),
     [](const ::testing::TestParamInfo<PrintCase>& info) { return info.param.Name; });
 
+// How the output of a row is compared.
+enum class Match { Exact, Start, Part };
+
 struct ProcessCase {
     friend void PrintTo(const ProcessCase& c, std::ostream* out) {
-        *out << c.Arguments.join(' ').toStdString();
+        // The rows hold terminal controls: shown here, they would act.
+        *out << PrintableArgument(c.Arguments.join(' ')).toStdString();
     }
     const char* Name;
     QStringList Arguments;
     int ExitCode;
-    QString Output; // exact, or the start of the output when Help
+    QString Output;
     QString Problem;
-    bool OutputStartsOnly = false;
+    Match OutputMatch = Match::Exact;
+    bool OutputToAFullDisk = false; // standard output is /dev/full
 };
 
 // The real program, with no display at all and no platform chosen for it.
@@ -117,19 +120,32 @@ TEST_P(Executable, RunsWithoutADisplay) {
         environment.remove(QString::fromLatin1(name));
     QProcess program;
     program.setProcessEnvironment(environment);
+    if (c.OutputToAFullDisk)
+        program.setStandardOutputFile(QStringLiteral("/dev/full"));
     program.start(QStringLiteral(MASKWELL_EXECUTABLE), c.Arguments);
     ASSERT_TRUE(program.waitForFinished(30000)) << program.errorString().toStdString();
     const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), c.ExitCode);
-    if (c.OutputStartsOnly)
-        EXPECT_TRUE(output.startsWith(c.Output)) << output.toStdString();
-    else
+    switch (c.OutputMatch) {
+    case Match::Exact:
         EXPECT_EQ(output, c.Output);
+        break;
+    case Match::Start:
+        EXPECT_TRUE(output.startsWith(c.Output)) << output.toStdString();
+        break;
+    case Match::Part:
+        EXPECT_TRUE(output.contains(c.Output)) << output.toStdString();
+        break;
+    }
     EXPECT_EQ(QString::fromLocal8Bit(program.readAllStandardError()), c.Problem);
 }
 
 const QString printed = QString::fromStdString(ExpectedBlock(Address(172, 16, 77, 9), 20));
+const QString usage =
+    QStringLiteral("Usage: " MASKWELL_EXECUTABLE " [options] [ADDRESS[/BITS|/MASK]]\n");
+const QString notAnAddress =
+    QStringLiteral("' is not an IPv4 address such as 192.168.1.10 or 192.168.1.10/24\n");
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, Executable,
@@ -142,12 +158,25 @@ INSTANTIATE_TEST_SUITE_P(
                     ""},
         ProcessCase{
             "Version", {"--version"}, 0, QStringLiteral("Maskwell %1\n").arg(ProductVersion), ""},
-        ProcessCase{"Help",
+        ProcessCase{"Help", {"--help"}, 0, usage, "", Match::Start},
+        ProcessCase{"HelpByQuestionMark", {"-?"}, 0, usage, "", Match::Start},
+        ProcessCase{"HelpSaysWhatAMissingMaskDoes",
                     {"--help"},
                     0,
-                    "Usage: " MASKWELL_EXECUTABLE " [options] [ADDRESS[/BITS|/MASK]]\n",
+                    "Without a mask, --print uses 24 bits;",
                     "",
-                    true},
+                    Match::Part},
+        ProcessCase{"HelpAllListsTheToolkitOptions",
+                    {"--help-all"},
+                    0,
+                    "  -platform <name>",
+                    "",
+                    Match::Part},
+        ProcessCase{"ToolkitOptionsBesidePrintAreIgnored",
+                    {"-platform", "offscreen", "--style=fusion", "--print", "172.16.77.9/20"},
+                    0,
+                    printed,
+                    ""},
         ProcessCase{"PrintWithoutAnAddress",
                     {"--print"},
                     2,
@@ -169,7 +198,67 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--print", "--bogus", "10.0.0.1"},
                     2,
                     "",
-                    "maskwell: Unknown option 'bogus'.\n"}),
+                    "maskwell: Unknown option 'bogus'.\n"},
+        ProcessCase{
+            "UnknownOptionAlone", {"--bogus"}, 2, "", "maskwell: Unknown option 'bogus'.\n"},
+        ProcessCase{"UnknownSingleDashWordIsOneOption",
+                    {"-bogus", "10.0.0.1"},
+                    2,
+                    "",
+                    "maskwell: Unknown option 'bogus'.\n"},
+        ProcessCase{"CompactedOptions", {"-hv"}, 2, "", "maskwell: Unknown option 'hv'.\n"},
+        ProcessCase{"ValueForPrint",
+                    {"--print=10.0.0.1"},
+                    2,
+                    "",
+                    "maskwell: Unexpected value after '--print'.\n"},
+        ProcessCase{"WindowAddressTooShort", {"1.2.3"}, 2, "", "maskwell: '1.2.3" + notAnAddress},
+        ProcessCase{
+            "WindowMaskBeyond32", {"10.0.0.1/33"}, 2, "", "maskwell: '10.0.0.1/33" + notAnAddress},
+        ProcessCase{"LineBreakIsEscaped",
+                    {"--print", "10.0.0.1\nrm -rf ~"},
+                    2,
+                    "",
+                    "maskwell: '10.0.0.1\\nrm -rf ~" + notAnAddress},
+        ProcessCase{"TerminalControlIsEscaped",
+                    {"--print", "1.2.3.4\x1b]2;pwned\a\u202e"},
+                    2,
+                    "",
+                    "maskwell: '1.2.3.4\\x1B]2;pwned\\x07\\u202E" + notAnAddress},
+        ProcessCase{"LongArgumentIsCut",
+                    {"--print", QString(100000, u'9')},
+                    2,
+                    "",
+                    "maskwell: '" + QString(80, u'9') + u'\u2026' + notAnAddress},
+        ProcessCase{"LongOptionNameIsCut",
+                    {"--" + QString(5000, u'x')},
+                    2,
+                    "",
+                    "maskwell: Unknown option '" + QString(80, u'x') + "\u2026'.\n"},
+        ProcessCase{"FirstOctetZeroIsRefused",
+                    {"--print", "0.1.2.3/20"},
+                    2,
+                    "",
+                    "maskwell: 0.1.2.3: the first octet must be 1 to 239\n"},
+        ProcessCase{"FirstOctetAbove239IsRefused",
+                    {"--print", "250.1.2.3/20"},
+                    2,
+                    "",
+                    "maskwell: 250.1.2.3: the first octet must be 1 to 239\n"},
+        ProcessCase{"PrintToAFullDisk",
+                    {"--print", "10.1.2.3/20"},
+                    1,
+                    "",
+                    "maskwell: cannot write to standard output: No space left on device\n",
+                    Match::Exact,
+                    true},
+        ProcessCase{"VersionToAFullDisk",
+                    {"--version"},
+                    1,
+                    "",
+                    "maskwell: cannot write to standard output: No space left on device\n",
+                    Match::Exact,
+                    true}),
     [](const ::testing::TestParamInfo<ProcessCase>& info) { return info.param.Name; });
 
 } // namespace

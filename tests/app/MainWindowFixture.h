@@ -66,6 +66,10 @@ protected:
 
     // Tabs into the address, types it and leaves the last field.
     void TypeAddress(const char* keys) {
+        if (!QApplication::activeWindow()) { // a notice box closed before
+            QApplication::setActiveWindow(form.get());
+            ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        }
         form->IPE->ByteEdit(0)->setFocus(Qt::TabFocusReason);
         for (const char* key = keys; *key; ++key)
             KeyToFocus(static_cast<Qt::Key>(*key), QString(QChar(*key)));

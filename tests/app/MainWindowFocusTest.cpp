@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main window under a user's keys and clicks: what a page switch, an Alt
-// key and an address without a chosen mask leave on the screen.
+// key and an address without a chosen mask leave on the screen, and the keys
+// that reach what takes no focus (the inversed mask, the results).
 #include "app/About.h"
 #include "platform/WindowDrag.h"
 #include "tests/app/MainWindowFixture.h"
@@ -112,6 +113,104 @@ TEST_F(MainWindowFixture, AltFOpensTheFileMenuFromAnOctetField) {
         << "the File menu opens";
     EXPECT_EQ(form->IPE->Text(), "192.168.0.1");
     form->Quit1->close();
+}
+
+// The keyboard comes round from the last list to the first octet, and
+// Ctrl+Tab switches pages from an octet as from the pages; neither key's
+// release moves the focus along the address.
+TEST_F(MainWindowFixture, TabFromMaxSubnetsLandsOnTheFirstOctet) {
+    Start();
+    form->CB3->setFocus(Qt::TabFocusReason);
+    QTest::keyPress(form->CB3, Qt::Key_Tab);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(form->IPE->ByteEdit(0)->hasFocus());
+    EXPECT_EQ(form->IPE->ByteEdit(0)->selectedText(), "192");
+}
+
+TEST_F(MainWindowFixture, CtrlTabInAnOctetSwitchesPages) {
+    Start();
+    form->IPE->setFocus(Qt::TabFocusReason);
+    TIPByteEdit* second = form->IPE->ByteEdit(1);
+    second->setFocus(Qt::TabFocusReason);
+    for (const int page : {1, 0}) {
+        QTest::keyPress(second, Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(form->PageControl1->ActivePageIndex(), page);
+        EXPECT_TRUE(second->hasFocus());
+    }
+    EXPECT_EQ(form->IPE->Text(), "192.168.0.1");
+}
+
+// Alt with a menu's letter opens it with its first command highlighted, so
+// that Return runs that command; in an open menu a command's letter runs it.
+struct MenuLetterCase {
+    const char* Name;
+    Qt::Key Letter;
+    QMenu* TMaskwellForm::*Menu;
+    QAction* TMaskwellForm::*First;
+};
+
+class MenuLetters : public MainWindowFixture,
+                    public ::testing::WithParamInterface<MenuLetterCase> {};
+
+TEST_P(MenuLetters, OpenTheirMenuWithTheFirstCommandHighlighted) {
+    const MenuLetterCase& row = GetParam();
+    Start();
+    form->CB2->setFocus();
+    QTest::keyClick(form->CB2, row.Letter, Qt::AltModifier);
+    QMenu* menu = form.get()->*row.Menu;
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000));
+    EXPECT_EQ(menu->activeAction(), form.get()->*row.First);
+    menu->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindow, MenuLetters,
+                         ::testing::Values(MenuLetterCase{"File", Qt::Key_F, &TMaskwellForm::Quit1,
+                                                          &TMaskwellForm::Exit1},
+                                           MenuLetterCase{"Edit", Qt::Key_E, &TMaskwellForm::Edit1,
+                                                          &TMaskwellForm::CopyAll1}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(MainWindowFixture, ALetterInAnOpenMenuRunsItsCommand) {
+    Start();
+    form->CB2->setFocus();
+    QTest::keyClick(form->CB2, Qt::Key_E, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->Edit1->isVisible(); }, 1000));
+    QTest::keyClick(form->Edit1, Qt::Key_U); // Use Inversed Mask
+    EXPECT_TRUE(form->ChB1->Checked());
+    EXPECT_FALSE(form->Edit1->isVisible());
+}
+
+// Ctrl+I toggles the inversed mask from wherever the focus is; F6 takes the
+// focus to the results, Up and Down move between them, Escape and F6 go back.
+TEST_F(MainWindowFixture, KeysReachTheInversedMaskAndTheResults) {
+    Start();
+    TypeAddress("10.1.2.3");
+    form->CB2->setFocus();
+    const auto key = [](Qt::Key code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), code, modifiers);
+        return QApplication::focusWidget();
+    };
+    key(Qt::Key_I, Qt::ControlModifier);
+    EXPECT_TRUE(form->ChB1->Checked());
+    EXPECT_TRUE(form->UseInversedMask1->isChecked());
+    EXPECT_EQ(form->CB1->currentText(), "0.0.0.255");
+    EXPECT_EQ(key(Qt::Key_Right), form->CB2) << "Right in a list switches no page";
+    EXPECT_EQ(form->PageControl1->ActivePageIndex(), 0);
+
+    EXPECT_EQ(key(Qt::Key_F6), form->E1);
+    EXPECT_EQ(key(Qt::Key_Down), form->E2);
+    EXPECT_EQ(key(Qt::Key_Down), form->E3);
+    EXPECT_EQ(key(Qt::Key_Down), form->E3) << "the last result keeps the focus";
+    EXPECT_EQ(key(Qt::Key_Up), form->E2);
+    EXPECT_EQ(key(Qt::Key_Escape), form->CB2);
+    EXPECT_EQ(key(Qt::Key_F6), form->E1);
+    EXPECT_EQ(key(Qt::Key_F6), form->CB2);
+
+    key(Qt::Key_I, Qt::ControlModifier);
+    EXPECT_FALSE(form->ChB1->Checked());
+    EXPECT_FALSE(form->UseInversedMask1->isChecked());
+    EXPECT_EQ(form->E3->Text(), "10.1.2.255") << "the results never changed";
 }
 
 // With no mask row chosen, E1..E3 never show results of another address.

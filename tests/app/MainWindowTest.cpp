@@ -71,13 +71,34 @@ TEST_F(MainWindow, MulticastShowsTheNoticeAndKeepsTheSelectors) {
     const QString before = Masks();
     test::ModalBoxCloser closer;
     TypeAddress("230.1.2.3");
-    // Each field left rebuilds, and each rebuild in multicast says so again.
-    EXPECT_EQ(closer.Texts(), QStringList(4, "multicast or class d"));
+    // Once, when the address is complete: not at each field left.
+    EXPECT_EQ(closer.Texts(), QStringList{"multicast or class d"});
     EXPECT_EQ(form->IPE->Text(), "230.1.2.3") << "typing goes on where it was after each box";
     EXPECT_EQ(Masks(), before);
     ShowAddressInfo();
     EXPECT_EQ(form->L10->Caption(), "Multicast Bit Map (g=group)");
     EXPECT_EQ(form->E2->Text(), "230.1.2.0");
+}
+
+// The label over the subnet mask list names the form the list shows, which
+// a multicast address leaves as it was.
+TEST_F(MainWindow, MaskLabelFollowsTheFormOfTheList) {
+    Start();
+    ClickCheckBox(form->ChB1);
+    EXPECT_EQ(form->Label3D1->Caption(), "Wildcard Mask:");
+    const QFontMetrics metrics(form->Label3D1->Font());
+    EXPECT_LE(metrics.horizontalAdvance(form->Label3D1->Caption()), form->Label3D1->width());
+    ClickCheckBox(form->ChB1);
+    EXPECT_EQ(form->Label3D1->Caption(), "Subnet Mask:");
+    {
+        test::ModalBoxCloser closer;
+        TypeAddress("224.1.2.3");
+    }
+    ClickCheckBox(form->ChB1);
+    ASSERT_TRUE(form->ChB1->Checked());
+    EXPECT_EQ(form->Label3D1->Caption(), "Subnet Mask:") << "the list kept its form";
+    TypeAddress("10.1.2.3");
+    EXPECT_EQ(form->Label3D1->Caption(), "Wildcard Mask:");
 }
 
 TEST_F(MainWindow, ClassSelectorRewritesTheFirstOctet) {

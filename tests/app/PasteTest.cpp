@@ -77,6 +77,7 @@ protected:
             Clipboard()->setText(text);
             form->CB2->setFocus();
             QTest::keyClick(form->CB2, Qt::Key_V, Qt::ControlModifier);
+            QCoreApplication::processEvents(); // the command runs after its key has returned
             break;
         }
     }
@@ -172,15 +173,41 @@ INSTANTIATE_TEST_SUITE_P(
                       NoticeCase{"FirstOctetAbove239IsRepairedToMulticast",
                                  "250.1.1.1/25",
                                  "239.1.1.1",
-                                 "255.255.255.128 / 25 / 0 / 126", // the class C lists stay
+                                 "255.255.255.128 / 25 / 131070 / 126", // every length
                                  {"multicast or class d"}},
                       // The released paste keys must not move on from the full field and
                       // rebuild (and notify) a second time.
+                      NoticeCase{"MulticastWithAMaskTakesItWhateverTheClassBefore",
+                                 "224.1.1.1/16",
+                                 "224.1.1.1",
+                                 "255.255.0.0 / 16 / 254 / 65534",
+                                 {"multicast or class d"}},
                       NoticeCase{"MulticastOnceAlthoughTheFieldIsFull",
                                  "224.100.1.1",
                                  "224.100.1.1",
                                  "255.255.255.0 / 24 / 1 / 254",
-                                 {"multicast or class d"}}),
+                                 {"multicast or class d"}},
+                      // A refused paste changes nothing and says why.
+                      NoticeCase{"EmptyClipboard",
+                                 "",
+                                 "192.168.0.1",
+                                 "255.255.255.0 / 24 / 1 / 254",
+                                 {"the clipboard is empty"}},
+                      NoticeCase{"OctetAbove255",
+                                 "10.256.1.1/24",
+                                 "192.168.0.1",
+                                 "255.255.255.0 / 24 / 1 / 254",
+                                 {"octet 256 is above 255"}},
+                      NoticeCase{"MaskBitsAbove32",
+                                 "10.1.1.1/33",
+                                 "192.168.0.1",
+                                 "255.255.255.0 / 24 / 1 / 254",
+                                 {"mask bits 33 is above 32"}},
+                      NoticeCase{"MaskNotContiguous",
+                                 "10.1.1.1 255.0.255.0",
+                                 "192.168.0.1",
+                                 "255.255.255.0 / 24 / 1 / 254",
+                                 {"mask 255.0.255.0 is not contiguous"}}),
     [](const ::testing::TestParamInfo<NoticeCase>& info) { return info.param.Name; });
 
 // Pasting through the field's menu once put "10." into a field, which the
@@ -222,6 +249,18 @@ TEST_F(Paste, CopyAllPutsEveryResultOnTheClipboard) {
                                    "address class: B\n"
                                    "binary: 10101100.00010000.01001101.00001001\n"
                                    "hexadecimal: AC.10.4D.09\n");
+}
+
+// For 127.x the Address Info page keeps the class it showed, and so does
+// Copy All.
+TEST_F(Paste, CopyAllNamesTheClassThePageShows) {
+    Start(); // 192.168.0.1, class C
+    TypeAddress("127.0.0.1");
+    ShowAddressInfo();
+    ASSERT_EQ(form->CBA1->currentText(), "Class C: 192.0.0.0 -- 223.255.255.255");
+    QTest::keyClick(form->CBA1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(Clipboard()->text().contains("\naddress class: C\n"))
+        << Clipboard()->text().toStdString();
 }
 
 struct CopyKeyCase {

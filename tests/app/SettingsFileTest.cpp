@@ -4,13 +4,16 @@
 #include "core/MemoryCalculator.h"
 #include "core/SubnetComputation.h"
 #include "platform/IniFile.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace maskwell {
 namespace {
@@ -73,6 +76,13 @@ TEST_F(SettingsFile, MaskValueForms) {
         {"mask=-1", "10.1.2.3", " /  /  / "},
         {"mask=14", "200.1.2.3", " /  /  / "}, // beyond the 7 class C rows
         {"mask=6", "200.1.2.3", "255.255.255.252 / 30 / 62 / 2"},
+        // A file from a writer that knows only the row (a hand edit, or this
+        // program before maskbits): in classes A to C the row decides.
+        {"mask=4\nmaskbits=26", "192.168.1.1", "255.255.255.240 / 28 / 14 / 14"},
+        {"mask=0\nmaskbits=30", "172.16.0.1", "255.255.192.0 / 18 / 2 / 16382"},
+        // A class D address keeps the lists of the class before it: the row is
+        // ambiguous and the mask bits decide.
+        {"mask=4\nmaskbits=26", "230.1.2.3", "255.255.255.192 / 26 / 262142 / 62"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Mask);
@@ -112,6 +122,23 @@ TEST_F(SettingsFile, StoreWritesBothKeysAndKeepsTheRestOfTheFile) {
     calc.CB1.SetItemIndex(-1);
     StoreSettings(ini, calc.State);
     EXPECT_TRUE(FileContents().endsWith("mask=-1\nmaskbits=-1\n"));
+}
+
+// The address, the row and the mask bits go in one replacement of the file:
+// a refused store leaves it as it was, never a new address with an old mask.
+TEST_F(SettingsFile, ARefusedStoreLeavesTheFileAsItWas) {
+    const QByteArray before = "[conf]\nipaddr=10.1.2.3\nmask=3\n";
+    WriteFile(before);
+    calc.IPE.SetText("10.9.9.9");
+    calc.CB1.SetItemIndex(5);
+    TIniFile ini(path);
+    {
+        test::FileSizeLimit diskFull(before.size() + 8); // the mask bits do not fit
+        EXPECT_THROW(StoreSettings(ini, calc.State), WriteError);
+    }
+    EXPECT_EQ(FileContents(), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"maskwell.ini"});
 }
 
 TEST_F(SettingsFile, StoreCreatesTheFileAndItsFolder) {
@@ -198,6 +225,59 @@ INSTANTIATE_TEST_SUITE_P(
                       LocationCase{"BuildTreeFolderNamedLikeTheFile", true, "folder", false},
                       LocationCase{"BuildTreeFifoNamedLikeTheFile", true, "fifo", false}),
     [](const ::testing::TestParamInfo<LocationCase>& info) { return info.param.Name; });
+
+// The user's settings folder by the XDG base directory rules, for a program
+// installed away from its build tree (as this test is): a relative
+// XDG_CONFIG_HOME is ignored, and without HOME the password database tells.
+struct FolderCase {
+    const char* Name;
+    const char* ConfigHome; // null: unset
+    const char* Home;       // null: unset
+    const char* Expected;   // "{pw}" is the home the password database gives
+};
+
+void PrintTo(const FolderCase& c, std::ostream* out) {
+    *out << c.Name;
+}
+
+class SettingsFolderTable : public ::testing::TestWithParam<FolderCase> {
+protected:
+    static void Set(const char* name, const char* value) {
+        if (value)
+            qputenv(name, value);
+        else
+            qunsetenv(name);
+    }
+    void TearDown() override {
+        Set("XDG_CONFIG_HOME", configHome_.isNull() ? nullptr : configHome_.constData());
+        Set("HOME", home_.isNull() ? nullptr : home_.constData());
+    }
+    QByteArray configHome_ = qgetenv("XDG_CONFIG_HOME");
+    QByteArray home_ = qgetenv("HOME");
+};
+
+TEST_P(SettingsFolderTable, FollowsTheBaseDirectoryRules) {
+    const FolderCase& c = GetParam();
+    const passwd* entry = getpwuid(getuid());
+    ASSERT_NE(entry, nullptr);
+    Set("XDG_CONFIG_HOME", c.ConfigHome);
+    Set("HOME", c.Home);
+    QString expected = QString::fromUtf8(c.Expected) + "/maskwell/maskwell.ini";
+    expected.replace("{pw}", QFile::decodeName(entry->pw_dir));
+    EXPECT_EQ(SettingsFilePath(), QDir::cleanPath(expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Xdg, SettingsFolderTable,
+    ::testing::Values(FolderCase{"ConfigHome", "/srv/conf", "/home/u", "/srv/conf"},
+                      FolderCase{"NoConfigHome", nullptr, "/home/u", "/home/u/.config"},
+                      FolderCase{"EmptyConfigHome", "", "/home/u", "/home/u/.config"},
+                      FolderCase{"RelativeConfigHomeIsIgnored", "conf", "/home/u",
+                                 "/home/u/.config"},
+                      FolderCase{"NoHome", nullptr, nullptr, "{pw}/.config"},
+                      FolderCase{"EmptyHome", nullptr, "", "{pw}/.config"},
+                      FolderCase{"RelativeHome", nullptr, "home", "{pw}/.config"}),
+    [](const ::testing::TestParamInfo<FolderCase>& info) { return info.param.Name; });
 
 TEST(SettingsLocation, AnExistingFileBesideTheProgramWinsOverAReadOnlyFolder) {
     QTemporaryDir program;

@@ -117,7 +117,7 @@ TEST_F(SettingsMaskBits, BitsTheListsDoNotOfferFallBackToTheRow) {
 }
 
 TEST_F(SettingsMaskBits, NoBitsLeaveTheSelectorsEmptyLikeNoRow) {
-    WriteFile("[conf]\nipaddr=10.1.2.3\nmask=3\nmaskbits=-1\n");
+    WriteFile("[conf]\nipaddr=230.1.2.3\nmask=3\nmaskbits=-1\n");
     TIniFile ini(path);
     LoadSettings(ini, calc.State, {});
     EXPECT_EQ(calc.CB1.ItemIndex(), -1);

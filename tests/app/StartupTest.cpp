@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
+#include "app/SessionEnd.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/ErrorBoxRecorder.h"
 #include "tests/support/ModalBoxCloser.h"
 
 #include <QAction>
+#include <QSessionManager>
 #include <QTimer>
+#include <csignal>
 
 namespace maskwell {
 namespace {
@@ -110,6 +113,48 @@ TEST_F(Startup, RefusedWriteShowsTheFullPath) {
     Stop();
     EXPECT_EQ(errors.Messages(), QStringList{"Unable to write to " + settingsPath});
 }
+
+// How the session or the user ends the program from outside its window.
+struct EndCase {
+    const char* Name;
+    int Signal; // 0: the session manager's save request, which leaves the window open
+};
+
+void PrintTo(const EndCase& c, std::ostream* out) {
+    *out << c.Name;
+}
+
+class EndOfSession : public test::MainWindowFixture,
+                     public ::testing::WithParamInterface<EndCase> {};
+
+TEST_P(EndOfSession, StoresWhatTheWindowShows) {
+    const EndCase& c = GetParam();
+    Start();
+    TypeAddress("172.16.5.6");
+    Pick(form->CB2, "22");
+    {
+        const SessionEnd sessionEnd(*form);
+        if (c.Signal != 0) {
+            std::raise(c.Signal);
+            EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }));
+            EXPECT_EQ(sessionEnd.Signal(), c.Signal);
+        } else {
+            auto* manager = qApp->findChild<QSessionManager*>();
+            ASSERT_NE(manager, nullptr);
+            emit qApp->commitDataRequest(*manager);
+            EXPECT_TRUE(form->isVisible());
+        }
+    }
+    EXPECT_EQ(SettingsContents(), "[conf]\nipaddr=172.16.5.6\nmask=4\nmaskbits=22\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Startup, EndOfSession,
+                         ::testing::Values(EndCase{"Terminate", SIGTERM}, EndCase{"HangUp", SIGHUP},
+                                           EndCase{"Interrupt", SIGINT},
+                                           EndCase{"SessionSaveRequest", 0}),
+                         [](const ::testing::TestParamInfo<EndCase>& info) {
+                             return std::string(info.param.Name);
+                         });
 
 } // namespace
 } // namespace maskwell

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace maskwell {
@@ -125,12 +126,108 @@ TEST_F(IPEditTest, OnlyDigitsAndBackspaceAreTyped) {
     EXPECT_EQ(Field(0)->Text(), "123");
 }
 
-TEST_F(IPEditTest, ReleasingAnyKeyInAFullFieldMovesOn) {
-    ipe->SetText("192.0.0.0");
-    EnterAndReset();
-    Key(Qt::Key_Right);
-    EXPECT_EQ(FocusedField(), 1);
+// Keys as a typist's fingers send them: "+k" presses k, "-k" releases it and
+// any other character is pressed and released. Each event goes to whatever has
+// the focus when it happens, as a keyboard's do.
+void Strokes(const char* keys) {
+    for (const char* key = keys; *key; ++key) {
+        const char sign = *key;
+        if ((sign == '+' || sign == '-') && key[1] != '\0') {
+            const auto code = static_cast<Qt::Key>(QChar(*++key).toUpper().unicode());
+            if (sign == '+')
+                QTest::keyPress(static_cast<QWidget*>(nullptr), code);
+            else
+                QTest::keyRelease(static_cast<QWidget*>(nullptr), code);
+        } else {
+            QTest::keyClick(static_cast<QWidget*>(nullptr), *key);
+        }
+    }
 }
+
+// A full field moves on only at the release of the digit that filled it; any
+// other key, pressed and released there, leaves the focus where it put it.
+struct FullFieldCase {
+    friend void PrintTo(const FullFieldCase& c, std::ostream* out) { *out << c.Name; }
+    const char* Name;
+    int Field; // where the focus starts, its text selected; -1: the other control
+    std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> Keys; // each pressed, then released
+    int FocusAfter;
+    const char* Copied = ""; // the clipboard afterwards
+};
+
+class FullField : public IPEditTest, public ::testing::WithParamInterface<FullFieldCase> {};
+
+TEST_P(FullField, MovesOnOnlyAtTheReleaseOfTheFillingDigit) {
+    const FullFieldCase& row = GetParam();
+    ipe->SetText("172.168.100.200");
+    QGuiApplication::clipboard()->setText("before");
+    if (row.Field >= 0) {
+        ipe->setFocus(); // entering lands in the first field
+        Field(row.Field)->setFocus(Qt::TabFocusReason);
+    }
+    for (const auto& [key, modifiers] : row.Keys) {
+        QTest::keyPress(static_cast<QWidget*>(nullptr), key, modifiers);
+        QTest::keyRelease(static_cast<QWidget*>(nullptr), key, modifiers);
+    }
+    EXPECT_EQ(FocusedField(), row.FocusAfter);
+    EXPECT_EQ(ipe->Text(), "172.168.100.200");
+    if (*row.Copied) {
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), row.Copied);
+    }
+}
+
+constexpr Qt::KeyboardModifiers none = Qt::NoModifier;
+
+INSTANTIATE_TEST_SUITE_P(
+    IPEdit, FullField,
+    ::testing::Values(
+        FullFieldCase{"TabFromTheControlBefore", -1, {{Qt::Key_Tab, none}}, 0},
+        FullFieldCase{"ShiftTabWalksBackToTheFirstOctet",
+                      3,
+                      {{Qt::Key_Backtab, Qt::ShiftModifier},
+                       {Qt::Key_Backtab, Qt::ShiftModifier},
+                       {Qt::Key_Backtab, Qt::ShiftModifier}},
+                      0},
+        FullFieldCase{
+            "ArrowsMoveTheCursorOnly", 1, {{Qt::Key_Left, none}, {Qt::Key_Right, none}}, 1},
+        FullFieldCase{"DigitTypedInsideIsRefused", 1, {{Qt::Key_Left, none}, {Qt::Key_9, none}}, 1},
+        FullFieldCase{"CtrlCCopiesTheSelection", 0, {{Qt::Key_C, Qt::ControlModifier}}, 0, "172"},
+        FullFieldCase{"CtrlASelectsAllToCopy",
+                      2,
+                      {{Qt::Key_End, none},
+                       {Qt::Key_A, Qt::ControlModifier},
+                       {Qt::Key_C, Qt::ControlModifier}},
+                      2,
+                      "100"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// Rollover: the next key goes down before the last comes up. No digit is lost;
+// a digit that finds its field full starts the next one.
+struct RolloverCase {
+    friend void PrintTo(const RolloverCase& c, std::ostream* out) { *out << c.Keys; }
+    const char* Name;
+    const char* Keys;
+    const char* Address;
+};
+
+class Rollover : public IPEditTest, public ::testing::WithParamInterface<RolloverCase> {};
+
+TEST_P(Rollover, LosesNoDigit) {
+    EnterAndReset();
+    Strokes(GetParam().Keys);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(ipe->Text(), GetParam().Address);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    IPEdit, Rollover,
+    ::testing::Values(
+        RolloverCase{"NextDigitBeforeTheThirdComesUp", "19+2+1-2-168.5.7", "192.168.5.7"},
+        RolloverCase{"ReleasedInTheOtherOrder", "19+2+1-1-268.5.7", "192.168.5.7"},
+        RolloverCase{"TwoFieldsInARow", "19+2+1-2-16+8+5-8-5.7", "192.168.5.7"},
+        RolloverCase{"DotAfterACarriedDigit", "19+2+1-2-1.5.7", "192.1.5.7"},
+        RolloverCase{"DotBeforeTheThirdDigitComesUp", "19+2+.-2-.1.5.7", "192.1.5.7"}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 // Keys typed from the first field, and the address once the focus has left.
 struct RepairCase {

@@ -529,6 +529,26 @@ TEST(Label3DLink, OnlyALeftPressAndReleaseOnTheLabelClicks) {
     EXPECT_EQ(stage.events.filter("click").size(), 1);
 }
 
+// Given a focus policy, a label is a link the keyboard reaches: it shows the
+// focus and Return, Enter and Space click it.
+TEST(Label3DLink, AFocusableLabelShowsTheFocusAndKeysClickIt) {
+    LinkStage stage;
+    TLabel3D& label = *stage.label;
+    label.SetLabelStyle(Label3D::lsWWWAddress);
+    label.SetAddress("www.example.com");
+    const QImage idle = stage.Grab();
+    label.setFocusPolicy(Qt::TabFocus);
+    QApplication::setActiveWindow(&stage.host);
+    stage.host.setAttribute(Qt::WA_KeyboardFocusChange); // the style frames a keyboard focus
+    label.setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return label.hasFocus(); }));
+    EXPECT_FALSE(SameImage(stage.Grab(), idle)) << "the focus frame";
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_X})
+        QTest::keyClick(&label, key);
+    EXPECT_EQ(stage.events.filter("click").size(), 3);
+    EXPECT_EQ(stage.shell.Targets().size(), 3);
+}
+
 // Counts paints, to tell the setters that repaint at once from those that
 // invalidate.
 class CountingLabel : public TLabel3D {

@@ -162,20 +162,27 @@ TEST(OctetsValue, NamesTheFirstFieldThatIsNotANumber) {
 }
 
 TEST(OctetKeys, DigitsAndBackspaceStayAndTheDotMovesOn) {
-    EXPECT_EQ(FilterOctetCharacter(u'7', 0, false), OctetKeyVerdict::Accept);
-    EXPECT_EQ(FilterOctetCharacter(u'\b', 3, false), OctetKeyVerdict::Accept);
-    EXPECT_EQ(FilterOctetCharacter(u'.', 2, false), OctetKeyVerdict::MoveToNextField);
-    EXPECT_EQ(FilterOctetCharacter(u'.', 3, false), OctetKeyVerdict::Discard);
-    EXPECT_EQ(FilterOctetCharacter(u'.', 1, true), OctetKeyVerdict::Discard);
-    EXPECT_EQ(FilterOctetCharacter(u'\x16', 0, false), OctetKeyVerdict::Discard); // Ctrl+V
-    EXPECT_EQ(FilterOctetCharacter(u'-', 0, false), OctetKeyVerdict::Discard);
+    EXPECT_EQ(FilterOctetCharacter(u'7', {0}), OctetKeyVerdict::Accept);
+    EXPECT_EQ(FilterOctetCharacter(u'\b', {3, 3}), OctetKeyVerdict::Accept);
+    EXPECT_EQ(FilterOctetCharacter(u'.', {2}), OctetKeyVerdict::MoveToNextField);
+    EXPECT_EQ(FilterOctetCharacter(u'.', {3}), OctetKeyVerdict::Discard);
+    EXPECT_EQ(FilterOctetCharacter(u'.', {1, 1, 1, true, true}), OctetKeyVerdict::Discard);
+    EXPECT_EQ(FilterOctetCharacter(u'\x16', {0}), OctetKeyVerdict::Discard);      // Ctrl+V
+    EXPECT_EQ(FilterOctetCharacter(u'\x03', {0, 3, 3}), OctetKeyVerdict::Accept); // Ctrl+C
+    EXPECT_EQ(FilterOctetCharacter(u'\x01', {0, 3}), OctetKeyVerdict::Accept);    // Ctrl+A
+    EXPECT_EQ(FilterOctetCharacter(u'-', {0}), OctetKeyVerdict::Discard);
 }
 
-TEST(OctetKeys, AFullFieldMovesOnAtAnyReleaseButTheDotKeys) {
-    EXPECT_EQ(OctetKeyUp(0x31, 0, 3), OctetKeyUpAction::MoveToNextField);
-    EXPECT_EQ(OctetKeyUp(0x31, 3, 3), OctetKeyUpAction::Repair);
-    EXPECT_EQ(OctetKeyUp(vkOemPeriod, 1, 3), OctetKeyUpAction::None);
-    EXPECT_EQ(OctetKeyUp(0x31, 1, 2), OctetKeyUpAction::None);
+TEST(OctetKeys, TheThirdDigitFillsAndAFourthStartsTheNextField) {
+    EXPECT_EQ(FilterOctetCharacter(u'5', {0, 2, 0}), OctetKeyVerdict::Fill);
+    EXPECT_EQ(FilterOctetCharacter(u'5', {0, 3, 1}), OctetKeyVerdict::Fill);
+    EXPECT_EQ(FilterOctetCharacter(u'5', {0, 3, 3}), OctetKeyVerdict::Accept);
+    EXPECT_EQ(FilterOctetCharacter(u'5', {2, 3, 0}), OctetKeyVerdict::CarryToNextField);
+    EXPECT_EQ(FilterOctetCharacter(u'5', {3, 3, 0}), OctetKeyVerdict::Discard);
+    EXPECT_EQ(FilterOctetCharacter(u'5', {1, 3, 0, false}), OctetKeyVerdict::Discard);
+    EXPECT_EQ(OctetKeyUp(0, 3), OctetKeyUpAction::MoveToNextField);
+    EXPECT_EQ(OctetKeyUp(3, 3), OctetKeyUpAction::Repair);
+    EXPECT_EQ(OctetKeyUp(1, 2), OctetKeyUpAction::None);
 }
 
 } // namespace

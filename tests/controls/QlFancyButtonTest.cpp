@@ -591,6 +591,31 @@ TEST(QlFancyButtonKeys, AcceleratorClicksUnlessDisabledOrAnEditTakesTheLetter) {
     EXPECT_EQ(clicks.count, 3);
 }
 
+// Given a focus policy, Tab reaches the button, which shows the focus, and
+// Space, Return and Enter click it; without one Tab passes it by.
+TEST(QlFancyButtonKeys, WithAFocusPolicyTabReachesItAndKeysClickIt) {
+    Stage stage;
+    auto* edit = new QLineEdit(&stage.window);
+    edit->move(10, 60);
+    stage.Show();
+    stage.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&stage.window));
+    Clicks clicks(*stage.button);
+    QWindow* window = stage.window.windowHandle();
+    edit->setFocus();
+    QTest::keyClick(window, Qt::Key_Tab);
+    EXPECT_TRUE(edit->hasFocus()) << "no focus policy: no tab stop";
+
+    const QImage idle = stage.button->grab().toImage();
+    stage.button->setFocusPolicy(Qt::TabFocus);
+    QTest::keyClick(window, Qt::Key_Tab);
+    ASSERT_TRUE(stage.button->hasFocus());
+    EXPECT_NE(stage.button->grab().toImage(), idle) << "the focus frame";
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_X})
+        QTest::keyClick(window, key);
+    EXPECT_EQ(clicks.count, 3);
+}
+
 // The oval shape on a button of the size a new one has: every pixel takes the
 // colour of the last fill that covers it, the fills being ellipses.
 struct OvalCase {

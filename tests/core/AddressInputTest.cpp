@@ -84,6 +84,34 @@ INSTANTIATE_TEST_SUITE_P(
         InputCase{"GluedText", "10.20.30.40x", false}),
     [](const ::testing::TestParamInfo<InputCase>& info) { return info.param.Name; });
 
+struct RefusalCase {
+    friend void PrintTo(const RefusalCase& c, std::ostream* out) { *out << '"' << c.Text << '"'; }
+    const char* Name;
+    std::string_view Text;
+    std::string_view Reason; // empty: the general hint answers it
+};
+
+class AddressInputRefusalRow : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(AddressInputRefusalRow, NamesWhatToMend) {
+    ASSERT_FALSE(ParseAddressInput(GetParam().Text));
+    EXPECT_EQ(AddressInputRefusal(GetParam().Text), GetParam().Reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AddressInput, AddressInputRefusalRow,
+    ::testing::Values(RefusalCase{"LongOctet", "1000.1.1.1", "octet 1000 is above 255"},
+                      RefusalCase{"OctetOfAShortAddress", "10.300.1", "octet 300 is above 255"},
+                      RefusalCase{"OctetOfTheMask", "10.1.1.1 255.256.0.0",
+                                  "octet 256 is above 255"},
+                      RefusalCase{"ThreeDigitBits", "10.1.1.1/100", "mask bits 100 is above 32"},
+                      RefusalCase{"BitsAfterAShortAddress", "10.1.1/33", ""},
+                      RefusalCase{"ZeroPaddedBitsInRange", "10.1.1.1/024", ""},
+                      RefusalCase{"WildcardWithAGap", "10.1.1.1/0.255.0.255",
+                                  "mask 0.255.0.255 is not contiguous"},
+                      RefusalCase{"Letters", "router", ""}),
+    [](const ::testing::TestParamInfo<RefusalCase>& info) { return info.param.Name; });
+
 TEST(AddressInput, DottedWritesPlainDecimalOctets) {
     EXPECT_EQ(ParseAddressInput("010.000.002.255")->Dotted(), "10.0.2.255");
 }

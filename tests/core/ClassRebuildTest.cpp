@@ -147,7 +147,7 @@ TEST_F(ClassRebuild, MaskInTheOtherFormIsNotFound) {
     EXPECT_EQ(calc.CB1.ItemIndex(), 0);
 }
 
-TEST_F(ClassRebuild, MulticastShowsTheNoticeEveryTimeAndLeavesTheSelectors) {
+TEST_F(ClassRebuild, MulticastShowsTheNoticeForEachAddressAndLeavesTheSelectors) {
     EnterAddress("150.1.2.3");
     Select(calc.CB2, "26");
     CB2Change(calc.State);
@@ -166,6 +166,23 @@ TEST_F(ClassRebuild, MulticastShowsTheNoticeEveryTimeAndLeavesTheSelectors) {
     EXPECT_EQ(calc.EA1.Text(), "1110gggg.gggggggg.gggggggg.gggggggg");
     EXPECT_EQ(calc.EA3.Text(), "EF.FF.00.01");
     EXPECT_EQ(Results(), "239.255.0.1 - 239.255.0.62 | 239.255.0.0 | 239.255.0.63");
+}
+
+// Once per address: a rebuild of the same address says nothing new, and a
+// notice the window held back (the user was typing) comes at a later rebuild.
+TEST_F(ClassRebuild, MulticastNoticeComesOncePerAddressWhenTheWindowTakesIt) {
+    calc.Notices.HoldBack(true);
+    EnterAddress("224.1.0.1");
+    EnterAddress("224.1.2.1");
+    calc.Notices.HoldBack(false);
+    EnterAddress("224.1.2.3");
+    EnterAddress("224.1.2.3");
+    EXPECT_EQ(calc.Notices.Notices().size(), 1u);
+    EnterAddress("127.0.0.1");
+    EnterAddress("224.1.2.3");
+    EnterAddress("10.0.0.1");
+    EnterAddress("224.1.2.3");
+    EXPECT_EQ(calc.Notices.Notices().size(), 3u) << "each time the address comes back";
 }
 
 TEST_F(ClassRebuild, FirstOctetZeroOr127LeavesTheClassButStillRecomputes) {

@@ -70,7 +70,12 @@ struct EntryCase {
     const char* className;
     const char* header;
     QSize defaultSize;
+    const char* caption = nullptr; // the Caption a new instance shows, if the entry sets one
 };
+
+void PrintTo(const EntryCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class WidgetBoxEntryTest : public ::testing::TestWithParam<EntryCase> {};
 
@@ -101,22 +106,51 @@ TEST_P(WidgetBoxEntryTest, ShowsTheControlInTheMaskwellGroup) {
     EXPECT_EQ(QSize(rect.firstChildElement("width").text().toInt(),
                     rect.firstChildElement("height").text().toInt()),
               GetParam().defaultSize);
+    QString caption;
+    for (QDomElement property = widget.firstChildElement("property"); !property.isNull();
+         property = property.nextSiblingElement("property"))
+        if (property.attribute("name") == "Caption")
+            caption = property.firstChildElement("string").text();
+    EXPECT_EQ(caption, GetParam().caption ? GetParam().caption : "");
 
     const std::unique_ptr<QWidget> control(plugin->createWidget(nullptr));
     ASSERT_NE(control, nullptr);
     EXPECT_STREQ(control->metaObject()->className(), GetParam().className);
+    // The designer places a new instance at the entry's size grown to the
+    // control's minimum size hint.
+    EXPECT_EQ(GetParam().defaultSize.expandedTo(control->minimumSizeHint()),
+              GetParam().defaultSize);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Designer, WidgetBoxEntryTest,
     ::testing::Values(
         EntryCase{"IPEdit", "maskwell::TIPEdit", "controls/IPEdit.h", {185, 21}},
-        EntryCase{"Label3D", "maskwell::TLabel3D", "controls/Label3D.h", {65, 17}},
+        EntryCase{"Label3D", "maskwell::TLabel3D", "controls/Label3D.h", {65, 17}, "Label3D"},
         EntryCase{"QlCheckBox", "maskwell::TQlCheckBox", "controls/QlCheckBox.h", {97, 16}},
-        EntryCase{
-            "QlFancyButton", "maskwell::TQlFancyButton", "controls/QlFancyButton.h", {97, 25}},
+        EntryCase{"QlFancyButton",
+                  "maskwell::TQlFancyButton",
+                  "controls/QlFancyButton.h",
+                  {97, 25},
+                  "QlFancyButton"},
         EntryCase{"AdvEdit", "maskwell::TAdvEdit", "controls/advedit/AdvEdit.h", {121, 21}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The designer's property editor lists one property per name, the one the
+// object's class declares last (QDesignerPropertySheet::indexOf), when it is
+// designable. The advanced edit must show one text property there.
+TEST(DesignerPlugin, TheAdvancedEditShowsOneTextProperty) {
+    const std::unique_ptr<QWidget> edit(Plugin("maskwell::TAdvEdit")->createWidget(nullptr));
+    const QMetaObject* meta = edit->metaObject();
+    QStringList shown;
+    for (int i = 0; i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (property.isDesignable() && meta->indexOfProperty(property.name()) == i &&
+            QLatin1String(property.name()).compare(QLatin1String("text"), Qt::CaseInsensitive) == 0)
+            shown << QString::fromLatin1(property.name());
+    }
+    EXPECT_EQ(shown, QStringList{"Text"});
+}
 
 // Grey outline pixels along the left end of an fmNone oval button.
 int OutlinePixels(QWidget& button) {
@@ -624,6 +658,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    true},
         StoredCase{"IPEditValueAlways", "maskwell::TIPEdit", "Value", {}, true}),
+
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -3,10 +3,15 @@
 # The checks of Maskwell as an installed desktop program, one per call:
 #   DesktopChecks.sh <check> <build dir> <version> <application id>
 # install    cmake --install into a fresh prefix: every file in place, the
-#            entry's Exec and Icon found there, the program starts from it
+#            entry's Exec and Icon found there, the program starts from it and
+#            carries no library search path
+# man        the installed manual page lists the options --help lists, and
+#            renders without a warning
 # desktop    desktop-file-validate on the installed desktop entry
 # metainfo   appstreamcli validate --no-net on the installed metainfo
-# deb        cpack -G DEB, then dpkg-deb -c and -x, and the unpacked copy runs
+# deb        cpack -G DEB, then dpkg-deb -c and -x: the documents in place, the
+#            program stripped and without a search path, no placeholder
+#            address; the unpacked copy runs; lintian finds no error or warning
 # A check whose tool is missing exits 77, which CTest reports as skipped.
 set -euo pipefail
 
@@ -47,13 +52,29 @@ starts() {
     echo "started: $program"
 }
 
+# Debian forbids an RPATH or RUNPATH in a packaged program; it would only point
+# the loader at folders beside the program.
+no_search_path() {
+    if readelf -d "$1" | grep -E '\((RPATH|RUNPATH)\)'; then
+        fail "$1 carries a library search path"
+    fi
+}
+
+# The options named by each line of an options list, one a line, sorted:
+# "-v, --version" gives -v and --version, "--format <kind>" gives --format.
+option_names() {
+    tr ',' '\n' | sed -n 's/^ *\(-[^ ]*\).*/\1/p' | sort -u
+}
+
 case "$check" in
 install)
     install_prefix
     p=$work/prefix
-    for f in bin/maskwell share/applications/$id.desktop share/metainfo/$id.metainfo.xml; do
+    for f in bin/maskwell share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+             share/man/man1/maskwell.1.gz share/doc/maskwell/copyright; do
         [ -f "$p/$f" ] || fail "not installed: $f"
     done
+    no_search_path "$p/bin/maskwell"
     [ ! -e "$p/bin/maskwell-build-tree" ] || fail "the build tree marker was installed"
     for size in 16 22 24 32 48 64 128 256; do
         icon=$p/share/icons/hicolor/${size}x$size/apps/$id.png
@@ -66,6 +87,31 @@ install)
     [ "$icon_name" = "$id" ] || fail "Icon=$icon_name"
     [ -x "$p/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not in $p/bin"
     starts "$p/bin/${exec_line%% *}"
+    ;;
+man)
+    install_prefix
+    page=$work/prefix/share/man/man1/maskwell.1.gz
+    # --help's "Options:" block, and the tags of the page's OPTIONS section
+    # (the line after each .TP, its roff escapes and font changes taken out).
+    QT_QPA_PLATFORM=offscreen "$work/prefix/bin/maskwell" --help |
+        sed -n '/^Options:/,/^$/s/^  \(-[^ ].*\)/\1/p' | sed 's/  .*//' | option_names \
+        >"$work/help-options.txt"
+    zcat "$page" | sed -n '/^\.SH OPTIONS/,/^\.SH /{/^\.TP/{n;p}}' |
+        sed -e 's/\\-/-/g' -e 's/\\f[BIRP]//g' -e 's/^\.[A-Z]* *//' -e 's/"//g' |
+        tr ' ' '\n' | option_names >"$work/page-options.txt"
+    [ -s "$work/help-options.txt" ] || fail "--help lists no options"
+    diff -u --label "maskwell --help" --label "maskwell.1 OPTIONS" \
+        "$work/help-options.txt" "$work/page-options.txt" ||
+        fail "the manual page and --help list different options"
+    echo "options: $(tr '\n' ' ' <"$work/help-options.txt")"
+    if command -v man >/dev/null; then
+        LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" >"$work/page.txt" \
+            2>"$work/man-warnings.txt"
+        [ ! -s "$work/man-warnings.txt" ] || { cat "$work/man-warnings.txt"; fail "man warns"; }
+        grep -q '^EXIT STATUS' "$work/page.txt" || fail "the page renders without its sections"
+    else
+        echo "man is missing (Debian package man-db): the page's rendering is not checked"
+    fi
     ;;
 desktop)
     command -v desktop-file-validate >/dev/null || skip "desktop-file-validate is missing (Debian package desktop-file-utils)"
@@ -81,13 +127,19 @@ metainfo)
 deb)
     command -v dpkg-deb >/dev/null || skip "dpkg-deb is missing (Debian package dpkg)"
     command -v dpkg-shlibdeps >/dev/null || skip "dpkg-shlibdeps is missing (Debian package dpkg-dev)"
-    cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" ||
-        { cat "$work/cpack.log"; fail "cpack -G DEB"; }
+    # A build configured without a maintainer gets one for this package only.
+    maintainer=()
+    grep -q '^set(CPACK_PACKAGE_CONTACT ".\+")$' "$build/CPackConfig.cmake" ||
+        maintainer=(-D "CPACK_PACKAGE_CONTACT=Maskwell package check <check@maskwell.invalid>")
+    cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" "${maintainer[@]}" \
+        >"$work/cpack.log" || { cat "$work/cpack.log"; fail "cpack -G DEB"; }
     deb=$work/package/maskwell_${version}_$(dpkg --print-architecture).deb
     [ -f "$deb" ] || { ls "$work/package"; fail "no $(basename "$deb")"; }
     dpkg-deb -c "$deb" >"$work/contents.txt"
     for f in usr/bin/maskwell usr/share/applications/$id.desktop \
-             usr/share/metainfo/$id.metainfo.xml usr/share/icons/hicolor/256x256/apps/$id.png; do
+             usr/share/metainfo/$id.metainfo.xml usr/share/icons/hicolor/256x256/apps/$id.png \
+             usr/share/man/man1/maskwell.1.gz usr/share/doc/maskwell/copyright \
+             usr/share/doc/maskwell/changelog.gz; do
         grep -q " \./$f\$" "$work/contents.txt" || { cat "$work/contents.txt"; fail "not packed: $f"; }
     done
     [ "$(dpkg-deb -f "$deb" Section)" = net ] || fail "Section $(dpkg-deb -f "$deb" Section)"
@@ -96,7 +148,22 @@ deb)
         [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib: $depends"
     done
     dpkg-deb -x "$deb" "$work/root"
+    dpkg-deb -e "$deb" "$work/root/DEBIAN"
+    file -b "$work/root/usr/bin/maskwell" | grep -q ', stripped$' ||
+        fail "usr/bin/maskwell: $(file -b "$work/root/usr/bin/maskwell")"
+    no_search_path "$work/root/usr/bin/maskwell"
+    # A field or document with no real value is left out rather than faked.
+    placeholder='example\.\(org\|com\|net\)'
+    found=$({ grep -rIl "$placeholder" "$work/root"
+              find "$work/root" -name '*.gz' -exec zgrep -l "$placeholder" {} +; } || true)
+    [ -z "$found" ] || { echo "$found"; fail "a placeholder address ships in the files above"; }
     starts "$work/root/usr/bin/maskwell"
+    if command -v lintian >/dev/null; then
+        lintian --fail-on error,warning --display-info "$deb" || fail "lintian"
+        echo "lintian: no error, no warning"
+    else
+        echo "lintian is missing (Debian package lintian): the package's policy is not checked"
+    fi
     echo "packed: $(basename "$deb"), Depends: $depends"
     ;;
 *)

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "platform/IniFile.h"
 
+#include "tests/support/FileSizeLimit.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/fsuid.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace maskwell {
@@ -262,41 +264,44 @@ TEST_F(IniFileTest, ReadOnlyDirectoryOrFileRefusesTheWrite) {
     EXPECT_EQ(QDir(PathOf("locked")).entryList(QDir::Files).size(), 2);
 }
 
-// A disk that fills up mid-write, as a file-size limit. Writes past the limit
-// fail instead of raising SIGXFSZ while this lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST_F(IniFileTest, AFailedWriteLeavesTheOldFileWhole) {
     const QByteArray before = "[conf]\nipaddr=10.1.2.3\nmask=3\n";
     Put("m.ini", before);
     const QString path = PathOf("m.ini");
     {
-        FileSizeLimit diskFull(4096);
+        test::FileSizeLimit diskFull(4096);
         EXPECT_EQ(WriteFailure(
                       [&] { TIniFile(path).WriteString("conf", "ipaddr", QString(100000, u'1')); }),
                   "Unable to write to " + path);
     }
     EXPECT_EQ(Get("m.ini"), before);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"m.ini"});
+}
+
+// A fifo by the file's name (in the settings folder, say) would block the
+// read until some writer came, and the write's read before it for good. It
+// reads as no file and refuses the write, in a child that an alarm ends.
+TEST_F(IniFileTest, AFifoReadsAsNoFileAndRefusesTheWrite) {
+    const QString path = PathOf("maskwell.ini");
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(5);
+        TIniFile ini(path);
+        const bool readAsNoFile = ini.ReadString("conf", "ipaddr", "default") == "default";
+        bool refused = false;
+        try {
+            ini.WriteStrings("conf", {{"ipaddr", "10.1.2.3"}, {"mask", "3"}});
+        } catch (const WriteError&) {
+            refused = true;
+        }
+        _exit(readAsNoFile && refused ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "blocked until the alarm";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_FALSE(QFileInfo(path).isFile()) << "the fifo stays";
 }
 
 // Only the file's own first bytes can be a byte order mark; a name that starts

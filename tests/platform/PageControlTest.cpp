@@ -5,6 +5,8 @@
 #include "platform/Color.h"
 #include "tests/support/QtPrinters.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
@@ -53,6 +55,18 @@ TEST_F(PageControl, KeyboardSwitchesPages) {
     EXPECT_EQ(pages.ActivePageIndex(), 0) << "wraps round";
     QTest::keyClick(&pages, Qt::Key_Left);
     EXPECT_EQ(pages.ActivePageIndex(), 1);
+}
+
+TEST_F(PageControl, ArrowsAControlOnAPagePassesOnSwitchNoPage) {
+    auto* list = new QComboBox(first);
+    list->addItems({"10", "11"});
+    list->show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    list->setFocus();
+    QTest::keyClick(window.windowHandle(), Qt::Key_Right);
+    EXPECT_EQ(pages.ActivePageIndex(), 0);
+    EXPECT_TRUE(list->hasFocus());
 }
 
 TEST_F(PageControl, PagesFillTheAreaBelowTheTabs) {
