@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/deps.sh build
+scripts/deps.sh desktop
 
 build_dir=${MASKWELL_BUILD_DIR:-build}
 scripts/configure.sh "$build_dir" "$@"
