@@ -55,8 +55,7 @@ bool SelectMulticastMaskBits(CalculatorState& state, int bits) {
     const std::string text = DecimalText(bits);
     if (std::find(every.MaskBits.begin(), every.MaskBits.end(), text) == every.MaskBits.end()) {
         state.Notices.Notice(
-            "mask bits " + text + " is not offered for a class D address; choose " +
-            std::string(every.MaskBits.front()) + " to " + std::string(every.MaskBits.back()));
+            MaskNotOfferedText("d", bits, every.MaskBits.front(), every.MaskBits.back()));
         return false;
     }
     if (!state.CB2.Holds(every.MaskBits)) {
@@ -97,13 +96,20 @@ bool SelectMaskBits(CalculatorState& state, int bits) {
 }
 
 std::string MaskNotOfferedText(const CalculatorState& state, int bits) {
-    const std::string letter = ClassLetterOf(state.IPE.Text());
+    const int rows = state.CB2.Count();
+    return MaskNotOfferedText(ClassLetterOf(state.IPE.Text()), bits,
+                              rows > 0 ? state.CB2.Item(0) : std::string(),
+                              rows > 0 ? state.CB2.Item(rows - 1) : std::string());
+}
+
+std::string MaskNotOfferedText(std::string_view classLetter, int bits,
+                               std::string_view firstOffered, std::string_view lastOffered) {
     std::string text =
         "mask bits " + DecimalText(bits) + " is not offered for " +
-        (letter.empty() ? std::string("this address") : "a class " + Upper(letter) + " address");
-    const int rows = state.CB2.Count();
-    if (rows > 0)
-        text += "; choose " + state.CB2.Item(0) + " to " + state.CB2.Item(rows - 1);
+        (classLetter.empty() ? std::string("this address")
+                             : "a class " + Upper(std::string(classLetter)) + " address");
+    if (!firstOffered.empty())
+        text.append("; choose ").append(firstOffered).append(" to ").append(lastOffered);
     return text;
 }
 

@@ -31,6 +31,11 @@ bool SelectMaskBits(CalculatorState& state, int bits);
 // range being that of the mask-bits list the selectors hold now.
 std::string MaskNotOfferedText(const CalculatorState& state, int bits);
 
+// The same text for a class letter ("a".."d", or empty for "this address")
+// and the first and last mask bits offered (none when both are empty).
+std::string MaskNotOfferedText(std::string_view classLetter, int bits,
+                               std::string_view firstOffered, std::string_view lastOffered);
+
 // Reads text as an address and takes it; text that is no address changes
 // nothing and gives a notice saying why: the clipboard is empty, the reader's
 // refusal, or else AddressInputHint. Returns whether the address was taken.
