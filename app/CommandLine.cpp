@@ -11,6 +11,7 @@ namespace maskwell {
 namespace {
 
 const QString printOption = QStringLiteral("print");
+const QString listOption = QStringLiteral("list");
 const QString helpOption = QStringLiteral("help");
 const QString helpAllOption = QStringLiteral("help-all");
 const QString versionOption = QStringLiteral("version");
@@ -83,8 +84,8 @@ QStringList WithoutToolkitOptions(const QStringList& arguments) {
 
 void Configure(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        QStringLiteral("Classful IPv4 subnet calculator. Without --print it opens its window, "
-                       "starting with ADDRESS when one is given."));
+        QStringLiteral("Classful IPv4 subnet calculator. Without --print or --list it opens its "
+                       "window, starting with ADDRESS when one is given."));
     // "-bogus" is one unknown option, not six unknown letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(QCommandLineOption({QStringLiteral("?"), QStringLiteral("h"), helpOption},
@@ -96,6 +97,12 @@ void Configure(QCommandLineParser& parser) {
     parser.addOption(QCommandLineOption(
         printOption, QStringLiteral("Print the results for ADDRESS and exit; needs no display. "
                                     "The first octet must be 1 to 239.")));
+    parser.addOption(QCommandLineOption(
+        listOption,
+        QStringLiteral("Print every subnet of ADDRESS's classful network at its mask bits and "
+                       "exit, one tab-separated line each: number, subnet ID, first host, last "
+                       "host, broadcast, and \"zero\" or \"all-ones\" for the two subnets the "
+                       "max subnets leave out; 24 mask bits without a mask. Needs no display.")));
     parser.addPositionalArgument(
         QStringLiteral("ADDRESS"),
         QStringLiteral("An IPv4 address, optionally with mask bits or a mask: 172.16.77.9, "
@@ -130,7 +137,7 @@ CommandLine Refusal(const QString& problem) {
 
 QString ToolkitOptionsHelp() {
     QString text = QStringLiteral("\nOptions of the window toolkit (the window takes them;\n"
-                                  "--print, --help and --version pass them over):\n");
+                                  "--print, --list, --help and --version pass them over):\n");
     for (const ToolkitOption& option : toolkitOptions) {
         const QString usage = QStringLiteral("-%1%2").arg(
             QLatin1String(option.Name),
@@ -157,10 +164,15 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     if (parser.isSet(versionOption))
         return Asking(CommandLine::ShowVersion);
     const bool print = parser.isSet(printOption);
+    const bool list = parser.isSet(listOption);
+    if (print && list)
+        return Refusal(QStringLiteral("--print and --list cannot be given together"));
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
         if (print)
             return Refusal(QStringLiteral("--print needs an address, such as 192.168.1.10/24"));
+        if (list)
+            return Refusal(QStringLiteral("--list needs an address, such as 10.0.0.0/30"));
         return Asking(CommandLine::OpenWindow);
     }
     const QString text = positional.join(u' ');
@@ -169,7 +181,10 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         return Refusal(QStringLiteral("'%1' is not an IPv4 address such as 192.168.1.10 or "
                                       "192.168.1.10/24")
                            .arg(PrintableArgument(text)));
-    return Asking(print ? CommandLine::PrintResults : CommandLine::OpenWindow, address);
+    const CommandLine::Action what = print  ? CommandLine::PrintResults
+                                     : list ? CommandLine::ListSubnets
+                                            : CommandLine::OpenWindow;
+    return Asking(what, address);
 }
 
 QString CommandLineHelp(bool withToolkitOptions) {

@@ -12,13 +12,22 @@ namespace maskwell {
 // What the command line asks for:
 //   maskwell [ADDRESS[/BITS|/MASK]]          the window, starting with that address
 //   maskwell --print ADDRESS[/BITS|/MASK]    the results as text, no window
+//   maskwell --list ADDRESS[/BITS|/MASK]     every subnet of its network, no window
 //   maskwell --help | --help-all | --version
 // An address may also come as two arguments, "10.0.0.1 255.255.255.0".
 // The window toolkit's own options (-platform NAME, -style NAME, ...) are
 // accepted anywhere before "--": the window's toolkit takes them, and every
 // other path ignores them.
 struct CommandLine {
-    enum Action { OpenWindow, PrintResults, ShowHelp, ShowHelpAll, ShowVersion, Refuse };
+    enum Action {
+        OpenWindow,
+        PrintResults,
+        ListSubnets,
+        ShowHelp,
+        ShowHelpAll,
+        ShowVersion,
+        Refuse
+    };
     Action What = OpenWindow;
     std::optional<AddressInput> Address;
     QString Problem; // Refuse: one line naming what is wrong, safe to print

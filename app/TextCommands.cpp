@@ -4,10 +4,14 @@
 #include "app/Version.h"
 #include "core/AddressEntry.h"
 #include "core/MemoryCalculator.h"
+#include "core/SubnetList.h"
+#include "core/SubnetListText.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace maskwell {
 
@@ -30,13 +34,27 @@ bool Write(std::FILE* stream, const QString& text) {
     return std::fflush(stream) == 0 && written;
 }
 
-int WriteOutput(const QString& text) {
-    if (Write(stdout, text))
-        return 0;
+// Says why standard output refused the text (errno) and gives the exit code.
+int WriteFailure() {
     const int error = errno;
     Write(stderr, programPrefix + QStringLiteral("cannot write to standard output: ") +
                       QString::fromLocal8Bit(std::strerror(error)) + u'\n');
     return 1;
+}
+
+int WriteOutput(const QString& text) {
+    return Write(stdout, text) ? 0 : WriteFailure();
+}
+
+// The first octets the address control would repair; empty for the others.
+QString FirstOctetProblem(const AddressInput& input) {
+    const int first = input.Octets[0];
+    if (first >= lowestFirstOctet && first <= highestFirstOctet)
+        return {};
+    return QStringLiteral("%1: the first octet must be %2 to %3")
+        .arg(QString::fromStdString(input.Dotted()))
+        .arg(lowestFirstOctet)
+        .arg(highestFirstOctet);
 }
 
 int Refuse(const QString& problem) {
@@ -48,13 +66,9 @@ int Refuse(const QString& problem) {
 
 PrintOutcome PrintResultsOf(const AddressInput& input) {
     PrintOutcome outcome;
-    const int first = input.Octets[0];
-    if (first < lowestFirstOctet || first > highestFirstOctet) {
+    outcome.Problem = FirstOctetProblem(input);
+    if (!outcome.Problem.isEmpty()) {
         outcome.ExitCode = 2;
-        outcome.Problem = QStringLiteral("%1: the first octet must be %2 to %3")
-                              .arg(QString::fromStdString(input.Dotted()))
-                              .arg(lowestFirstOctet)
-                              .arg(highestFirstOctet);
         return outcome;
     }
     MemoryCalculator calc;
@@ -68,6 +82,27 @@ PrintOutcome PrintResultsOf(const AddressInput& input) {
     return outcome;
 }
 
+int ListSubnets(const AddressInput& input) {
+    if (const QString problem = FirstOctetProblem(input); !problem.isEmpty())
+        return Refuse(problem);
+    AddressInput withMask = input;
+    if (!withMask.MaskBits)
+        withMask.MaskBits = printMaskBits;
+    const SubnetList list = SubnetList::Of(withMask);
+    if (list.Count() == 0)
+        return Refuse(QString::fromStdString(list.Why()));
+    // A pipe that holds a whole piece takes it in one hand-over to its reader,
+    // not sixteen; elsewhere (a file, a terminal) this does nothing.
+    fcntl(STDOUT_FILENO, F_SETPIPE_SZ, 1 << 20);
+    const bool written = WriteSubnetRows(list, 0, list.Count(), '\t',
+                                         [](std::string_view piece) {
+                                             return std::fwrite(piece.data(), 1, piece.size(),
+                                                                stdout) == piece.size();
+                                         }) &&
+                         std::fflush(stdout) == 0;
+    return written ? 0 : WriteFailure();
+}
+
 int RunWithoutWindow(const CommandLine& commandLine) {
     switch (commandLine.What) {
     case CommandLine::ShowHelp:
@@ -79,6 +114,8 @@ int RunWithoutWindow(const CommandLine& commandLine) {
         const PrintOutcome outcome = PrintResultsOf(*commandLine.Address);
         return outcome.ExitCode == 0 ? WriteOutput(outcome.Output) : Refuse(outcome.Problem);
     }
+    case CommandLine::ListSubnets:
+        return ListSubnets(*commandLine.Address);
     case CommandLine::Refuse:
         return Refuse(commandLine.Problem);
     case CommandLine::OpenWindow:

@@ -22,6 +22,13 @@ struct PrintOutcome {
 // results for the address it named or none.
 PrintOutcome PrintResultsOf(const AddressInput& input);
 
+// What --list writes: every subnet of the address's classful network at its
+// mask bits (24 without), one tab-separated line each, streamed to standard
+// output as it is made. Refuses, before writing anything, what --print
+// refuses and an address of no class (exit code 2); exit code 1 when standard
+// output could not take it all.
+int ListSubnets(const AddressInput& input);
+
 // Carries out every action but OpenWindow on standard output and error and
 // returns the exit code: 0 when done, 1 when standard output could not take
 // it all, 2 for a refused argument or mask. The help's usage line names the

@@ -38,8 +38,9 @@ check_layer(controls "^(core/|app/)")
 # The designer plugin sits beside the program, on the controls.
 check_layer(designer "^(core/|app/)")
 
-# Which headers the text paths may include: their own, the core's, Qt Core's
-# and the standard library's (no folder, no Q prefix).
+# Which headers the text paths may include: their own, the core's, Qt Core's,
+# the standard library's (no folder, no Q prefix) and the C library's and the
+# system's own (unistd.h: no folder either).
 set(text_headers "")
 foreach(source IN LISTS TEXT_SOURCES)
   get_filename_component(name "${source}" NAME)
@@ -52,7 +53,7 @@ foreach(source IN LISTS TEXT_SOURCES)
   file(STRINGS "${SOURCE_DIR}/app/${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
   foreach(line IN LISTS includes)
     string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]*)[>\"].*" "\\1" header "${line}")
-    if(header MATCHES "^(core/|Q[A-Za-z]*$|[a-z_]+$)" OR header IN_LIST text_headers)
+    if(header MATCHES "^(core/|Q[A-Za-z]*$|[a-z_]+$|[a-z_]+\\.h$)" OR header IN_LIST text_headers)
       continue()
     endif()
     if(header STREQUAL "app/Version.h") # generated constants

@@ -55,6 +55,27 @@ constexpr std::uint32_t Address(unsigned a, unsigned b, unsigned c, unsigned d) 
     return a << 24 | b << 16 | c << 8 | d;
 }
 
+// What --list prints, worked out on 32-bit numbers: the classful network cut
+// into 2^n subnets, the first and last marked when n > 0.
+QString ExpectedList(std::uint32_t address, int bits) {
+    const unsigned first = address >> 24;
+    const int classBits = first >= 128 && first < 192 ? 16 : first >= 192 && first < 224 ? 24 : 8;
+    const std::uint32_t network = address & ~std::uint32_t{0} << (32 - classBits);
+    const std::uint32_t count = std::uint32_t{1} << (bits - classBits);
+    std::string text;
+    for (std::uint32_t number = 0; number < count; ++number) {
+        const std::uint32_t id = network + (number << (32 - bits));
+        const std::uint32_t broadcast = id + (std::uint32_t{1} << (32 - bits)) - 1;
+        const char* mark = count == 1            ? ""
+                           : number == 0         ? "zero"
+                           : number == count - 1 ? "all-ones"
+                                                 : "";
+        text += std::to_string(number) + "\t" + Dotted(id) + "\t" + Dotted(id + 1) + "\t" +
+                Dotted(broadcast - 1) + "\t" + Dotted(broadcast) + "\t" + mark + "\n";
+    }
+    return QString::fromStdString(text);
+}
+
 struct PrintCase {
     friend void PrintTo(const PrintCase& c, std::ostream* out) { *out << c.Argument; }
     const char* Name;
@@ -245,6 +266,54 @@ INSTANTIATE_TEST_SUITE_P(
                     2,
                     "",
                     "maskwell: 250.1.2.3: the first octet must be 1 to 239\n"},
+        ProcessCase{"ListsEverySubnetOfTheNetwork",
+                    {"--list", "172.16.77.9/20"},
+                    0,
+                    ExpectedList(Address(172, 16, 77, 9), 20),
+                    ""},
+        ProcessCase{"ListsAClassANetwork",
+                    {"--list", "10.200.3.4/18"},
+                    0,
+                    ExpectedList(Address(10, 200, 3, 4), 18),
+                    ""},
+        ProcessCase{"ListsMulticastAsClassA",
+                    {"--list", "230.1.2.3", "255.240.0.0"},
+                    0,
+                    ExpectedList(Address(230, 1, 2, 3), 12),
+                    ""},
+        ProcessCase{"ListsTheUnsubnettedNetworkAsOneRow",
+                    {"--list", "192.168.1.10"},
+                    0,
+                    "0\t192.168.1.0\t192.168.1.1\t192.168.1.254\t192.168.1.255\t\n",
+                    ""},
+        ProcessCase{"ListMaskTheClassDoesNotOffer",
+                    {"--list", "10.0.0.0/8"},
+                    2,
+                    "",
+                    "maskwell: mask bits 8 is not offered for a class A address; choose 10 to "
+                    "30\n"},
+        ProcessCase{"ListOfAnAddressOfNoClass",
+                    {"--list", "127.0.0.1/24"},
+                    2,
+                    "",
+                    "maskwell: 127.0.0.1 is in no address class\n"},
+        ProcessCase{"ListWithoutAnAddress",
+                    {"--list"},
+                    2,
+                    "",
+                    "maskwell: --list needs an address, such as 10.0.0.0/30\n"},
+        ProcessCase{"ListAndPrintTogether",
+                    {"--list", "--print", "10.0.0.1/24"},
+                    2,
+                    "",
+                    "maskwell: --print and --list cannot be given together\n"},
+        ProcessCase{"ListToAFullDisk",
+                    {"--list", "10.1.2.3/30"},
+                    1,
+                    "",
+                    "maskwell: cannot write to standard output: No space left on device\n",
+                    Match::Exact,
+                    true},
         ProcessCase{"PrintToAFullDisk",
                     {"--print", "10.1.2.3/20"},
                     1,
