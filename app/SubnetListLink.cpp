@@ -51,14 +51,21 @@ void TSubnetListLink::Build() {
     window_ = new TSubnetsWindow(&mainWindow_);
     const QRect screen = mainWindow_.screen() ? mainWindow_.screen()->availableGeometry()
                                               : QRect(QPoint(0, 0), window_->size());
-    if (stored_ && stored_->Size.isValid())
+    const bool sized = stored_ && stored_->Size.isValid();
+    if (sized)
         window_->resize(stored_->Size.boundedTo(screen.size()));
-    // Beside the main window, on the side with room, its top level with it.
+    // Beside the main window, its top level with it: on the right, else on the
+    // left; the first time, narrowed to the wider side's room rather than
+    // covering it.
     const QRect main = mainWindow_.frameGeometry();
-    const QSize size = window_->size();
-    const int left = main.right() + size.width() < screen.right() ? main.right() + 1
-                                                                  : main.left() - size.width();
-    const int top = std::min(main.top(), screen.bottom() - size.height());
+    const int roomRight = screen.right() - main.right();
+    const int roomLeft = main.left() - screen.left();
+    const bool right = window_->width() <= roomRight || roomRight >= roomLeft;
+    const int room = right ? roomRight : roomLeft;
+    if (!sized && window_->width() > room)
+        window_->resize(std::max(room, window_->minimumWidth()), window_->height());
+    const int left = right ? main.right() + 1 : main.left() - window_->width();
+    const int top = std::min(main.top(), screen.bottom() - window_->height());
     PlaceWindow(*window_, QPoint(std::max(screen.left(), left), std::max(screen.top(), top)));
     for (QLineEdit* result : std::as_const(results_))
         connect(result, &QLineEdit::textChanged, this, &TSubnetListLink::FollowSoon);
