@@ -28,6 +28,8 @@ namespace maskwell {
 
 namespace {
 
+const QString goToHint = QStringLiteral("Enter selects the subnet that holds it");
+
 QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -73,7 +75,7 @@ void TSubnetsWindow::CreateControls() {
     goTo_ = new QLineEdit(this);
     goTo_->setPlaceholderText(QStringLiteral("an address, such as 10.4.0.1"));
     goTo_->setAccessibleName(QStringLiteral("Go to address"));
-    goTo_->setAccessibleDescription(QStringLiteral("Enter selects the subnet that holds it"));
+    goTo_->setAccessibleDescription(goToHint);
     goTo_->setMaximumWidth(goTo_->fontMetrics().horizontalAdvance(goTo_->placeholderText()) + 24);
     goToLabel->setBuddy(goTo_);
     goToResult_ = new QLabel(this);
@@ -150,7 +152,7 @@ void TSubnetsWindow::Follow(const AddressInput& address) {
     view_->setAccessibleDescription(summary);
     view_->SetPlaceholderText(summary);
     export_->setEnabled(list.Count() > 0);
-    goToResult_->clear();
+    SayWhyNot(QString());
     if (const std::optional<std::uint32_t> row = list.RowOf(AddressValue(address.Octets)))
         SelectRow(static_cast<int>(*row));
 }
@@ -160,20 +162,20 @@ bool TSubnetsWindow::GoTo(const QString& text) {
     const std::optional<AddressInput> address = ParseAddressInput(typed);
     if (!address) {
         const std::string refusal = AddressInputRefusal(typed);
-        goToResult_->setText(Latin1(refusal.empty() ? std::string(AddressInputHint) : refusal));
+        SayWhyNot(Latin1(refusal.empty() ? std::string(AddressInputHint) : refusal));
         return false;
     }
     const SubnetList& list = model_->List();
     const std::optional<std::uint32_t> row = list.RowOf(AddressValue(address->Octets));
     if (!row) {
-        goToResult_->setText(list.Count() == 0 ? QStringLiteral("the list is empty")
-                                               : QStringLiteral("%1 is not in %2/%3")
-                                                     .arg(Latin1(address->Dotted()),
-                                                          Latin1(DottedText(list.Network())))
-                                                     .arg(list.MaskBits() - list.SubnetBits()));
+        SayWhyNot(list.Count() == 0
+                      ? QStringLiteral("the list is empty")
+                      : QStringLiteral("%1 is not in %2/%3")
+                            .arg(Latin1(address->Dotted()), Latin1(DottedText(list.Network())))
+                            .arg(list.MaskBits() - list.SubnetBits()));
         return false;
     }
-    goToResult_->clear();
+    SayWhyNot(QString());
     SelectRow(static_cast<int>(*row));
     view_->setFocus(Qt::OtherFocusReason);
     return true;
@@ -242,6 +244,13 @@ void TSubnetsWindow::Export() {
         Guarded([&] { ExportTo(path); });
 }
 
+// Beside the field, and as its description, which a screen reader speaks
+// when it changes on the field with the focus.
+void TSubnetsWindow::SayWhyNot(const QString& reason) {
+    goToResult_->setText(reason);
+    goTo_->setAccessibleDescription(reason.isEmpty() ? goToHint : reason);
+}
+
 void TSubnetsWindow::ChooseRow(const QModelIndex& index) {
     if (index.isValid())
         emit SubnetChosen(
@@ -269,7 +278,7 @@ bool TSubnetsWindow::eventFilter(QObject* watched, QEvent* event) {
         if (held == Qt::NoModifier && key->text().size() == 1 && key->text().front().isDigit()) {
             goTo_->setFocus(Qt::OtherFocusReason);
             goTo_->setText(key->text());
-            goToResult_->clear();
+            SayWhyNot(QString());
             return true;
         }
     }

@@ -57,6 +57,7 @@ private:
     void CreateControls();
     void BindEvents();
     void SelectRow(int row);
+    void SayWhyNot(const QString& reason);
     void ChooseRow(const QModelIndex& index);
     void Export();
     void BackToMainWindow();
