@@ -14,6 +14,9 @@
 # The machine's load average is printed before and after: compare the ratios.
 #   bench/subnets.sh [rounds]        (10 by default)
 set -euo pipefail
+# Room for the list beside the main window at its first size, so that neither
+# window covers the other.
+bench_screen=1920x1080
 source "$(dirname "$0")/xserver.sh"
 rounds=${1:-10}
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"

@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the outside benchmarks: builds what they start, then runs a
-# private Xvfb (no window manager) for them on a display it picks itself, and
-# ends it and removes its scratch folder when the script ends.
+# private Xvfb (no window manager) for them on a display it picks itself (or
+# on display number $MASKWELL_BENCH_DISPLAY, on a machine where displays are
+# shared out), and ends it and removes its scratch folder when the script ends.
+# Its screen is 1024x768 unless the script sets bench_screen first.
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 build=${MASKWELL_BUILD_DIR:-build}
 scripts/deps.sh bench
@@ -10,7 +12,15 @@ cmake --build "$build" --target maskwell frame_probe floor_emptywindow floor_tex
   floor_lineeditwindow --parallel 2 >/dev/null
 
 scratch=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+if [ -n "${MASKWELL_BENCH_DISPLAY:-}" ]; then
+  Xvfb ":$MASKWELL_BENCH_DISPLAY" -screen 0 "${bench_screen:-1024x768}x24" -nolisten tcp \
+    2>/dev/null &
+  until [ -S "/tmp/.X11-unix/X$MASKWELL_BENCH_DISPLAY" ]; do sleep 0.05; done
+  echo "$MASKWELL_BENCH_DISPLAY" >"$scratch/display"
+else
+  Xvfb -displayfd 3 -screen 0 "${bench_screen:-1024x768}x24" -nolisten tcp \
+    3>"$scratch/display" 2>/dev/null &
+fi
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$scratch"' EXIT
 until [ -s "$scratch/display" ]; do sleep 0.05; done
