@@ -234,7 +234,20 @@ void TUniformTableView::updateGeometries() {
 
 void TUniformTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QAbstractItemView::currentChanged(current, previous);
-    // The cell a screen reader speaks: it follows the keyboard.
+    TellCurrentCell();
+}
+
+// Told once the focus has settled: Qt tells the view itself after this event,
+// and a reader should hear the row last.
+void TUniformTableView::focusInEvent(QFocusEvent* event) {
+    QAbstractItemView::focusInEvent(event);
+    QMetaObject::invokeMethod(this, &TUniformTableView::TellCurrentCell, Qt::QueuedConnection);
+}
+
+// The cell a screen reader speaks: it follows the keyboard, and reaching the
+// view reads the row the keyboard is on.
+void TUniformTableView::TellCurrentCell() {
+    const QModelIndex current = currentIndex();
     if (QAccessible::isActive() && current.isValid() && hasFocus()) {
         QAccessibleEvent event(this, QAccessible::Focus);
         event.setChild(UniformTableChildIndex(current.row(), current.column(),

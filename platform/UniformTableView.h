@@ -48,6 +48,7 @@ protected:
     QRegion visualRegionForSelection(const QItemSelection& selection) const override;
     void updateGeometries() override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -56,6 +57,7 @@ private:
     int RowCount() const;
     int RowAt(int y) const;
     void PaintRow(QPainter& painter, QStyleOptionViewItem& option, int row, int top);
+    void TellCurrentCell();
 
     QHeaderView* header_;
     QString placeholder_;
