@@ -11,6 +11,31 @@
 
 namespace maskwell {
 
+namespace {
+
+// Beside the main window, its top level with it: on the right, else on the
+// left; narrowed (when it may be) to the wider side's room rather than
+// covering the main window, and on the screen in any case.
+void PlaceBeside(QWidget& window, const QWidget& main, bool mayNarrow) {
+    const QScreen* screen = main.screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect frame = main.frameGeometry();
+    const int roomRight = room.right() - frame.right();
+    const int roomLeft = frame.left() - room.left();
+    const bool right = window.width() <= roomRight || roomRight >= roomLeft;
+    const int roomBeside = right ? roomRight : roomLeft;
+    if (mayNarrow && window.width() > roomBeside)
+        window.resize(std::max(roomBeside, window.minimumWidth()), window.height());
+    const int beside = right ? frame.right() + 1 : frame.left() - window.width();
+    const int left = std::min(beside, room.right() + 1 - window.width());
+    const int top = std::min(frame.top(), room.bottom() + 1 - window.height());
+    PlaceWindow(window, QPoint(std::max(room.left(), left), std::max(room.top(), top)));
+}
+
+} // namespace
+
 TSubnetListLink::TSubnetListLink(QWidget& mainWindow, const CalculatorState& state,
                                  const QList<QLineEdit*>& results,
                                  std::function<void(const AddressInput&)> takeAddress)
@@ -49,24 +74,13 @@ void TSubnetListLink::Build() {
     if (window_)
         return;
     window_ = new TSubnetsWindow(&mainWindow_);
-    const QRect screen = mainWindow_.screen() ? mainWindow_.screen()->availableGeometry()
-                                              : QRect(QPoint(0, 0), window_->size());
     const bool sized = stored_ && stored_->Size.isValid();
-    if (sized)
-        window_->resize(stored_->Size.boundedTo(screen.size()));
-    // Beside the main window, its top level with it: on the right, else on the
-    // left; the first time, narrowed to the wider side's room rather than
-    // covering it.
-    const QRect main = mainWindow_.frameGeometry();
-    const int roomRight = screen.right() - main.right();
-    const int roomLeft = main.left() - screen.left();
-    const bool right = window_->width() <= roomRight || roomRight >= roomLeft;
-    const int room = right ? roomRight : roomLeft;
-    if (!sized && window_->width() > room)
-        window_->resize(std::max(room, window_->minimumWidth()), window_->height());
-    const int left = right ? main.right() + 1 : main.left() - window_->width();
-    const int top = std::min(main.top(), screen.bottom() - window_->height());
-    PlaceWindow(*window_, QPoint(std::max(screen.left(), left), std::max(screen.top(), top)));
+    if (sized) {
+        const QScreen* screen = mainWindow_.screen();
+        window_->resize(screen ? stored_->Size.boundedTo(screen->availableGeometry().size())
+                               : stored_->Size);
+    }
+    PlaceBeside(*window_, mainWindow_, !sized);
     for (QLineEdit* result : std::as_const(results_))
         connect(result, &QLineEdit::textChanged, this, &TSubnetListLink::FollowSoon);
     connect(window_, &TSubnetsWindow::SubnetChosen, this, [this](const QString& subnetId) {
