@@ -1,27 +1,22 @@
 // SPDX-License-Identifier: MIT
-#include "app/CommandLine.h"
+#include "app/text/CommandLine.h"
 
-#include "app/TerminalText.h"
+#include "app/text/TerminalText.h"
 
-#include <QCommandLineParser>
 #include <algorithm>
+#include <iterator>
 
 namespace maskwell {
 
 namespace {
 
-const QString printOption = QStringLiteral("print");
-const QString helpOption = QStringLiteral("help");
-const QString helpAllOption = QStringLiteral("help-all");
-const QString versionOption = QStringLiteral("version");
-
 // The options the window toolkit takes out of the command line when the
 // window application starts (Qt's, with one or two leading dashes). They are
 // read here only to be passed over, so that they mean the same on every path.
 struct ToolkitOption {
-    const char* Name;
-    const char* Value; // null for an option without a value
-    const char* Description;
+    std::string_view Name;
+    std::string_view Value; // empty for an option without a value
+    std::string_view Description;
 };
 
 constexpr ToolkitOption toolkitOptions[] = {
@@ -40,142 +35,258 @@ constexpr ToolkitOption toolkitOptions[] = {
     {"style", "style", "The widget style (also -style=style)."},
     {"stylesheet", "file", "A style sheet to apply (also -stylesheet=file)."},
     {"session", "id", "The session to restore (given by a session manager)."},
-    {"reverse", nullptr, "Right-to-left layout."},
-    {"widgetcount", nullptr, "Print the number of widgets left at exit."},
-    {"testability", nullptr, "Load the testability plugin."},
-    {"sync", nullptr, "Synchronous X requests, for debugging (xcb)."},
-    {"nograb", nullptr, "Never grab the mouse or keyboard (xcb)."},
-    {"dograb", nullptr, "Grab even under a debugger (xcb)."},
+    {"reverse", "", "Right-to-left layout."},
+    {"widgetcount", "", "Print the number of widgets left at exit."},
+    {"testability", "", "Load the testability plugin."},
+    {"sync", "", "Synchronous X requests, for debugging (xcb)."},
+    {"nograb", "", "Never grab the mouse or keyboard (xcb)."},
+    {"dograb", "", "Grab even under a debugger (xcb)."},
 };
 
 // The options that take their value after "=" as well as in the next argument.
-constexpr const char* toolkitOptionsWithEquals[] = {"style", "stylesheet", "qmljsdebugger"};
+constexpr std::string_view toolkitOptionsWithEquals[] = {"style", "stylesheet", "qmljsdebugger"};
 
-// How many arguments the toolkit option at arguments[i] takes up, if it is one.
-qsizetype ToolkitArgumentCount(const QStringList& arguments, qsizetype i) {
-    const QString& argument = arguments[i];
-    if (!argument.startsWith(u'-'))
-        return 0;
-    const QStringView name = QStringView(argument).mid(argument.startsWith(u"--") ? 2 : 1);
-    for (const char* withEquals : toolkitOptionsWithEquals)
-        if (name.startsWith(QLatin1String(withEquals)) &&
-            name.mid(qstrlen(withEquals)).startsWith(u'='))
+std::string_view OptionName(std::string_view argument) {
+    return argument.substr(argument.starts_with("--") ? 2 : 1);
+}
+
+// The toolkit option at arguments[i], if it is one.
+const ToolkitOption* ToolkitOptionAt(std::span<const std::string_view> arguments, std::size_t i) {
+    const std::string_view name = OptionName(arguments[i]);
+    const auto* option = std::find_if(std::begin(toolkitOptions), std::end(toolkitOptions),
+                                      [&](const ToolkitOption& o) { return name == o.Name; });
+    return option == std::end(toolkitOptions) ? nullptr : option;
+}
+
+bool IsToolkitOptionWithEquals(std::string_view argument) {
+    const std::string_view name = OptionName(argument);
+    return std::any_of(std::begin(toolkitOptionsWithEquals), std::end(toolkitOptionsWithEquals),
+                       [&](std::string_view withEquals) {
+                           return name.starts_with(withEquals) &&
+                                  name.substr(withEquals.size()).starts_with('=');
+                       });
+}
+
+const std::string_view kAddressForms = "such as 192.168.1.10 or 192.168.1.10/24";
+
+// What the options ask, gathered before anything is decided.
+struct Options {
+    bool Help = false, HelpAll = false, Version = false, Print = false;
+    std::optional<std::string_view> Format;
+    std::vector<std::string_view> Unknown;
+    std::string Problem; // the first value problem
+    std::vector<std::string_view> Positional;
+    bool WindowSystemNamed = false;
+};
+
+// Reads one option (its name after the dashes, "name=value" split) at
+// arguments[i]; returns how many arguments it took.
+std::size_t ReadOption(std::span<const std::string_view> arguments, std::size_t i,
+                       Options& options) {
+    const std::string_view word = OptionName(arguments[i]);
+    const std::size_t equals = word.find('=');
+    const std::string_view name = word.substr(0, equals);
+    const bool hasValue = equals != std::string_view::npos;
+    const auto flag = [&](bool& set) {
+        set = true;
+        if (hasValue && options.Problem.empty())
+            options.Problem = "Unexpected value after '--" + PrintableArgument(name) + "'.";
+        return std::size_t{1};
+    };
+    if (name == "?" || name == "h" || name == "help")
+        return flag(options.Help);
+    if (name == "help-all")
+        return flag(options.HelpAll);
+    if (name == "v" || name == "version")
+        return flag(options.Version);
+    if (name == "print")
+        return flag(options.Print);
+    if (name == "format") {
+        if (hasValue) {
+            options.Format = word.substr(equals + 1);
             return 1;
-    const auto* option =
-        std::find_if(std::begin(toolkitOptions), std::end(toolkitOptions),
-                     [&](const ToolkitOption& o) { return name == QLatin1String(o.Name); });
-    if (option == std::end(toolkitOptions))
-        return 0;
-    return option->Value && i + 1 < arguments.size() ? 2 : 1;
-}
-
-QStringList WithoutToolkitOptions(const QStringList& arguments) {
-    QStringList rest;
-    qsizetype i = 0;
-    for (; i < arguments.size() && arguments[i] != u"--"; ++i) {
-        if (const qsizetype count = i > 0 ? ToolkitArgumentCount(arguments, i) : 0)
-            i += count - 1;
-        else
-            rest << arguments[i];
+        }
+        if (i + 1 < arguments.size()) {
+            options.Format = arguments[i + 1];
+            return 2;
+        }
+        if (options.Problem.empty())
+            options.Problem = "Missing value after '--format'.";
+        return 1;
     }
-    return rest + arguments.mid(i);
+    options.Unknown.push_back(word);
+    return 1;
 }
 
-void Configure(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Classful IPv4 subnet calculator. Without --print it opens its window, "
-                       "starting with ADDRESS when one is given."));
-    // "-bogus" is one unknown option, not six unknown letters.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOption(QCommandLineOption({QStringLiteral("?"), QStringLiteral("h"), helpOption},
-                                        QStringLiteral("Displays help on commandline options.")));
-    parser.addOption(QCommandLineOption(
-        helpAllOption, QStringLiteral("Displays help including the window toolkit's options.")));
-    parser.addOption(QCommandLineOption({QStringLiteral("v"), versionOption},
-                                        QStringLiteral("Displays version information.")));
-    parser.addOption(QCommandLineOption(
-        printOption, QStringLiteral("Print the results for ADDRESS and exit; needs no display. "
-                                    "The first octet must be 1 to 239.")));
-    parser.addPositionalArgument(
-        QStringLiteral("ADDRESS"),
-        QStringLiteral("An IPv4 address, optionally with mask bits or a mask: 172.16.77.9, "
-                       "172.16.77.9/20, \"172.16.77.9 255.255.240.0\", 172.16.77.9/0.0.15.255. "
-                       "Without a mask, --print uses 24 bits; the window keeps its last mask "
-                       "(24 bits at first) where the address's class offers it, else takes the "
-                       "class's first."),
-        QStringLiteral("[ADDRESS[/BITS|/MASK]]"));
+Options ReadOptions(std::span<const std::string_view> arguments) {
+    Options options;
+    bool optionsEnded = false;
+    for (std::size_t i = 1; i < arguments.size();) {
+        const std::string_view argument = arguments[i];
+        if (optionsEnded || argument == "-" || !argument.starts_with('-')) {
+            options.Positional.push_back(argument);
+            ++i;
+        } else if (argument == "--") {
+            optionsEnded = true;
+            ++i;
+        } else if (const ToolkitOption* option = ToolkitOptionAt(arguments, i)) {
+            options.WindowSystemNamed |= option->Name == "platform" || option->Name == "display";
+            i += option->Value.empty() || i + 1 == arguments.size() ? 1 : 2;
+        } else if (IsToolkitOptionWithEquals(argument)) {
+            ++i;
+        } else {
+            i += ReadOption(arguments, i, options);
+        }
+    }
+    return options;
 }
 
-QString UnknownOptionsProblem(const QStringList& names) {
-    QStringList shown;
-    for (const QString& name : names)
-        shown << PrintableArgument(name);
-    if (shown.size() == 1)
-        return QStringLiteral("Unknown option '%1'.").arg(shown.front());
-    return QStringLiteral("Unknown options: %1.").arg(shown.join(QStringLiteral(", ")));
+std::string UnknownOptionsProblem(const std::vector<std::string_view>& names) {
+    if (names.size() == 1)
+        return "Unknown option '" + PrintableArgument(names.front()) + "'.";
+    std::string problem = "Unknown options: ";
+    for (std::size_t i = 0; i < names.size(); ++i)
+        problem += (i > 0 ? ", " : "") + PrintableArgument(names[i]);
+    return problem + ".";
 }
 
-CommandLine Asking(CommandLine::Action what, std::optional<AddressInput> address = {}) {
+CommandLine Asking(CommandLine::Action what, std::string_view program) {
     CommandLine commandLine;
     commandLine.What = what;
-    commandLine.Address = address;
+    commandLine.Program = program;
     return commandLine;
 }
 
-CommandLine Refusal(const QString& problem) {
-    CommandLine commandLine = Asking(CommandLine::Refuse);
-    commandLine.Problem = problem;
+CommandLine Refusal(std::string problem) {
+    CommandLine commandLine;
+    commandLine.What = CommandLine::Refuse;
+    commandLine.Problem = std::move(problem);
     return commandLine;
 }
 
-QString ToolkitOptionsHelp() {
-    QString text = QStringLiteral("\nOptions of the window toolkit (the window takes them;\n"
-                                  "--print, --help and --version pass them over):\n");
-    for (const ToolkitOption& option : toolkitOptions) {
-        const QString usage = QStringLiteral("-%1%2").arg(
-            QLatin1String(option.Name),
-            option.Value ? QStringLiteral(" <%1>").arg(QLatin1String(option.Value)) : QString());
-        text += QStringLiteral("  %1  %2\n").arg(usage, -28).arg(QLatin1String(option.Description));
+// The help's lines: the option or argument, then its description at column 26,
+// continued there.
+void AppendEntry(std::string& text, std::string_view entry, std::string_view description) {
+    constexpr std::size_t column = 26;
+    text += "  ";
+    text += entry;
+    text.append(entry.size() + 2 < column ? column - 2 - entry.size() : 1, ' ');
+    for (std::size_t lineStart = 0;;) {
+        const std::size_t lineEnd = description.find('\n', lineStart);
+        text += description.substr(lineStart, lineEnd - lineStart);
+        text += '\n';
+        if (lineEnd == std::string_view::npos)
+            break;
+        text.append(column, ' ');
+        lineStart = lineEnd + 1;
     }
-    return text;
 }
 
 } // namespace
 
-CommandLine ReadCommandLine(const QStringList& arguments) {
-    QCommandLineParser parser;
-    Configure(parser);
-    if (!parser.parse(WithoutToolkitOptions(arguments))) {
-        const QStringList unknown = parser.unknownOptionNames();
-        return Refusal(unknown.isEmpty() ? PrintableArgument(parser.errorText())
-                                         : UnknownOptionsProblem(unknown));
-    }
-    if (parser.isSet(helpOption))
-        return Asking(CommandLine::ShowHelp);
-    if (parser.isSet(helpAllOption))
-        return Asking(CommandLine::ShowHelpAll);
-    if (parser.isSet(versionOption))
-        return Asking(CommandLine::ShowVersion);
-    const bool print = parser.isSet(printOption);
-    const QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty()) {
-        if (print)
-            return Refusal(QStringLiteral("--print needs an address, such as 192.168.1.10/24"));
-        return Asking(CommandLine::OpenWindow);
-    }
-    const QString text = positional.join(u' ');
-    const std::optional<AddressInput> address = ParseAddressInput(text.toStdString());
-    if (!address)
-        return Refusal(QStringLiteral("'%1' is not an IPv4 address such as 192.168.1.10 or "
-                                      "192.168.1.10/24")
-                           .arg(PrintableArgument(text)));
-    return Asking(print ? CommandLine::PrintResults : CommandLine::OpenWindow, address);
+std::string NotAnAddressReason(std::string_view text) {
+    // The reader's reason quotes a part of the text: an octet of a hundred
+    // digits would make the line as long as the text.
+    std::string reason = AddressInputRefusal(text);
+    if (reason.empty() || reason.size() > PrintableArgumentLength)
+        return "not an IPv4 address " + std::string(kAddressForms);
+    return reason;
 }
 
-QString CommandLineHelp(bool withToolkitOptions) {
-    QCommandLineParser parser;
-    Configure(parser);
-    return parser.helpText() + (withToolkitOptions ? ToolkitOptionsHelp() : QString());
+CommandLine ReadCommandLine(std::span<const std::string_view> arguments) {
+    const std::string_view program = arguments.empty() ? "maskwell" : arguments.front();
+    const Options options = ReadOptions(arguments);
+    if (!options.Unknown.empty())
+        return Refusal(UnknownOptionsProblem(options.Unknown));
+    if (!options.Problem.empty())
+        return Refusal(options.Problem);
+    if (options.Help)
+        return Asking(CommandLine::ShowHelp, program);
+    if (options.HelpAll)
+        return Asking(CommandLine::ShowHelpAll, program);
+    if (options.Version)
+        return Asking(CommandLine::ShowVersion, program);
+
+    CommandLine commandLine = Asking(CommandLine::OpenWindow, program);
+    commandLine.WindowSystemNamed = options.WindowSystemNamed;
+    if (options.Format) {
+        const std::optional<OutputFormat> format = OutputFormatNamed(*options.Format);
+        if (!format)
+            return Refusal("--format takes text, json or csv, not '" +
+                           PrintableArgument(*options.Format) + "'");
+        if (!options.Print)
+            return Refusal("--format goes with --print");
+        commandLine.Format = *format;
+    }
+    if (options.Print) {
+        if (options.Positional.empty())
+            return Refusal("--print needs an address, such as 192.168.1.10/24, or - to read "
+                           "them from standard input");
+        commandLine.What = CommandLine::PrintResults;
+        commandLine.Inputs.assign(options.Positional.begin(), options.Positional.end());
+        return commandLine;
+    }
+    if (options.Positional.empty())
+        return commandLine;
+    if (options.Positional.size() > 1)
+        return Refusal("the window takes one address, its mask after a slash "
+                       "(10.0.0.1/255.255.255.0); --print takes several");
+    const std::string_view text = options.Positional.front();
+    if (text == "-")
+        return Refusal("- (standard input) goes with --print");
+    commandLine.Address = ParseAddressInput(text);
+    if (!commandLine.Address)
+        return Refusal("'" + PrintableArgument(text) + "': " + NotAnAddressReason(text));
+    return commandLine;
+}
+
+std::string CommandLineHelp(std::string_view program, bool withToolkitOptions) {
+    std::string text = "Usage: " + std::string(program) + " [options] [ADDRESS[/BITS|/MASK]]\n";
+    text += "       " + std::string(program) + " --print [--format=KIND] ADDRESS... | -\n";
+    text += "Classful IPv4 subnet calculator. Without --print it opens its window, starting\n"
+            "with ADDRESS when one is given.\n\nOptions:\n";
+    AppendEntry(text, "-?, -h, --help", "Displays help on commandline options.");
+    AppendEntry(text, "--help-all", "Displays help including the window toolkit's options.");
+    AppendEntry(text, "-v, --version", "Displays version information.");
+    AppendEntry(text, "--print",
+                "Print the results for each ADDRESS and exit; needs no\n"
+                "display. The first octet must be 1 to 239. \"-\" reads\n"
+                "addresses from standard input, one a line, skipping\n"
+                "blank lines and lines starting with #.");
+    AppendEntry(text, "--format <kind>",
+                "How --print writes: text (the default, \"label: value\"\n"
+                "lines, a blank line between addresses), json (JSON\n"
+                "Lines, one object per address) or csv (a header row,\n"
+                "then one row per address).");
+    text += "\nArguments:\n";
+    AppendEntry(text, "ADDRESS",
+                "An IPv4 address, optionally with mask bits or a mask:\n"
+                "172.16.77.9, 172.16.77.9/20, 172.16.77.9/255.255.240.0,\n"
+                "172.16.77.9/0.0.15.255, or \"172.16.77.9 20\" as one\n"
+                "argument. Without a mask, --print uses 24 bits; the\n"
+                "window keeps its last mask (24 bits at first) where the\n"
+                "address's class offers it, else takes the class's first.");
+    text += "\nExit status:\n";
+    AppendEntry(text, "0", "Done.");
+    AppendEntry(text, "1",
+                "Standard output could not be written, or standard input\n"
+                "not read.");
+    AppendEntry(text, "2",
+                "An argument or an address was refused (the others are\n"
+                "still printed), or there is no display for the window.");
+    AppendEntry(text, "126, 127", "The window program could not be started, or is missing.");
+    if (!withToolkitOptions)
+        return text;
+    text += "\nOptions of the window toolkit (the window takes them;\n"
+            "--print, --help and --version pass them over):\n";
+    for (const ToolkitOption& option : toolkitOptions) {
+        std::string usage = "-" + std::string(option.Name);
+        if (!option.Value.empty())
+            usage += " <" + std::string(option.Value) + ">";
+        usage.resize(std::max<std::size_t>(usage.size(), 28), ' ');
+        text += "  " + usage + "  " + std::string(option.Description) + "\n";
+    }
+    return text;
 }
 
 } // namespace maskwell

@@ -1,36 +1,45 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/text/RecordFormat.h"
 #include "core/AddressInput.h"
 
-#include <QString>
-#include <QStringList>
 #include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace maskwell {
 
 // What the command line asks for:
-//   maskwell [ADDRESS[/BITS|/MASK]]          the window, starting with that address
-//   maskwell --print ADDRESS[/BITS|/MASK]    the results as text, no window
+//   maskwell [ADDRESS[/BITS|/MASK]]                   the window, starting with ADDRESS
+//   maskwell --print [--format=KIND] ADDRESS... | -   the results as text, no window
 //   maskwell --help | --help-all | --version
-// An address may also come as two arguments, "10.0.0.1 255.255.255.0".
-// The window toolkit's own options (-platform NAME, -style NAME, ...) are
-// accepted anywhere before "--": the window's toolkit takes them, and every
-// other path ignores them.
+// Every argument is one address; a mask goes with its address after a slash
+// (or a blank, in one argument). The window toolkit's own options (-platform
+// NAME, -style NAME, ...) are accepted anywhere before "--": the window's
+// toolkit takes them, and every other path passes them over.
 struct CommandLine {
     enum Action { OpenWindow, PrintResults, ShowHelp, ShowHelpAll, ShowVersion, Refuse };
     Action What = OpenWindow;
-    std::optional<AddressInput> Address;
-    QString Problem; // Refuse: one line naming what is wrong, safe to print
+    std::optional<AddressInput> Address; // OpenWindow: the address the window starts with
+    std::vector<std::string> Inputs;     // PrintResults: the addresses, "-" for standard input
+    OutputFormat Format = OutputFormat::Text;
+    bool WindowSystemNamed = false; // -platform or -display names where a window opens
+    std::string Program;            // as the program was started, for the usage line
+    std::string Problem;            // Refuse: one line naming what is wrong, safe to print
 };
 
-// Reads the arguments, program name first. Needs no application object, so
-// that what needs no window is known before a display is looked for.
-CommandLine ReadCommandLine(const QStringList& arguments);
+// Reads the arguments, program name first: on the standard library alone,
+// before any toolkit is loaded, so that what needs no window needs no display.
+CommandLine ReadCommandLine(std::span<const std::string_view> arguments);
 
-// The text --help prints, and with the toolkit's options what --help-all
-// prints. The usage line names the program as the running application was
-// started, once a QCoreApplication exists.
-QString CommandLineHelp(bool withToolkitOptions = false);
+// The text --help prints, and with the toolkit's options what --help-all prints.
+std::string CommandLineHelp(std::string_view program, bool withToolkitOptions = false);
+
+// Why a text is no address, for a message: the reader's own reason, or what
+// an address looks like.
+std::string NotAnAddressReason(std::string_view text);
 
 } // namespace maskwell

@@ -1,65 +1,27 @@
 // SPDX-License-Identifier: MIT
-#include "app/TerminalText.h"
-#include "app/TextCommands.h"
 #include "app/Version.h"
+#include "app/text/TerminalText.h"
+#include "tests/text/TextRun.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <cstdint>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <ostream>
 
 namespace maskwell {
 namespace {
 
-std::string Dotted(std::uint32_t value) {
-    return std::to_string(value >> 24) + "." + std::to_string(value >> 16 & 0xFF) + "." +
-           std::to_string(value >> 8 & 0xFF) + "." + std::to_string(value & 0xFF);
-}
-
-std::string OctetsIn(std::uint32_t value, int base) {
-    std::string text;
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        unsigned octet = value >> shift & 0xFF;
-        std::string digits;
-        for (int i = 0; i < (base == 2 ? 8 : 2); ++i, octet /= base)
-            digits.insert(digits.begin(), "0123456789ABCDEF"[octet % base]);
-        text += (shift < 24 ? "." : "") + digits;
-    }
-    return text;
-}
-
-// The results block worked out on 32-bit numbers: network = address AND mask,
-// broadcast = network OR NOT mask; subnets counted beyond the class's own
-// network bits (a multicast address is offered the class A lists).
-std::string ExpectedBlock(std::uint32_t address, int bits) {
-    const std::uint32_t mask = bits == 0 ? 0 : ~std::uint32_t{0} << (32 - bits);
-    const std::uint32_t network = address & mask;
-    const std::uint32_t broadcast = network | ~mask;
-    const unsigned first = address >> 24;
-    const char letter = first < 128 ? 'A' : first < 192 ? 'B' : first < 224 ? 'C' : 'D';
-    const int classBits = letter == 'B' ? 16 : letter == 'C' ? 24 : 8;
-    const int subnetBits = bits - classBits;
-    const long long subnets = subnetBits == 0 ? 1 : (1LL << subnetBits) - 2;
-    return "address: " + Dotted(address) + "/" + std::to_string(bits) +
-           "\nsubnet mask: " + Dotted(mask) + "\nwildcard mask: " + Dotted(~mask) +
-           "\nhost address range: " + Dotted(network + 1) + " - " + Dotted(broadcast - 1) +
-           "\nsubnet ID: " + Dotted(network) + "\nsubnet broadcast: " + Dotted(broadcast) +
-           "\nmax subnets: " + std::to_string(subnets) +
-           "\nmax hosts per subnet: " + std::to_string((1LL << (32 - bits)) - 2) +
-           "\naddress class: " + letter + "\nbinary: " + OctetsIn(address, 2) +
-           "\nhexadecimal: " + OctetsIn(address, 16) + "\n";
-}
-
-constexpr std::uint32_t Address(unsigned a, unsigned b, unsigned c, unsigned d) {
-    return a << 24 | b << 16 | c << 8 | d;
-}
+using test::Address;
+using test::ExpectedBlock;
 
 struct PrintCase {
     friend void PrintTo(const PrintCase& c, std::ostream* out) { *out << c.Argument; }
     const char* Name;
     const char* Argument;
-    std::uint32_t Taken; // the address after the repair
+    std::uint32_t Taken;
     int Bits;
 };
 
@@ -67,12 +29,10 @@ class PrintMatchesNetworkArithmetic : public ::testing::TestWithParam<PrintCase>
 
 TEST_P(PrintMatchesNetworkArithmetic, ForEveryResult) {
     const PrintCase& c = GetParam();
-    const std::optional<AddressInput> input = ParseAddressInput(c.Argument);
-    ASSERT_TRUE(input);
-    const PrintOutcome outcome = PrintResultsOf(*input);
+    const test::TextOutcome outcome = test::RunText({"maskwell", "--print", c.Argument});
     EXPECT_EQ(outcome.ExitCode, 0);
-    EXPECT_EQ(outcome.Problem, "");
-    EXPECT_EQ(outcome.Output.toStdString(), ExpectedBlock(c.Taken, c.Bits));
+    EXPECT_EQ(outcome.Problems, "");
+    EXPECT_EQ(outcome.Output, ExpectedBlock(c.Taken, c.Bits));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -84,11 +44,14 @@ INSTANTIATE_TEST_SUITE_P(
         PrintCase{"ClassBShortestMask", "172.16.77.9/18", Address(172, 16, 77, 9), 18},
         PrintCase{"ClassBLastBlock", "191.255.255.254/23", Address(191, 255, 255, 254), 23},
         PrintCase{"ClassCUnsubnetted", "192.168.1.10/24", Address(192, 168, 1, 10), 24},
+        PrintCase{"ClassCOneSubnetBit", "192.168.1.10/25", Address(192, 168, 1, 10), 25},
         PrintCase{"ClassCLongestMask", "203.0.113.77/30", Address(203, 0, 113, 77), 30},
         PrintCase{"FirstAddressOfABlock", "172.31.0.0/30", Address(172, 31, 0, 0), 30},
-        PrintCase{"MaskForm", "198.51.100.200 255.255.255.224", Address(198, 51, 100, 200), 27},
+        PrintCase{"MaskAfterABlank", "198.51.100.200 255.255.255.224", Address(198, 51, 100, 200),
+                  27},
         PrintCase{"WildcardForm", "10.9.8.7/0.0.3.255", Address(10, 9, 8, 7), 22},
         PrintCase{"MulticastOffersClassABits", "230.4.5.6/12", Address(230, 4, 5, 6), 12},
+        PrintCase{"LoopbackHasNoClass", "127.1.2.3/20", Address(127, 1, 2, 3), 20},
         PrintCase{"LeadingZeros", "010.001.002.003/27", Address(10, 1, 2, 3), 27},
         PrintCase{"NoMaskTakesTheNewWindowMask", "10.1.2.3", Address(10, 1, 2, 3), 24}),
     [](const ::testing::TestParamInfo<PrintCase>& info) { return info.param.Name; });
@@ -99,7 +62,7 @@ enum class Match { Exact, Start, Part };
 struct ProcessCase {
     friend void PrintTo(const ProcessCase& c, std::ostream* out) {
         // The rows hold terminal controls: shown here, they would act.
-        *out << PrintableArgument(c.Arguments.join(' ')).toStdString();
+        *out << PrintableArgument(c.Arguments.join(' ').toStdString());
     }
     const char* Name;
     QStringList Arguments;
@@ -108,6 +71,8 @@ struct ProcessCase {
     QString Problem;
     Match OutputMatch = Match::Exact;
     bool OutputToAFullDisk = false; // standard output is /dev/full
+    QStringList Environment = {};   // NAME=value, added to the run's
+    bool AloneInAFolder = false;    // the command copied without the window program
 };
 
 // The real program, with no display at all and no platform chosen for it.
@@ -115,18 +80,27 @@ class Executable : public ::testing::TestWithParam<ProcessCase> {};
 
 TEST_P(Executable, RunsWithoutADisplay) {
     const ProcessCase& c = GetParam();
+    const QTemporaryDir folder;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET"})
         environment.remove(QString::fromLatin1(name));
-    QProcess program;
-    program.setProcessEnvironment(environment);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path()); // no Wayland socket
+    for (const QString& setting : c.Environment)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    QString program = QStringLiteral(MASKWELL_EXECUTABLE);
+    if (c.AloneInAFolder) {
+        program = folder.filePath(QStringLiteral("maskwell"));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(MASKWELL_EXECUTABLE), program));
+    }
+    QProcess run;
+    run.setProcessEnvironment(environment);
     if (c.OutputToAFullDisk)
-        program.setStandardOutputFile(QStringLiteral("/dev/full"));
-    program.start(QStringLiteral(MASKWELL_EXECUTABLE), c.Arguments);
-    ASSERT_TRUE(program.waitForFinished(30000)) << program.errorString().toStdString();
-    const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), c.ExitCode);
+        run.setStandardOutputFile(QStringLiteral("/dev/full"));
+    run.start(program, c.Arguments);
+    ASSERT_TRUE(run.waitForFinished(30000)) << run.errorString().toStdString();
+    const QString output = QString::fromUtf8(run.readAllStandardOutput());
+    EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.exitCode(), c.ExitCode);
     switch (c.OutputMatch) {
     case Match::Exact:
         EXPECT_EQ(output, c.Output);
@@ -138,24 +112,61 @@ TEST_P(Executable, RunsWithoutADisplay) {
         EXPECT_TRUE(output.contains(c.Output)) << output.toStdString();
         break;
     }
-    EXPECT_EQ(QString::fromLocal8Bit(program.readAllStandardError()), c.Problem);
+    EXPECT_EQ(QString::fromUtf8(run.readAllStandardError()).replace(folder.path(), "<folder>"),
+              c.Problem);
 }
 
-const QString printed = QString::fromStdString(ExpectedBlock(Address(172, 16, 77, 9), 20));
+QString Block(std::uint32_t address, int bits) {
+    return QString::fromStdString(ExpectedBlock(address, bits));
+}
+
+const QString printed = Block(Address(172, 16, 77, 9), 20);
 const QString usage =
     QStringLiteral("Usage: " MASKWELL_EXECUTABLE " [options] [ADDRESS[/BITS|/MASK]]\n");
 const QString notAnAddress =
-    QStringLiteral("' is not an IPv4 address such as 192.168.1.10 or 192.168.1.10/24\n");
+    QStringLiteral("': not an IPv4 address such as 192.168.1.10 or 192.168.1.10/24\n");
+const QString fullDisk =
+    QStringLiteral("maskwell: cannot write to standard output: No space left on device\n");
 
 INSTANTIATE_TEST_SUITE_P(
-    CommandLine, Executable,
+    ArgumentForms, Executable,
     ::testing::Values(
         ProcessCase{"PrintsTheResults", {"--print", "172.16.77.9/20"}, 0, printed, ""},
-        ProcessCase{"PrintTakesTheMaskAsASecondArgument",
-                    {"172.16.77.9", "255.255.240.0", "--print"},
+        ProcessCase{"PrintTakesAMaskAfterABlankInOneArgument",
+                    {"172.16.77.9 255.255.240.0", "--print"},
                     0,
                     printed,
                     ""},
+        ProcessCase{"SeveralAddressesInOrder",
+                    {"--print", "172.16.77.9/20", "10.1.2.3/13"},
+                    0,
+                    printed + "\n" + Block(Address(10, 1, 2, 3), 13),
+                    ""},
+        ProcessCase{"ASecondArgumentIsAnotherAddressNeverAMask",
+                    {"--print", "172.16.77.9", "255.255.240.0"},
+                    2,
+                    Block(Address(172, 16, 77, 9), 24),
+                    "maskwell: '255.255.240.0': the first octet must be 1 to 239\n"},
+        ProcessCase{"FormatAsNextArgument",
+                    {"--print", "--format", "csv", "172.16.77.9/20"},
+                    0,
+                    "address,prefix,",
+                    "",
+                    Match::Start},
+        ProcessCase{"FormatAfterEqualsAndOneDash",
+                    {"-format=json", "--print", "172.16.77.9/20"},
+                    0,
+                    "{\"address\":\"172.16.77.9\",\"prefix\":20,",
+                    "",
+                    Match::Start},
+        ProcessCase{"SameBytesUnderAnotherLocale",
+                    {"--print", "10.0.0.1\u00e9\u202e"},
+                    2,
+                    "",
+                    "maskwell: '10.0.0.1\u00e9\\u202E" + notAnAddress,
+                    Match::Exact,
+                    false,
+                    {"LC_ALL=C", "LANG=POSIX"}},
         ProcessCase{
             "Version", {"--version"}, 0, QStringLiteral("Maskwell %1\n").arg(ProductVersion), ""},
         ProcessCase{"Help", {"--help"}, 0, usage, "", Match::Start},
@@ -166,6 +177,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "Without a mask, --print uses 24 bits;",
                     "",
                     Match::Part},
+        ProcessCase{
+            "HelpListsTheExitStatuses", {"--help"}, 0, "\nExit status:\n  0  ", "", Match::Part},
         ProcessCase{"HelpAllListsTheToolkitOptions",
                     {"--help-all"},
                     0,
@@ -181,26 +194,33 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--print"},
                     2,
                     "",
-                    "maskwell: --print needs an address, such as 192.168.1.10/24\n"},
-        ProcessCase{"NotAnAddress",
-                    {"--print", "1.2.3"},
+                    "maskwell: --print needs an address, such as 192.168.1.10/24, or - to read "
+                    "them from standard input\n"},
+        ProcessCase{"UnknownFormat",
+                    {"--print", "--format=xml", "10.0.0.1"},
                     2,
                     "",
-                    "maskwell: '1.2.3' is not an IPv4 address such as 192.168.1.10 or "
-                    "192.168.1.10/24\n"},
-        ProcessCase{"MaskTheClassDoesNotOffer",
-                    {"--print", "192.168.1.10/16"},
+                    "maskwell: --format takes text, json or csv, not 'xml'\n"},
+        ProcessCase{"FormatWithoutItsValue",
+                    {"--print", "10.0.0.1", "--format"},
                     2,
                     "",
-                    "maskwell: mask bits 16 is not offered for a class C address; choose 24 "
-                    "to 30\n"},
+                    "maskwell: Missing value after '--format'.\n"},
+        ProcessCase{"FormatWithoutPrint",
+                    {"--format=json", "10.0.0.1"},
+                    2,
+                    "",
+                    "maskwell: --format goes with --print\n"},
         ProcessCase{"UnknownOption",
                     {"--print", "--bogus", "10.0.0.1"},
                     2,
                     "",
                     "maskwell: Unknown option 'bogus'.\n"},
-        ProcessCase{
-            "UnknownOptionAlone", {"--bogus"}, 2, "", "maskwell: Unknown option 'bogus'.\n"},
+        ProcessCase{"UnknownOptions",
+                    {"--bogus", "-x", "10.0.0.1"},
+                    2,
+                    "",
+                    "maskwell: Unknown options: bogus, x.\n"},
         ProcessCase{"UnknownSingleDashWordIsOneOption",
                     {"-bogus", "10.0.0.1"},
                     2,
@@ -213,8 +233,38 @@ INSTANTIATE_TEST_SUITE_P(
                     "",
                     "maskwell: Unexpected value after '--print'.\n"},
         ProcessCase{"WindowAddressTooShort", {"1.2.3"}, 2, "", "maskwell: '1.2.3" + notAnAddress},
-        ProcessCase{
-            "WindowMaskBeyond32", {"10.0.0.1/33"}, 2, "", "maskwell: '10.0.0.1/33" + notAnAddress},
+        ProcessCase{"WindowMaskBeyond32",
+                    {"10.0.0.1/33"},
+                    2,
+                    "",
+                    "maskwell: '10.0.0.1/33': mask bits 33 is above 32\n"},
+        ProcessCase{"WindowTakesOneAddress",
+                    {"10.0.0.1", "255.255.255.0"},
+                    2,
+                    "",
+                    "maskwell: the window takes one address, its mask after a slash "
+                    "(10.0.0.1/255.255.255.0); --print takes several\n"},
+        ProcessCase{"WindowTakesNoStandardInput",
+                    {"-"},
+                    2,
+                    "",
+                    "maskwell: - (standard input) goes with --print\n"},
+        ProcessCase{"WindowWithoutADisplay",
+                    {"10.0.0.1"},
+                    2,
+                    "",
+                    "maskwell: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are "
+                    "unset); --print needs none\n"},
+        ProcessCase{"WindowProgramMissing",
+                    {"-platform", "offscreen"},
+                    127,
+                    "",
+                    "maskwell: the window program is missing: <folder>/../libexec/maskwell/"
+                    "maskwell-window\n",
+                    Match::Exact,
+                    false,
+                    {},
+                    true},
         ProcessCase{"LineBreakIsEscaped",
                     {"--print", "10.0.0.1\nrm -rf ~"},
                     2,
@@ -239,26 +289,44 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--print", "0.1.2.3/20"},
                     2,
                     "",
-                    "maskwell: 0.1.2.3: the first octet must be 1 to 239\n"},
+                    "maskwell: '0.1.2.3/20': the first octet must be 1 to 239\n"},
         ProcessCase{"FirstOctetAbove239IsRefused",
                     {"--print", "250.1.2.3/20"},
                     2,
                     "",
-                    "maskwell: 250.1.2.3: the first octet must be 1 to 239\n"},
-        ProcessCase{"PrintToAFullDisk",
+                    "maskwell: '250.1.2.3/20': the first octet must be 1 to 239\n"},
+        ProcessCase{"MaskTheClassDoesNotOffer",
+                    {"--print", "192.168.1.10/16"},
+                    2,
+                    "",
+                    "maskwell: '192.168.1.10/16': mask bits 16 is not offered for a class C "
+                    "address; choose 24 to 30\n"}),
+    [](const ::testing::TestParamInfo<ProcessCase>& info) { return info.param.Name; });
+
+INSTANTIATE_TEST_SUITE_P(
+    ExitStatuses, Executable,
+    ::testing::Values(
+        ProcessCase{"RefusedAmongPrintedIsTwo",
+                    {"--print", "10.1.2.3/20", "10.0.0.1/8", "172.16.77.9/20"},
+                    2,
+                    Block(Address(10, 1, 2, 3), 20) + "\n" + printed,
+                    "maskwell: '10.0.0.1/8': mask bits 8 is not offered for a class A address; "
+                    "choose 10 to 30\n"},
+        ProcessCase{"PrintToAFullDiskIsOne",
                     {"--print", "10.1.2.3/20"},
                     1,
                     "",
-                    "maskwell: cannot write to standard output: No space left on device\n",
+                    fullDisk,
                     Match::Exact,
                     true},
-        ProcessCase{"VersionToAFullDisk",
-                    {"--version"},
+        ProcessCase{"WriteErrorOutweighsARefusal",
+                    {"--print", "1.2.3", "10.1.2.3/20"},
                     1,
                     "",
-                    "maskwell: cannot write to standard output: No space left on device\n",
+                    "maskwell: '1.2.3" + notAnAddress + fullDisk,
                     Match::Exact,
-                    true}),
+                    true},
+        ProcessCase{"VersionToAFullDiskIsOne", {"--version"}, 1, "", fullDisk, Match::Exact, true}),
     [](const ::testing::TestParamInfo<ProcessCase>& info) { return info.param.Name; });
 
 } // namespace
