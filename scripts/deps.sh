@@ -18,7 +18,8 @@
 #                             for the package)
 #   scripts/deps.sh fuzz      the above plus clang and its fuzzer and sanitizer runtimes
 #   scripts/deps.sh bench     the above plus Xvfb and the X libraries the
-#                             start-up and keystroke benchmarks watch it with
+#                             start-up and keystroke benchmarks watch it with,
+#                             and the calculators bench/print.sh runs beside it
 set -euo pipefail
 
 run=(g++ cmake make qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
@@ -32,7 +33,7 @@ package=(dpkg-dev file lintian)
 desktop=(xvfb xauth xdotool xclip imagemagick at-spi2-core python3-pyatspi dbus-x11)
 lint=(clang-format clang-tidy lintian)
 fuzz=(clang libclang-rt-14-dev llvm)
-bench=(xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev)
+bench=(xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev sipcalc ipcalc-ng)
 
 wanted=("${build[@]}")
 case "${1:-build}" in
