@@ -174,6 +174,7 @@ int main(int argc, char** argv) {
     const Program& first = programs.front();
     for (std::size_t p = 1; p < programs.size(); ++p) {
         std::vector<double> ratios;
+        ratios.reserve(static_cast<std::size_t>(rounds));
         for (int round = 0; round < rounds; ++round)
             ratios.push_back(first.Seconds[static_cast<std::size_t>(round)] /
                              programs[p].Seconds[static_cast<std::size_t>(round)]);

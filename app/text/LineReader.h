@@ -42,7 +42,7 @@ private:
     // Reads more after what is held; false at the end of the input or on a failure.
     bool Fill();
 
-    static constexpr std::size_t kCapacity = 64 * 1024;
+    static constexpr std::size_t kCapacity = std::size_t{64} * 1024;
     int descriptor_;
     std::function<void()> beforeWaiting_;
     int error_ = 0;

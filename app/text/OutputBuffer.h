@@ -29,7 +29,7 @@ public:
 private:
     void Write(std::string_view bytes);
 
-    static constexpr std::size_t kCapacity = 64 * 1024;
+    static constexpr std::size_t kCapacity = std::size_t{64} * 1024;
     int descriptor_;
     int error_ = 0;
     std::size_t used_ = 0;

@@ -62,7 +62,7 @@ std::vector<std::pair<std::string, std::string>> ExpectedFields(std::uint32_t ad
                                              : "D";
     const int classBits = letter == "B" ? 16 : letter == "C" ? 24 : 8;
     const int subnetBits = bits - classBits;
-    const long long subnets = subnetBits == 0 ? 1 : (1LL << subnetBits) - 2;
+    const long long subnets = subnetBits <= 0 ? 1 : (1LL << subnetBits) - 2;
     return {{"address", Dotted(address)},
             {"prefix", std::to_string(bits)},
             {"mask", Dotted(mask)},
