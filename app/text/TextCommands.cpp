@@ -2,6 +2,7 @@
 #include "app/text/TextCommands.h"
 
 #include "app/Version.h"
+#include "app/text/PrintCommand.h"
 #include "app/text/ProblemReport.h"
 
 namespace maskwell {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/text/CommandLine.h"
-#include "app/text/PrintCommand.h"
+#include "app/text/TextStreams.h"
 
 namespace maskwell {
 

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "app/text/PrintCommand.h"
 #include "app/text/RecordFormat.h"
 #include "tests/text/TextRun.h"
 
