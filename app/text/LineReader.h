@@ -49,9 +49,9 @@ private:
     bool ended_ = false;
     bool skipping_ = false; // past the part of a long line that was handed out
     std::size_t number_ = 0;
-    std::size_t begin_ = 0; // the next line starts here
-    std::size_t end_ = 0;   // what was read ends here
-    std::array<char, kCapacity> held_{};
+    std::size_t begin_ = 0;            // the next line starts here
+    std::size_t end_ = 0;              // what was read ends here
+    std::array<char, kCapacity> held_; // not cleared: only what was written is read
 };
 
 } // namespace maskwell

@@ -33,7 +33,7 @@ private:
     int descriptor_;
     int error_ = 0;
     std::size_t used_ = 0;
-    std::array<char, kCapacity> held_{};
+    std::array<char, kCapacity> held_; // not cleared: only what was written is read
 };
 
 } // namespace maskwell
