@@ -33,7 +33,8 @@ SubnetList SubnetList::Of(const AddressInput& address) {
     const ClassLists& lists = addressClass->Lists ? *addressClass->Lists : ClassALists();
     if (std::find(lists.MaskBits.begin(), lists.MaskBits.end(), DecimalText(bits)) ==
         lists.MaskBits.end()) {
-        list.why_ = MaskNotOfferedText(addressClass->Letter, bits, lists.MaskBits.front(),
+        const char letter = static_cast<char>(addressClass->Letter.front() - 'a' + 'A');
+        list.why_ = MaskNotOfferedText(std::string_view(&letter, 1), bits, lists.MaskBits.front(),
                                        lists.MaskBits.back());
         return list;
     }
