@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # The subnet list, each figure measured side by side in one run, round by round:
-#  1. maskwell --list 10.0.0.0/30 (4,194,304 lines) against sipcalc 10.0.0.0/8
-#     -s 30, each into a pipe (wc -l counts the lines): lines per second and
-#     their ratio per round;
+#  1. maskwell --list 10.0.0.0/30 (4,194,304 lines) against sipcalc -s 30
+#     10.0.0.0/8 (and ipcalc-ng -S 30 where installed), which print one line
+#     per subnet too, each into a pipe (build/bench/run_timer, interleaved):
+#     the time per round and its ratio maskwell/peer (0.2 is 5 times the
+#     lines per second), and peak memory of --list at 30 mask bits against 10
+#     (4,194,304 lines against 4);
 #  2. a typed digit to the last damage of its frames (bench/keystroke.sh's
 #     measure, counting damage on every window of the program) in a bare
 #     QLineEdit window, in Maskwell at a class A address with 30 mask bits
@@ -18,54 +21,30 @@ set -euo pipefail
 # window covers the other.
 bench_screen=1920x1080
 source "$(dirname "$0")/xserver.sh"
+cmake --build "$build" --target run_timer --parallel 2 >/dev/null
 rounds=${1:-10}
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
-
-# Median (min to max) of the numbers on standard input.
-spread() {
-  sort -g | awk '{ v[NR] = $1 } END {
-    m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-    printf "%.3f  (%.3f to %.3f)", m, v[1], v[NR] }'
-}
-
-# Wall seconds of a pipeline into wc -l, and the lines it counted.
-timed_lines() {
-  local start end lines
-  start=$(date +%s.%N)
-  lines=$("$@" | wc -l)
-  end=$(date +%s.%N)
-  echo "$(echo "$end - $start" | bc -l) $lines"
-}
 
 echo
 echo "1. Every /30 subnet of 10.0.0.0 into a pipe, $rounds rounds"
 if command -v sipcalc >/dev/null; then
-  : >"$scratch/list.txt"
-  for round in $(seq "$rounds"); do
-    if ((round % 2)); then
-      ours=$(timed_lines "$installed" --list 10.0.0.0/30)
-      theirs=$(timed_lines sipcalc 10.0.0.0/8 -s 30)
-    else
-      theirs=$(timed_lines sipcalc 10.0.0.0/8 -s 30)
-      ours=$(timed_lines "$installed" --list 10.0.0.0/30)
-    fi
-    echo "$ours $theirs" >>"$scratch/list.txt"
-  done
-  # Columns: our seconds, our lines, sipcalc's seconds, its lines.
-  echo "  maskwell --list   $(awk '{ print $2 / $1 / 1e6 }' "$scratch/list.txt" | spread) M lines/s" \
-    "($(awk 'NR == 1 { print $2 }' "$scratch/list.txt") lines)"
-  echo "  sipcalc -s 30     $(awk '{ print $4 / $3 / 1e6 }' "$scratch/list.txt" | spread) M lines/s" \
-    "($(awk 'NR == 1 { print $4 }' "$scratch/list.txt") lines, with its 5 heading lines)"
-  echo "  ratio per round   $(awk '{ print ($2 / $1) / ($4 / $3) }' "$scratch/list.txt" | spread) x"
+  peers=("sipcalc=sipcalc -s 30 10.0.0.0/8")
+  command -v ipcalc-ng >/dev/null && peers+=("ipcalc-ng=ipcalc-ng -S 30 10.0.0.0/8")
+  "$build/bench/run_timer" --rounds "$rounds" "maskwell=$installed --list 10.0.0.0/30" \
+    "${peers[@]}"
 else
   echo "  sipcalc is not installed (Debian package sipcalc): skipped"
 fi
+echo "  Peak memory of --list, 4,194,304 lines against 4:"
+"$build/bench/run_timer" --rounds 3 "list-at-30=$installed --list 10.0.0.0/30" \
+  "list-at-10=$installed --list 10.0.0.0/10"
 
-# The real executable as a portable copy with a settings file of its own:
-# the address 10.1.1.1 at 30 mask bits (or 10), the list open or closed.
+# The real programs as a portable copy with a settings file of its own: the
+# address 10.1.1.1 at 30 mask bits (or 10), the list open or closed.
 portable() { # folder maskbits row open
   mkdir -p "$scratch/$1"
   install -m 755 "$installed" "$scratch/$1/maskwell"
+  install -m 755 "$build/maskwell-window" "$scratch/$1/maskwell-window"
   printf '[conf]\nipaddr=10.1.1.1\nmask=%s\nmaskbits=%s\n[subnets]\nopen=%s\n' "$3" "$2" "$4" \
     >"$scratch/$1/maskwell.ini"
   echo "$scratch/$1/maskwell"
