@@ -5,6 +5,7 @@
 #include "app/ControlAdapters.h"
 #include "app/DeferredAdapters.h"
 #include "app/ResultsFocus.h"
+#include "app/SubnetListLink.h"
 #include "controls/IPEdit.h"
 #include "controls/Label3D.h"
 #include "controls/OctetText.h"
@@ -158,24 +159,26 @@ void TMaskwellForm::FormActivate() {
     const QScopedValueRollback<bool> activating(activating_, true);
     Clip = QGuiApplication::clipboard();
     Ini = std::make_unique<TIniFile>(settingsPath_);
+    std::optional<SubnetListSettings> subnetList;
     {
         // An address from the command line replaces the stored one before the
         // window shows anything: no notice about an address never shown.
         const QScopedValueRollback<bool> replaced(loadingReplacedAddress_,
                                                   startAddress_.has_value());
-        LoadSettings(*Ini, State(), [this] { RepairStoredAddress(); });
+        subnetList = LoadSettings(*Ini, State(), [this] { RepairStoredAddress(); });
     }
     if (startAddress_)
         TakeAddressInput(State(), *startAddress_, [this] { RepairTakenAddress(); });
     StartCalc();
     activated_ = true;
+    subnetList_->Restore(subnetList);
 }
 
 // Stored while the event loop still runs, so that an error box about a
 // refused write is an ordinary modal box.
 void TMaskwellForm::FormClose() {
     if (Ini) // never activated: nothing was loaded, nothing is stored
-        StoreSettings(*Ini, State());
+        StoreSettings(*Ini, State(), subnetList_->Settings());
 }
 
 void TMaskwellForm::FormDestroy() {
@@ -205,6 +208,14 @@ void TMaskwellForm::UseInversedMask1Click() {
 
 void TMaskwellForm::GoToResults1Click() {
     resultsFocus_->GoToResults();
+}
+
+void TMaskwellForm::SubnetList1Click() {
+    subnetList_->Open();
+}
+
+TSubnetsWindow* TMaskwellForm::SubnetsWindow() const {
+    return subnetList_->Window();
 }
 
 void TMaskwellForm::PasteAddress(const QString& text) {

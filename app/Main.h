@@ -20,6 +20,9 @@
 //  5. For a screen reader the new results are the description of the mask
 //     lists and of the Subnet Info tab (ResultsReadout.h); F6 takes the
 //     keyboard to the results and back (ResultsFocus.h).
+//  6. View > Subnet List opens the Subnets window, which lists every subnet
+//     of the address's network at the mask and follows each new result
+//     (SubnetListLink.h).
 // A paste into the address control, Edit > Paste Address and an address named
 // on the command line skip step 1: the text is read as a whole address (and
 // mask) by the window-free reader, written into the fields, repaired, rebuilt
@@ -57,6 +60,8 @@ class TPageControl;
 class TQlCheckBox;
 class TResultsFocus;
 class TResultsReadout;
+class TSubnetListLink;
+class TSubnetsWindow;
 class TTabSheet;
 
 class TMaskwellForm : public QWidget {
@@ -81,6 +86,8 @@ public:
     // page is first shown; once only. Until then CBA1, L10, EA1.. are null.
     void BuildAddressInfoPage();
     bool Activated() const { return activated_; }
+    // The Subnets window, null until first opened.
+    TSubnetsWindow* SubnetsWindow() const;
 
     // The calculator's operations on this window's controls.
     void RebindCheckbox();
@@ -99,6 +106,7 @@ public:
     void PasteAddress1Click();
     void UseInversedMask1Click();
     void GoToResults1Click();
+    void SubnetList1Click();
     void About1Click();
     void TabSheet1MouseDown(QMouseEvent* event);
     void CB1Change();
@@ -122,6 +130,8 @@ public:
     QAction* PasteAddress1 = nullptr;
     QAction* UseInversedMask1 = nullptr;
     QAction* GoToResults1 = nullptr;
+    QMenu* View1 = nullptr;
+    QAction* SubnetList1 = nullptr;
     QAction* About1 = nullptr;
     QFrame* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -196,6 +206,7 @@ private:
     std::unique_ptr<Calculator> calculator_;
     TResultsReadout* resultsReadout_ = nullptr;
     TResultsFocus* resultsFocus_ = nullptr;
+    TSubnetListLink* subnetList_ = nullptr;
     TAboutF* aboutWindow_ = nullptr;
     std::optional<AddressInput> startAddress_;
     bool activated_ = false;

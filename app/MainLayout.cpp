@@ -6,11 +6,13 @@
 #include "app/Main.h"
 #include "app/ResultsFocus.h"
 #include "app/ResultsReadout.h"
+#include "app/SubnetListLink.h"
 #include "app/Version.h"
 #include "controls/IPEdit.h"
 #include "controls/Label3D.h"
 #include "controls/QlCheckBox.h"
 #include "controls/advedit/AdvEdit.h"
+#include "core/AddressEntry.h"
 #include "core/ClassTables.h"
 #include "core/InversedMask.h"
 #include "platform/Bevel.h"
@@ -175,6 +177,9 @@ void TMaskwellForm::CreateMenu() {
     UseInversedMask1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     GoToResults1 = Edit1->addAction("Go to Results");
     GoToResults1->setShortcut(QKeySequence(Qt::Key_F6));
+    View1 = bar->AddMenu("View");
+    SubnetList1 = View1->addAction("Subnet List");
+    SubnetList1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     About1 = bar->addAction("About"); // acts at once, no sub-menu
 }
 
@@ -314,6 +319,7 @@ void TMaskwellForm::BindEvents() {
     command(PasteAddress1, &TMaskwellForm::PasteAddress1Click, Qt::QueuedConnection);
     command(UseInversedMask1, &TMaskwellForm::UseInversedMask1Click);
     command(GoToResults1, &TMaskwellForm::GoToResults1Click);
+    command(SubnetList1, &TMaskwellForm::SubnetList1Click);
     command(Exit1, &TMaskwellForm::Exit1Click);
     command(About1, &TMaskwellForm::About1Click);
     BindResults();
@@ -340,6 +346,11 @@ void TMaskwellForm::BindCopyButton(QToolButton* button, int digit,
 }
 
 void TMaskwellForm::BindResults() {
+    // A subnet chosen in the list becomes the address, as a class picked on
+    // the Address Info page moves it: written, repaired and rebuilt.
+    subnetList_ = new TSubnetListLink(*this, State(), {E1, E2, E3}, [this](const AddressInput& id) {
+        TakeAddressInput(State(), id, [this] { RepairTakenAddress(); });
+    });
     resultsReadout_ =
         new TResultsReadout(*E1, *E2, *E3, {CB1, CB2, CB3, CB4, PageControl1->Tab(0)}, this);
     resultsFocus_ = new TResultsFocus(

@@ -45,6 +45,21 @@ std::optional<int> StoredRow(const TIniSection& stored, const CalculatorState& s
     return stored.ReadInteger(MaskKey);
 }
 
+// The subnet list's keys, if the file has any. A size needs both sides, each
+// a positive number.
+std::optional<SubnetListSettings> StoredSubnetList(const TIniSection& stored) {
+    const std::optional<int> open = stored.ReadInteger(SubnetListOpenKey);
+    const std::optional<int> width = stored.ReadInteger(SubnetListWidthKey);
+    const std::optional<int> height = stored.ReadInteger(SubnetListHeightKey);
+    if (!open && !width && !height)
+        return std::nullopt;
+    SubnetListSettings settings;
+    settings.Open = open.value_or(0) != 0;
+    if (width && height && *width > 0 && *height > 0)
+        settings.Size = QSize(*width, *height);
+    return settings;
+}
+
 } // namespace
 
 QString SettingsFilePath(const QString& executableDir, const QString& userConfigDir) {
@@ -56,9 +71,11 @@ QString SettingsFilePath() {
     return SettingsFilePath(QCoreApplication::applicationDirPath(), UserConfigFolder());
 }
 
-void LoadSettings(const TIniFile& ini, CalculatorState& state,
-                  const std::function<void()>& repairAddress) {
-    const TIniSection stored = ini.ReadSection(SettingsSection); // the one read
+std::optional<SubnetListSettings> LoadSettings(const TIniFile& ini, CalculatorState& state,
+                                               const std::function<void()>& repairAddress) {
+    const std::vector<TIniSection> sections =
+        ini.ReadSections({SettingsSection, SubnetListSection}); // the one read
+    const TIniSection& stored = sections.front();
     SelectRowInAllFour(state, DefaultMaskRow);
 
     const QString address = stored.ReadString(AddressKey, DefaultAddress);
@@ -78,9 +95,11 @@ void LoadSettings(const TIniFile& ini, CalculatorState& state,
     const std::string text = state.IPE.Text();
     state.EA2.SetText(BinaryAddressText(text));
     state.EA3.SetText(HexAddressText(text));
+    return StoredSubnetList(sections.back());
 }
 
-void StoreSettings(TIniFile& ini, const CalculatorState& state) {
+void StoreSettings(TIniFile& ini, const CalculatorState& state,
+                   const std::optional<SubnetListSettings>& subnetList) {
     QDir().mkpath(QFileInfo(ini.FileName()).absolutePath());
     // The mask bits of CB1's row: the four lists are parallel.
     const int row = state.CB1.ItemIndex();
@@ -88,9 +107,20 @@ void StoreSettings(TIniFile& ini, const CalculatorState& state) {
     const int bits = hasBits ? QString::fromStdString(state.CB2.Item(row)).toInt() : NoMaskBits;
     // One replacement of the file: a refused store changes nothing, and two
     // windows closing together leave the keys of one of them, never a mix.
-    ini.WriteStrings(SettingsSection, {{AddressKey, QString::fromStdString(state.IPE.Text())},
-                                       {MaskKey, QString::number(row)},
-                                       {MaskBitsKey, QString::number(bits)}});
+    std::vector<TIniValue> values{
+        {SettingsSection, AddressKey, QString::fromStdString(state.IPE.Text())},
+        {SettingsSection, MaskKey, QString::number(row)},
+        {SettingsSection, MaskBitsKey, QString::number(bits)}};
+    if (subnetList) {
+        values.push_back({SubnetListSection, SubnetListOpenKey, subnetList->Open ? "1" : "0"});
+        if (subnetList->Size.isValid()) {
+            values.push_back(
+                {SubnetListSection, SubnetListWidthKey, QString::number(subnetList->Size.width())});
+            values.push_back({SubnetListSection, SubnetListHeightKey,
+                              QString::number(subnetList->Size.height())});
+        }
+    }
+    ini.WriteValues(values);
 }
 
 } // namespace maskwell

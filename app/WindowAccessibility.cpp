@@ -3,6 +3,7 @@
 
 #include "app/About.h"
 #include "app/Main.h"
+#include "app/SubnetsWindow.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -16,6 +17,8 @@ QAccessibleInterface* WindowInterface(const QString&, QObject* object) {
         return new QAccessibleWidget(about, QAccessible::Dialog);
     if (auto* form = qobject_cast<TMaskwellForm*>(object))
         return new QAccessibleWidget(form, QAccessible::Window);
+    if (auto* subnets = qobject_cast<TSubnetsWindow*>(object))
+        return new QAccessibleWidget(subnets, QAccessible::Window);
     return nullptr;
 }
 

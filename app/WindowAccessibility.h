@@ -4,8 +4,8 @@
 namespace maskwell {
 
 // The program's windows as assistive technologies know windows: the main
-// window is a frame and the About window a dialog (as plain widgets, Qt would
-// show both as fillers). Call once the application exists; later calls do
+// window and the Subnets window are frames and the About window a dialog (as
+// plain widgets, Qt would show them as fillers). Call once the application exists; later calls do
 // nothing.
 void InstallWindowAccessibility();
 

@@ -1,31 +1,31 @@
 // SPDX-License-Identifier: MIT
-// Maskwell: start-up. The whole command line is read first (app/CommandLine.h),
-// before any application object exists: only a window needs a display, so the
-// window application is created only when a window will open.
+// Maskwell's window program: start-up. The maskwell command (app/text/main.cpp)
+// hands a window over to it by exec, with the command line unchanged; read
+// here again by the same reader, before any application object exists, it
+// gives the window its address. Started directly, it answers the text
+// commands too, as the command does.
 #include "app/Main.h"
 
 #include "app/About.h"
 #include "app/Application.h"
-#include "app/CommandLine.h"
 #include "app/SessionEnd.h"
-#include "app/TextCommands.h"
+#include "app/text/CommandLine.h"
+#include "app/text/TextCommands.h"
 
 #include <QApplication>
 #include <csignal>
+#include <string_view>
+#include <vector>
 
 int main(int argc, char** argv) {
     // Past a file size limit a write fails and says so, instead of ending the
     // program: the settings store then shows its error, --print its exit status.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const std::vector<std::string_view> arguments(argv, argv + argc);
     const maskwell::CommandLine commandLine = maskwell::ReadCommandLine(arguments);
-    if (commandLine.What != maskwell::CommandLine::OpenWindow) {
-        QCoreApplication app(argc, argv); // names the program in the help's usage line
+    if (commandLine.What != maskwell::CommandLine::OpenWindow)
         return maskwell::RunWithoutWindow(commandLine);
-    }
 
     // The toolkit takes its own options (-platform, -style, ...) out of argv.
     QApplication app(argc, argv);

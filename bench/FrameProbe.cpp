@@ -14,6 +14,10 @@
 //     --marked-key (1-based; the last of --keys by default) is also reported
 //     on its own, to its first damage and to its burst's last, each with its
 //     ratio to the floors.
+//     --all-windows counts damage on every window of the program in the
+//     burst (a second window that follows the first), not only on the first.
+//
+// A program with several windows is watched through the one it maps first.
 //
 // Programs run one after another inside a round, the order rotating from round
 // to round, so that a slow spell of the machine falls on all of them alike.
@@ -70,6 +74,7 @@ struct Options {
     std::string keys = "125";
     int cycles = 4;
     std::size_t markedKey = 0; // 1-based; 0 for the last of keys
+    bool allWindows = false;
     std::vector<Program> programs;
 };
 
@@ -110,6 +115,7 @@ public:
         mapped_.clear();
         damages_.clear();
         top_ = XCB_NONE;
+        firstMapped_ = XCB_NONE;
     }
 
     // Waits for events until the deadline; returns the time of the first
@@ -120,7 +126,7 @@ public:
             if (!event)
                 return std::nullopt;
             if (event->damaged && mapped_.count(event->window)) {
-                top_ = event->window;
+                top_ = firstMapped_;
                 if (std::getenv("FRAME_PROBE_VERBOSE"))
                     std::fprintf(stderr, "mapped to first damage: %.2f ms\n",
                                  MsSince(mappedAt_, event->when));
@@ -137,7 +143,7 @@ public:
         Clock::time_point last;
         int rectangles = 0;
     };
-    std::optional<Burst> NextBurst(int quietMs, Clock::time_point deadline) {
+    std::optional<Burst> NextBurst(int quietMs, Clock::time_point deadline, bool allWindows) {
         Burst burst;
         while (true) {
             const auto until =
@@ -145,7 +151,8 @@ public:
             const auto event = Next(std::min(until, deadline));
             if (!event)
                 break;
-            if (event->damaged && event->window == top_) {
+            if (event->damaged &&
+                (allWindows ? mapped_.count(event->window) > 0 : event->window == top_)) {
                 if (!burst.rectangles)
                     burst.first = event->when;
                 burst.last = event->when;
@@ -228,6 +235,8 @@ private:
             const auto& map = reinterpret_cast<const xcb_map_notify_event_t&>(raw);
             if (map.event == root_ && damages_.count(map.window)) {
                 mapped_.insert(map.window);
+                if (firstMapped_ == XCB_NONE)
+                    firstMapped_ = map.window;
                 mappedAt_ = event.when;
             }
         }
@@ -266,6 +275,7 @@ private:
     std::set<xcb_window_t> damages_;
     std::set<xcb_window_t> mapped_;
     xcb_window_t top_ = XCB_NONE;
+    xcb_window_t firstMapped_ = XCB_NONE;
     Clock::time_point mappedAt_;
     std::map<xcb_keysym_t, xcb_keycode_t> keyCodes_;
 };
@@ -447,7 +457,8 @@ void RunKeys(const Options& options) {
                 const auto pressed = Clock::now();
                 watch.Type(character);
                 const auto burst = watch.NextBurst(
-                    options.quietMs, pressed + std::chrono::milliseconds(options.timeoutMs / 10));
+                    options.quietMs, pressed + std::chrono::milliseconds(options.timeoutMs / 10),
+                    options.allWindows);
                 if (!burst) {
                     std::fprintf(stderr, "round %d: %s: no frame for '%c'\n", round + 1,
                                  program.name.c_str(), character);
@@ -494,7 +505,7 @@ Options Parse(int argc, char** argv) {
     if (argc < 2)
         Fail("usage: frame_probe startup|keys [--rounds N] [--up-ms MS] [--settle-ms MS] "
              "[--quiet-ms MS] [--timeout-ms MS] [--setup TEXT] [--keys TEXT] [--cycles N] "
-             "[--marked-key N] NAME=COMMAND ...");
+             "[--marked-key N] [--all-windows] NAME=COMMAND ...");
     options.mode = argv[1];
     for (int index = 2; index < argc; ++index) {
         const std::string arg = argv[index];
@@ -521,6 +532,8 @@ Options Parse(int argc, char** argv) {
             options.cycles = std::stoi(value());
         else if (arg == "--marked-key")
             options.markedKey = std::stoul(value());
+        else if (arg == "--all-windows")
+            options.allWindows = true;
         else {
             const std::size_t equals = arg.find('=');
             if (equals == std::string::npos)

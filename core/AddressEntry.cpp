@@ -55,8 +55,7 @@ bool SelectMulticastMaskBits(CalculatorState& state, int bits) {
     const std::string text = DecimalText(bits);
     if (std::find(every.MaskBits.begin(), every.MaskBits.end(), text) == every.MaskBits.end()) {
         state.Notices.Notice(
-            "mask bits " + text + " is not offered for a class D address; choose " +
-            std::string(every.MaskBits.front()) + " to " + std::string(every.MaskBits.back()));
+            MaskNotOfferedText("D", bits, every.MaskBits.front(), every.MaskBits.back()));
         return false;
     }
     if (!state.CB2.Holds(every.MaskBits)) {
@@ -97,13 +96,19 @@ bool SelectMaskBits(CalculatorState& state, int bits) {
 }
 
 std::string MaskNotOfferedText(const CalculatorState& state, int bits) {
-    const std::string letter = ClassLetterOf(state.IPE.Text());
-    std::string text =
-        "mask bits " + DecimalText(bits) + " is not offered for " +
-        (letter.empty() ? std::string("this address") : "a class " + Upper(letter) + " address");
     const int rows = state.CB2.Count();
-    if (rows > 0)
-        text += "; choose " + state.CB2.Item(0) + " to " + state.CB2.Item(rows - 1);
+    return MaskNotOfferedText(Upper(ClassLetterOf(state.IPE.Text())), bits,
+                              rows > 0 ? state.CB2.Item(0) : std::string(),
+                              rows > 0 ? state.CB2.Item(rows - 1) : std::string());
+}
+
+std::string MaskNotOfferedText(std::string_view classLetter, int bits,
+                               std::string_view firstOffered, std::string_view lastOffered) {
+    std::string text = "mask bits " + DecimalText(bits) + " is not offered for " +
+                       (classLetter.empty() ? std::string("this address")
+                                            : "a class " + std::string(classLetter) + " address");
+    if (!firstOffered.empty())
+        text.append("; choose ").append(firstOffered).append(" to ").append(lastOffered);
     return text;
 }
 
@@ -131,24 +136,32 @@ std::string ResultSummaryText(const CalculatorState& state) {
     const auto withMask = [&maskBits](const std::string& text) {
         return maskBits.empty() ? std::string() : text;
     };
-    const std::pair<const char*, std::string> lines[] = {
-        {"address", maskBits.empty() ? address : address + "/" + maskBits},
-        {"subnet mask", mask},
-        {"wildcard mask", wildcard},
-        {"host address range", withMask(state.E1.Text())},
-        {"subnet ID", withMask(state.E2.Text())},
-        {"subnet broadcast", withMask(state.E3.Text())},
-        {"max subnets", withMask(state.CB3.Text())},
-        {"max hosts per subnet", withMask(state.CB4.Text())},
-        // The class the window shows: 127.x and 0.x keep the one before.
-        {"address class", Upper(state.AddressClass)},
-        {"binary", state.EA2.Text()},
-        {"hexadecimal", state.EA3.Text()},
-    };
+    const std::string addressWithBits = maskBits.empty() ? address : address + "/" + maskBits;
+    const std::string range = withMask(state.E1.Text());
+    const std::string subnetId = withMask(state.E2.Text());
+    const std::string broadcast = withMask(state.E3.Text());
+    const std::string subnets = withMask(state.CB3.Text());
+    const std::string hosts = withMask(state.CB4.Text());
+    // The class the window shows: 127.x and 0.x keep the one before.
+    const std::string letter = Upper(state.AddressClass);
+    const std::string binary = state.EA2.Text();
+    const std::string hex = state.EA3.Text();
     std::string text;
-    for (const auto& [label, value] : lines)
-        text.append(label).append(value.empty() ? ":" : ": ").append(value).append("\n");
+    AppendResultSummary(text, {addressWithBits, mask, wildcard, range, subnetId, broadcast, subnets,
+                               hosts, letter, binary, hex});
     return text;
+}
+
+void AppendResultSummary(std::string& text, const ResultSummaryValues& values) {
+    static constexpr ResultSummaryValues labels{
+        "address",       "subnet mask",      "wildcard mask", "host address range",
+        "subnet ID",     "subnet broadcast", "max subnets",   "max hosts per subnet",
+        "address class", "binary",           "hexadecimal"};
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        text.append(labels[i])
+            .append(values[i].empty() ? ":" : ": ")
+            .append(values[i])
+            .append("\n");
 }
 
 } // namespace maskwell

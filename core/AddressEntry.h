@@ -4,6 +4,7 @@
 #include "core/AddressInput.h"
 #include "core/CalculatorState.h"
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,12 @@ bool SelectMaskBits(CalculatorState& state, int bits);
 // range being that of the mask-bits list the selectors hold now.
 std::string MaskNotOfferedText(const CalculatorState& state, int bits);
 
+// The same notice for a class letter ("C"; empty for an address of no class)
+// and the first and last mask bits offered (the choice is left out when the
+// first is empty).
+std::string MaskNotOfferedText(std::string_view classLetter, int bits,
+                               std::string_view firstOffered, std::string_view lastOffered);
+
 // Reads text as an address and takes it; text that is no address changes
 // nothing and gives a notice saying why: the clipboard is empty, the reader's
 // refusal, or else AddressInputHint. Returns whether the address was taken.
@@ -43,5 +50,13 @@ bool PasteAddress(CalculatorState& state, std::string_view text,
 // With no mask selected every value that depends on the mask is empty, also
 // when the result fields still show the results of an earlier mask.
 std::string ResultSummaryText(const CalculatorState& state);
+
+// The values of the summary's lines, in their order.
+using ResultSummaryValues = std::array<std::string_view, 11>;
+
+// Appends the summary of these values to text: "label: value" lines, or
+// "label:" alone for an empty value. The one writer of the summary's labels,
+// for the window's copy and the command line alike.
+void AppendResultSummary(std::string& text, const ResultSummaryValues& values);
 
 } // namespace maskwell

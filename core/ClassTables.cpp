@@ -60,14 +60,16 @@ constexpr std::span<const std::string_view> Tail(const std::array<std::string_vi
     return std::span<const std::string_view>(list).subspan(first);
 }
 
-const ClassLists classA{classAMasks, classAInversedMasks, classAMaskBits, classAMaxSubnets,
-                        classAMaxHosts};
+const ClassLists classA{classAMasks,      classAInversedMasks, classAMaskBits,
+                        classAMaxSubnets, classAMaxHosts,      8};
 const ClassLists classB{
-    Tail(classAMasks, kClassBFirstRow), Tail(classAInversedMasks, kClassBFirstRow),
-    Tail(classAMaskBits, kClassBFirstRow), classBMaxSubnets, Tail(classAMaxHosts, kClassBFirstRow)};
+    Tail(classAMasks, kClassBFirstRow),    Tail(classAInversedMasks, kClassBFirstRow),
+    Tail(classAMaskBits, kClassBFirstRow), classBMaxSubnets,
+    Tail(classAMaxHosts, kClassBFirstRow), 16};
 const ClassLists classC{
-    Tail(classAMasks, kClassCFirstRow), Tail(classAInversedMasks, kClassCFirstRow),
-    Tail(classAMaskBits, kClassCFirstRow), classCMaxSubnets, Tail(classAMaxHosts, kClassCFirstRow)};
+    Tail(classAMasks, kClassCFirstRow),    Tail(classAInversedMasks, kClassCFirstRow),
+    Tail(classAMaskBits, kClassCFirstRow), classCMaxSubnets,
+    Tail(classAMaxHosts, kClassCFirstRow), 24};
 
 const std::array<AddressClassInfo, 4> addressClasses{{
     {"a", 0, "Class A: 1.0.0.0 -- 126.255.255.255", "Class A Bit Map (n=network;h=host)",

@@ -9,13 +9,14 @@ namespace maskwell {
 
 // The four parallel selector lists of one address class: row i of each list
 // describes the same mask (mask bits 10 to 30 for class A, 18 to 30 for B,
-// 24 to 30 for C).
+// 24 to 30 for C), and the length of the class's own network part.
 struct ClassLists {
     std::span<const std::string_view> Masks;         // "255.255.255.0"
     std::span<const std::string_view> InversedMasks; // "0.0.0.255"
     std::span<const std::string_view> MaskBits;      // "24"
     std::span<const std::string_view> MaxSubnets;    // classful subnets at that length
     std::span<const std::string_view> MaxHosts;      // 2^(32 - bits) - 2
+    int NetworkBits;                                 // 8, 16 or 24: the classful network
 };
 
 const ClassLists& ClassALists();

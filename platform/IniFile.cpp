@@ -331,22 +331,34 @@ int TIniFile::ReadInteger(const QString& section, const QString& key, int defaul
 }
 
 TIniSection TIniFile::ReadSection(const QString& section) const {
-    TIniSection result;
+    return ReadSections({section}).front();
+}
+
+std::vector<TIniSection> TIniFile::ReadSections(const QStringList& sections) const {
+    std::vector<TIniSection> result(static_cast<std::size_t>(sections.size()));
     const std::optional<QByteArray> bytes = ReadAll(path_, QIODevice::ReadOnly);
     if (!bytes)
         return result;
     const std::vector<Line> lines = SplitLines(*bytes);
-    bool inSection = false;
+    std::vector<bool> seen(result.size());
+    std::size_t found = 0;
+    TIniSection* reading = nullptr;
     for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
-        if (!inSection && !MayBeSection(lines[i].text))
+        if (!reading && !MayBeSection(lines[i].text))
             continue;
         const Entry entry = ParseLine(lines[i].text, i == 0);
         if (entry.kind == Entry::Section) {
-            if (inSection)
-                break;
-            inSection = SameName(entry.name, section);
-        } else if (entry.kind == Entry::Key && inSection) {
-            result.keys_.emplace_back(entry.name, entry.value);
+            reading = nullptr;
+            for (std::size_t k = 0; k < result.size() && !reading; ++k)
+                if (!seen[k] && SameName(entry.name, sections[static_cast<qsizetype>(k)])) {
+                    seen[k] = true; // only the first section of a name counts
+                    ++found;
+                    reading = &result[k];
+                }
+            if (!reading && found == result.size())
+                break; // every section read whole
+        } else if (entry.kind == Entry::Key && reading) {
+            reading->keys_.emplace_back(entry.name, entry.value);
         }
     }
     return result;
@@ -358,12 +370,20 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
 
 void TIniFile::WriteStrings(const QString& section,
                             const std::vector<std::pair<QString, QString>>& values) {
+    std::vector<TIniValue> inSection;
+    inSection.reserve(values.size());
+    for (const auto& [key, value] : values)
+        inSection.push_back({section, key, value});
+    WriteValues(inSection);
+}
+
+void TIniFile::WriteValues(const std::vector<TIniValue>& values) {
     const std::optional<QByteArray> old = ContentsToRewrite(path_);
     if (!old)
         throw WriteError(path_);
     std::vector<Line> lines = SplitLines(*old);
-    for (const auto& [key, value] : values)
-        SetValue(lines, section, key, value);
+    for (const TIniValue& value : values)
+        SetValue(lines, value.section, value.key, value.value);
     if (!Save(path_, *old, JoinLines(lines)))
         throw WriteError(path_);
 }

@@ -4,6 +4,7 @@
 #include "core/Error.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -14,6 +15,13 @@ namespace maskwell {
 class WriteError : public Error {
 public:
     explicit WriteError(const QString& path);
+};
+
+// One value to write: its section, key and text.
+struct TIniValue {
+    QString section;
+    QString key;
+    QString value;
 };
 
 // The keys of one section of a private-profile file as they stood when the
@@ -66,6 +74,8 @@ public:
     int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
     // The whole section in one read of the file.
     TIniSection ReadSection(const QString& section) const;
+    // Several whole sections in one read of the file, in the order named.
+    std::vector<TIniSection> ReadSections(const QStringList& sections) const;
 
     // Throws WriteError when the file cannot be written.
     void WriteString(const QString& section, const QString& key, const QString& value);
@@ -73,6 +83,8 @@ public:
     // the write is refused (WriteError), none.
     void WriteStrings(const QString& section,
                       const std::vector<std::pair<QString, QString>>& values);
+    // The same for keys of several sections.
+    void WriteValues(const std::vector<TIniValue>& values);
     // Written as decimal text.
     void WriteInteger(const QString& section, const QString& key, int value);
 

@@ -19,7 +19,8 @@
 #                             for the package)
 #   scripts/deps.sh fuzz      the above plus clang and its fuzzer and sanitizer runtimes
 #   scripts/deps.sh bench     the above plus Xvfb and the X libraries the
-#                             start-up and keystroke benchmarks watch it with
+#                             start-up and keystroke benchmarks watch it with,
+#                             and the calculators bench/print.sh runs beside it
 #   scripts/deps.sh --list SET  prints the packages of SET, one a line, and
 #                             installs nothing
 set -euo pipefail
@@ -42,7 +43,7 @@ desktop=(xvfb xauth xdotool xclip x11-utils openbox imagemagick at-spi2-core pyt
          dbus-x11)
 lint=(clang-format clang-tidy lintian)
 fuzz=(clang libclang-rt-14-dev llvm)
-bench=(xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev)
+bench=(xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev sipcalc ipcalc-ng)
 
 wanted=("${build[@]}")
 case "${1:-build}" in

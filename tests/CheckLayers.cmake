@@ -5,10 +5,11 @@
 #   - core/ is standard C++ only: no Qt include, no Qt link;
 #   - platform/ and controls/ take from core/ only the shared vocabulary (the
 #     error types and the integer conversion), never calculator code;
-#   - the paths without a window (TEXT_SOURCES, app/'s maskwell_text) take from
-#     core/ and each other only, and link no GUI library.
+#   - the paths without a window (app/text/: maskwell_text and the
+#     maskwell command) take from core/, each other and the standard and
+#     system C++ headers only, and link no Qt library at all.
 # Run with -DSOURCE_DIR=<tree> -DCORE_LINKS=<maskwell_core's link libraries>
-# -DTEXT_SOURCES=<maskwell_text's sources> -DTEXT_LINKS=<its link libraries>.
+# -DTEXT_LINKS=<maskwell_text's link libraries> -DTEXT_PROGRAM_LINKS=<maskwell's>.
 
 cmake_policy(VERSION 3.25)
 
@@ -38,32 +39,25 @@ check_layer(controls "^(core/|app/)")
 # The designer plugin sits beside the program, on the controls.
 check_layer(designer "^(core/|app/)")
 
-# Which headers the text paths may include: their own, the core's, Qt Core's
-# and the standard library's (no folder, no Q prefix).
-set(text_headers "")
-foreach(source IN LISTS TEXT_SOURCES)
-  get_filename_component(name "${source}" NAME)
-  list(APPEND text_headers "app/${name}")
-endforeach()
-foreach(source IN LISTS TEXT_SOURCES)
-  if(IS_ABSOLUTE "${source}" OR NOT source MATCHES "\\.(h|cpp)$") # generated ones
-    continue()
-  endif()
-  file(STRINGS "${SOURCE_DIR}/app/${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+# Which headers the text paths (every file in app/text/) may include: their
+# own, the core's, and the standard library's and the system's (<string>,
+# <unistd.h>, <sys/stat.h>).
+file(GLOB text_sources "${SOURCE_DIR}/app/text/*.h" "${SOURCE_DIR}/app/text/*.cpp")
+foreach(source IN LISTS text_sources)
+  file(RELATIVE_PATH name "${SOURCE_DIR}" "${source}")
+  file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
   foreach(line IN LISTS includes)
     string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]*)[>\"].*" "\\1" header "${line}")
-    if(header MATCHES "^(core/|Q[A-Za-z]*$|[a-z_]+$)" OR header IN_LIST text_headers)
-      continue()
+    if(NOT header MATCHES "^(core/|app/text/|app/Version\\.h$|[a-z_/]+(\\.h)?$)")
+      list(APPEND failures "${name} (a text path) includes ${header}")
     endif()
-    if(header STREQUAL "app/Version.h") # generated constants
-      continue()
-    endif()
-    list(APPEND failures "app/${source} (a text path) includes ${header}")
   endforeach()
 endforeach()
-if(TEXT_LINKS MATCHES "Gui|Widgets|maskwell_(platform|controls|advedit|app)")
-  list(APPEND failures "maskwell_text links more than the core and Qt Core: ${TEXT_LINKS}")
-endif()
+foreach(links IN ITEMS "${TEXT_LINKS}" "${TEXT_PROGRAM_LINKS}")
+  if(links MATCHES "Qt|maskwell_(platform|controls|advedit|app)")
+    list(APPEND failures "a text path links more than the core: ${links}")
+  endif()
+endforeach()
 
 if(CORE_LINKS MATCHES "Qt")
   list(APPEND failures "maskwell_core links Qt: ${CORE_LINKS}")

@@ -168,7 +168,9 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, MenuLetters,
                          ::testing::Values(MenuLetterCase{"File", Qt::Key_F, &TMaskwellForm::Quit1,
                                                           &TMaskwellForm::Exit1},
                                            MenuLetterCase{"Edit", Qt::Key_E, &TMaskwellForm::Edit1,
-                                                          &TMaskwellForm::CopyAll1}),
+                                                          &TMaskwellForm::CopyAll1},
+                                           MenuLetterCase{"View", Qt::Key_V, &TMaskwellForm::View1,
+                                                          &TMaskwellForm::SubnetList1}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(MainWindowFixture, ALetterInAnOpenMenuRunsItsCommand) {

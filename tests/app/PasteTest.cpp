@@ -307,7 +307,7 @@ TEST_F(Paste, EditMenuSitsBetweenFileAndAbout) {
     QStringList titles;
     for (const QAction* action : form->MainMenu1->actions())
         titles << action->text();
-    EXPECT_EQ(titles, (QStringList{"File", "Edit", "About"}));
+    EXPECT_EQ(titles, (QStringList{"File", "Edit", "View", "About"}));
     EXPECT_EQ(form->CopyAll1->text(), "Copy All");
     EXPECT_EQ(form->CopyAll1->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     EXPECT_EQ(form->PasteAddress1->text(), "Paste Address");

@@ -4,6 +4,8 @@
 # a desktop ends it; each check starts it with 172.16.5.6/22 on the command
 # line and a settings file of its own, then looks at that file:
 #   ProgramEnds.sh <maskwell executable> [check ...]
+# (the window program, maskwell-window beside it, comes along: the command
+# hands the window over to it by exec, in the same process)
 # term, hup, int     the signal closes the window as File > Exit does: the file
 #                    holds what the window showed, and the signal ends it
 # display-lost       the X server goes away: the settings are stored on the way out
@@ -38,6 +40,7 @@ trap cleanup EXIT
 # $XDG_CONFIG_HOME, never beside the executable.
 mkdir -p "$work/bin" "$work/run" && chmod 700 "$work/run"
 cp "$program" "$work/bin/maskwell"
+cp "$(dirname "$program")/maskwell-window" "$work/bin/"
 
 xserver=""
 # -noreset: the server would otherwise reset when its first client (the probe

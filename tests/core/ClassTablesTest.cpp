@@ -50,6 +50,7 @@ TEST_P(EveryClass, ListsAreParallelAndDescribeTheSameMaskInEveryRow) {
     ASSERT_EQ(lists.MaskBits.size(), c.Rows);
     ASSERT_EQ(lists.MaxSubnets.size(), c.Rows);
     ASSERT_EQ(lists.MaxHosts.size(), c.Rows);
+    EXPECT_EQ(lists.NetworkBits, c.NetworkBits);
 
     for (std::size_t row = 0; row < c.Rows; ++row) {
         SCOPED_TRACE("row " + std::to_string(row));

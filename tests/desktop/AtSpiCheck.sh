@@ -38,6 +38,7 @@ trap cleanup EXIT
 # A copy of its own, away from the build tree's settings file: it keeps its
 # settings under the session's XDG_CONFIG_HOME.
 cp "$program" "$work/maskwell"
+cp "$(dirname "$program")/maskwell-window" "$work/"
 
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &

@@ -3,15 +3,17 @@
 # The checks of Maskwell as an installed desktop program, one per call:
 #   DesktopChecks.sh <check> <build dir> <version> <application id>
 # install    cmake --install into a fresh prefix: every file in place, the
-#            entry's Exec and Icon found there, the program starts from it and
-#            carries no library search path
+#            entry's Exec and Icon found there, the command answers --version
+#            and --print without loading Qt and opens the window through the
+#            window program, and neither carries a library search path
 # man        the installed manual page lists the options --help lists, and
 #            renders without a warning
 # desktop    desktop-file-validate on the installed desktop entry
 # metainfo   appstreamcli validate --no-net on the installed metainfo
 # deb        cpack -G DEB, then dpkg-deb -c and -x: the documents in place, the
 #            program stripped and without a search path, no placeholder
-#            address; the unpacked copy runs; lintian finds no error or warning
+#            address; the unpacked copy runs as the installed one does; lintian
+#            finds no error or warning
 # A check whose tool is missing exits 77, which CTest reports as skipped.
 set -euo pipefail
 
@@ -27,29 +29,42 @@ install_prefix() {
         { cat "$work/install.log"; fail "cmake --install"; }
 }
 
-# Starts the program offscreen with its own config and runtime folders; it must
-# still be running after two seconds (a missing library or plugin ends it at
-# once), and is then ended. `--version`, where the program has it, ends at once
-# with the version instead.
+# Runs the maskwell command with its own config and runtime folders: --version
+# and --print answer at once without loading Qt, and without arguments it
+# hands the window over to the window program, which must still be running
+# (offscreen) after two seconds: a missing library, plugin or window program
+# ends it at once.
 starts() {
-    local program=$1
-    [ -x "$program" ] || fail "$program is not an executable"
-    if ldd "$program" | grep -q 'not found'; then
-        ldd "$program" | grep 'not found'
-        fail "$program misses libraries"
+    local program=$1 window=$2
+    for p in "$program" "$window"; do
+        [ -x "$p" ] || fail "$p is not an executable"
+        if ldd "$p" | grep -q 'not found'; then
+            ldd "$p" | grep 'not found'
+            fail "$p misses libraries"
+        fi
+    done
+    if ldd "$program" | grep -q 'libQt'; then
+        ldd "$program" | grep 'libQt'
+        fail "$program loads Qt"
     fi
     mkdir -p -m 700 "$work/run" "$work/config"
+    run() {
+        XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen \
+            timeout 2 "$program" "$@" >"$work/out.txt" 2>"$work/err.txt"
+    }
+    run --version || fail "--version: $(cat "$work/err.txt")"
+    grep -q "$version" "$work/out.txt" || fail "--version printed $(cat "$work/out.txt")"
+    run --print 10.1.2.3/20 || fail "--print: $(cat "$work/err.txt")"
+    grep -qx 'subnet ID: 10.1.0.0' "$work/out.txt" || fail "--print printed $(cat "$work/out.txt")"
     local status=0
-    XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen \
-        timeout 2 "$program" --version >"$work/out.txt" 2>"$work/err.txt" || status=$?
-    if [ "$status" -eq 0 ]; then
-        grep -q "$version" "$work/out.txt" || fail "--version printed $(cat "$work/out.txt")"
-    elif [ "$status" -ne 124 ]; then
+    run || status=$?
+    if [ "$status" -ne 124 ]; then
         cat "$work/err.txt"
-        fail "$program ended with status $status"
+        fail "the window ended with status $status"
     fi
     [ ! -e "$(dirname "$program")/maskwell.ini" ] || fail "settings written beside $program"
-    echo "started: $program"
+    [ ! -e "$(dirname "$window")/maskwell.ini" ] || fail "settings written beside $window"
+    echo "started: $program, and the window through it"
 }
 
 # Debian forbids an RPATH or RUNPATH in a packaged program; it would only point
@@ -70,11 +85,13 @@ case "$check" in
 install)
     install_prefix
     p=$work/prefix
-    for f in bin/maskwell share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+    for f in bin/maskwell libexec/maskwell/maskwell-window share/applications/$id.desktop \
+             share/metainfo/$id.metainfo.xml \
              share/man/man1/maskwell.1.gz share/doc/maskwell/copyright; do
         [ -f "$p/$f" ] || fail "not installed: $f"
     done
     no_search_path "$p/bin/maskwell"
+    no_search_path "$p/libexec/maskwell/maskwell-window"
     [ ! -e "$p/bin/maskwell-build-tree" ] || fail "the build tree marker was installed"
     for size in 16 22 24 32 48 64 128 256; do
         icon=$p/share/icons/hicolor/${size}x$size/apps/$id.png
@@ -86,7 +103,7 @@ install)
     icon_name=$(sed -n 's/^Icon=//p' "$p/share/applications/$id.desktop")
     [ "$icon_name" = "$id" ] || fail "Icon=$icon_name"
     [ -x "$p/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not in $p/bin"
-    starts "$p/bin/${exec_line%% *}"
+    starts "$p/bin/${exec_line%% *}" "$p/libexec/maskwell/maskwell-window"
     ;;
 man)
     install_prefix
@@ -136,7 +153,8 @@ deb)
     deb=$work/package/maskwell_${version}_$(dpkg --print-architecture).deb
     [ -f "$deb" ] || { ls "$work/package"; fail "no $(basename "$deb")"; }
     dpkg-deb -c "$deb" >"$work/contents.txt"
-    for f in usr/bin/maskwell usr/share/applications/$id.desktop \
+    for f in usr/bin/maskwell usr/libexec/maskwell/maskwell-window \
+             usr/share/applications/$id.desktop \
              usr/share/metainfo/$id.metainfo.xml usr/share/icons/hicolor/256x256/apps/$id.png \
              usr/share/man/man1/maskwell.1.gz usr/share/doc/maskwell/copyright \
              usr/share/doc/maskwell/changelog.gz; do
@@ -149,15 +167,16 @@ deb)
     done
     dpkg-deb -x "$deb" "$work/root"
     dpkg-deb -e "$deb" "$work/root/DEBIAN"
-    file -b "$work/root/usr/bin/maskwell" | grep -q ', stripped$' ||
-        fail "usr/bin/maskwell: $(file -b "$work/root/usr/bin/maskwell")"
-    no_search_path "$work/root/usr/bin/maskwell"
+    for f in usr/bin/maskwell usr/libexec/maskwell/maskwell-window; do
+        file -b "$work/root/$f" | grep -q ', stripped$' || fail "$f: $(file -b "$work/root/$f")"
+        no_search_path "$work/root/$f"
+    done
     # A field or document with no real value is left out rather than faked.
     placeholder='example\.\(org\|com\|net\)'
     found=$({ grep -rIl "$placeholder" "$work/root"
               find "$work/root" -name '*.gz' -exec zgrep -l "$placeholder" {} +; } || true)
     [ -z "$found" ] || { echo "$found"; fail "a placeholder address ships in the files above"; }
-    starts "$work/root/usr/bin/maskwell"
+    starts "$work/root/usr/bin/maskwell" "$work/root/usr/libexec/maskwell/maskwell-window"
     if command -v lintian >/dev/null; then
         lintian --fail-on error,warning --display-info "$deb" || fail "lintian"
         echo "lintian: no error, no warning"

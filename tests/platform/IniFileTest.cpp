@@ -175,6 +175,22 @@ TEST_F(IniFileTest, RewritingChangesOnlyTheKeysLine) {
     EXPECT_EQ(QFile::permissions(PathOf("m.ini")), mode | QFile::ReadUser | QFile::WriteUser);
 }
 
+// The settings of two windows are read in one read and written in one
+// replacement; the first section of a name still wins.
+TEST_F(IniFileTest, SeveralSectionsReadAndWrittenAtOnce) {
+    Put("s.ini", "[conf]\nipaddr=1.2.3.4\n[Subnets]\nopen=1\n; note\n[subnets]\nopen=0\n");
+    TIniFile ini(PathOf("s.ini"));
+    const std::vector<TIniSection> sections = ini.ReadSections({"subnets", "missing", "CONF"});
+    ASSERT_EQ(sections.size(), 3u);
+    EXPECT_EQ(sections[0].ReadInteger("open", -1), 1);
+    EXPECT_EQ(sections[1].ReadString("open", "-"), "-");
+    EXPECT_EQ(sections[2].ReadString("ipaddr", "-"), "1.2.3.4");
+
+    ini.WriteValues({{"conf", "mask", "3"}, {"subnets", "width", "700"}, {"new", "a", "b"}});
+    EXPECT_EQ(Get("s.ini"), "[conf]\nipaddr=1.2.3.4\nmask=3\n[Subnets]\nopen=1\nwidth=700\n"
+                            "; note\n[subnets]\nopen=0\n[new]\na=b\n");
+}
+
 TEST_F(IniFileTest, AddedLinesStartOnTheirOwnLineAndLineBreaksStayOutOfValues) {
     Put("a.ini", "[conf]\nipaddr=1.2.3.4");
     TIniFile(PathOf("a.ini")).WriteInteger("conf", "mask", 3);
