@@ -4,16 +4,14 @@
 #include "core/AddressText.h"
 #include "core/ClassRebuild.h"
 #include "core/ClassTables.h"
+#include "platform/ConfigFile.h"
 #include "platform/IniFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <optional>
-#include <pwd.h>
 #include <string>
-#include <unistd.h>
 
 namespace maskwell {
 
@@ -62,41 +60,11 @@ std::optional<SubnetListSettings> StoredSubnetList(const TIniSection& stored) {
     return settings;
 }
 
-// The user's home: HOME when it names an absolute folder, else the password
-// database's entry (HOME may be unset under cron or a service manager).
-QString HomeFolder() {
-    QString home = qEnvironmentVariable("HOME");
-    if (QDir::isAbsolutePath(home))
-        return home;
-    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir)
-        return QFile::decodeName(entry->pw_dir);
-    return QDir::rootPath();
-}
-
-// $XDG_CONFIG_HOME, or ~/.config. A relative XDG_CONFIG_HOME is no path at
-// all by the XDG base directory rules: taken as it is, the settings would
-// depend on the working folder.
-QString UserConfigFolder() {
-    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (QDir::isAbsolutePath(configHome))
-        return QDir::cleanPath(configHome);
-    return QDir::cleanPath(HomeFolder() + QStringLiteral("/.config"));
-}
-
 } // namespace
 
 QString SettingsFilePath(const QString& executableDir, const QString& userConfigDir) {
-    const QDir besideProgram(executableDir);
-    QString beside = besideProgram.filePath(SettingsFileName);
-    const QFileInfo file(beside);
-    if (file.isFile())
-        return beside; // a portable copy, or the build tree's own file
-    // Something else by that name would fail the write at exit: no file here.
-    const bool occupied = file.exists() || file.isSymLink();
-    if (!occupied && QFileInfo::exists(besideProgram.filePath(BuildTreeMarkerName)) &&
-        QFileInfo(executableDir).isWritable())
-        return beside;
-    return QDir(userConfigDir).filePath(QStringLiteral("maskwell/") + SettingsFileName);
+    return ConfigFilePath(executableDir, userConfigDir, QStringLiteral("maskwell"),
+                          SettingsFileName);
 }
 
 QString SettingsFilePath() {

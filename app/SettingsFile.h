@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/CalculatorState.h"
+#include "platform/ConfigFile.h" // BuildTreeMarkerName
 
 #include <QSize>
 #include <QString>
@@ -36,9 +37,6 @@ class TIniFile;
 // Anything else by that name beside the executable (a folder, a fifo, a dangling
 // link) counts as no file.
 inline constexpr const char* SettingsFileName = "maskwell.ini";
-// The build writes this file next to the executable it builds; an install
-// never copies it, so it tells the build tree from an installed program.
-inline constexpr const char* BuildTreeMarkerName = "maskwell-build-tree";
 inline constexpr const char* SettingsSection = "conf";
 inline constexpr const char* AddressKey = "ipaddr";
 inline constexpr const char* MaskKey = "mask";

@@ -10,7 +10,10 @@
 //   frame_probe keys [options] NAME=COMMAND ...
 //     waits for the window, gives it the keyboard, types --setup untimed, then
 //     presses and releases each key of --keys in turn through XTEST and times
-//     the press to the last damage of the burst that follows it.
+//     the press to the last damage of the burst that follows it. The key at
+//     --marked-key (1-based; the last of --keys by default) is also reported
+//     on its own, to its first damage and to its burst's last, each with its
+//     ratio to the floors.
 //     --all-windows counts damage on every window of the program in the
 //     burst (a second window that follows the first), not only on the first.
 //
@@ -70,6 +73,7 @@ struct Options {
     std::string setup;
     std::string keys = "125";
     int cycles = 4;
+    std::size_t markedKey = 0; // 1-based; 0 for the last of keys
     bool allWindows = false;
     std::vector<Program> programs;
 };
@@ -132,9 +136,10 @@ public:
     }
 
     // Collects damage on the top-level window until it has been quiet for
-    // quietMs; returns the time of the last damage and the number of
-    // rectangles, or nothing when none came before the deadline.
+    // quietMs; returns the times of the first and the last damage and the
+    // number of rectangles, or nothing when none came before the deadline.
     struct Burst {
+        Clock::time_point first;
         Clock::time_point last;
         int rectangles = 0;
     };
@@ -148,6 +153,8 @@ public:
                 break;
             if (event->damaged &&
                 (allWindows ? mapped_.count(event->window) > 0 : event->window == top_)) {
+                if (!burst.rectangles)
+                    burst.first = event->when;
                 burst.last = event->when;
                 ++burst.rectangles;
             }
@@ -416,10 +423,13 @@ void RunKeys(const Options& options) {
     const std::size_t perRound = options.keys.size() * static_cast<std::size_t>(options.cycles);
     // Per program: every key's time, the round medians, and each key of the
     // cycle on its own.
-    Table roundMedian, all, rectangles;
+    // The marked key's first and last damage, as round medians.
+    Table roundMedian, markedFirst, markedLast, all, rectangles;
     std::map<std::string, std::map<std::size_t, std::vector<double>>> byPosition;
+    const std::size_t marked = options.markedKey ? options.markedKey - 1 : options.keys.size() - 1;
     for (const Program& program : options.programs)
-        roundMedian[program.name].assign(static_cast<std::size_t>(options.rounds), NAN);
+        for (Table* table : {&roundMedian, &markedFirst, &markedLast})
+            (*table)[program.name].assign(static_cast<std::size_t>(options.rounds), NAN);
     const std::size_t count = options.programs.size();
     for (int round = 0; round < options.rounds; ++round) {
         for (std::size_t turn = 0; turn < count; ++turn) {
@@ -440,7 +450,7 @@ void RunKeys(const Options& options) {
                 watch.Idle(options.quietMs);
             }
             watch.Idle(options.settleMs / 2);
-            std::vector<double> times;
+            std::vector<double> times, firsts, lasts;
             for (std::size_t key = 0; key < perRound; ++key) {
                 watch.Idle(5); // nothing left over from the last key
                 const char character = options.keys[key % options.keys.size()];
@@ -459,8 +469,15 @@ void RunKeys(const Options& options) {
                 all[program.name].push_back(ms);
                 rectangles[program.name].push_back(burst->rectangles);
                 byPosition[program.name][key % options.keys.size()].push_back(ms);
+                if (key % options.keys.size() == marked) {
+                    firsts.push_back(MsSince(pressed, burst->first));
+                    lasts.push_back(ms);
+                }
             }
-            roundMedian[program.name][static_cast<std::size_t>(round)] = Median(times);
+            const auto at = static_cast<std::size_t>(round);
+            roundMedian[program.name][at] = Median(times);
+            markedFirst[program.name][at] = Median(firsts);
+            markedLast[program.name][at] = Median(lasts);
         }
         std::fprintf(stderr, "round %d/%d done\n", round + 1, options.rounds);
     }
@@ -475,6 +492,12 @@ void RunKeys(const Options& options) {
                         Spread(byPosition[program.name][position], "%.2f").c_str());
     }
     Report("Round medians of the key times", "ms", options, roundMedian, false);
+    const std::string which =
+        "key " + std::to_string(marked + 1) + " '" + options.keys[marked] + "'";
+    Report(("Round medians of " + which + ", press to the first damage").c_str(), "ms", options,
+           markedFirst, false);
+    Report(("Round medians of " + which + ", press to the last damage of its burst").c_str(), "ms",
+           options, markedLast, false);
 }
 
 Options Parse(int argc, char** argv) {
@@ -482,8 +505,7 @@ Options Parse(int argc, char** argv) {
     if (argc < 2)
         Fail("usage: frame_probe startup|keys [--rounds N] [--up-ms MS] [--settle-ms MS] "
              "[--quiet-ms MS] [--timeout-ms MS] [--setup TEXT] [--keys TEXT] [--cycles N] "
-             "[--all-windows] "
-             "NAME=COMMAND ...");
+             "[--marked-key N] [--all-windows] NAME=COMMAND ...");
     options.mode = argv[1];
     for (int index = 2; index < argc; ++index) {
         const std::string arg = argv[index];
@@ -508,6 +530,8 @@ Options Parse(int argc, char** argv) {
             options.keys = value();
         else if (arg == "--cycles")
             options.cycles = std::stoi(value());
+        else if (arg == "--marked-key")
+            options.markedKey = std::stoul(value());
         else if (arg == "--all-windows")
             options.allWindows = true;
         else {
@@ -527,6 +551,8 @@ Options Parse(int argc, char** argv) {
     }
     if (options.programs.empty() || options.rounds < 1 || options.keys.empty())
         Fail("nothing to measure");
+    if (options.markedKey > options.keys.size())
+        Fail("--marked-key past the end of --keys");
     return options;
 }
 

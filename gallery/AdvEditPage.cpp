@@ -71,14 +71,13 @@ TAdvEdit* AdvEditPage::AddEdit(const QString& name, const QString& caption, cons
     edit->SetLabelCaption(label);
     edit->SetLabelPosition(lpTopLeft);
     edit->SetLabelMargin(2);
-    edit->OnChange = [this](QObject* sender) {
-        if (sender == SelectedSample())
+    connect(edit, &TAdvEdit::TextChanged, this, [this, edit] {
+        if (edit == SelectedSample())
             Properties().Refresh();
-    };
-    edit->OnEnter = [this](QObject* sender) { Log(sender, "OnEnter"); };
-    edit->OnExit = [this, edit](QObject* sender) {
-        Log(sender, "OnExit, Text \"" + edit->Text() + "\"");
-    };
+    });
+    connect(edit, &TAdvEdit::FocusEntered, this, [this, edit] { Log(edit, "OnEnter"); });
+    connect(edit, &TAdvEdit::FocusExited, this,
+            [this, edit] { Log(edit, "OnExit, Text \"" + edit->Text() + "\""); });
     edit->OnClipboardCopy = [this](QObject* sender, const QString& value, bool&) {
         Log(sender, "OnClipboardCopy \"" + value + "\"");
     };

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "controls/advedit/AdvEdit.h"
 
+#include "controls/advedit/AdvEditFieldView.h"
+#include "controls/advedit/AdvEditLookup.h"
 #include "controls/advedit/AdvEditPersistence.h"
 #include "controls/advedit/AdvEditText.h"
 #include "platform/ErrorBox.h"
 #include "platform/Locale.h"
 
-#include <QEvent>
-#include <QLabel>
+#include <QFocusEvent>
+#include <QPainter>
 #include <QProxyStyle>
 #include <algorithm>
 
@@ -33,109 +35,127 @@ private:
 
 } // namespace
 
-TAdvEdit::TAdvEdit(QWidget* parent) : QLineEdit(parent) {
-    StartOle();
+// The field as its collaborators see it.
+class TAdvEdit::FieldView final : public TFieldView {
+public:
+    explicit FieldView(TAdvEdit& edit) : edit_(edit) {}
+
+    QWidget& Widget() const override { return edit_; }
+    QString Value() const override { return edit_.Text(); }
+    int SelStart() const override { return edit_.SelStart(); }
+    int SelLength() const override { return edit_.SelLength(); }
+    QString SelectedText() const override { return edit_.selectedText(); }
+    bool ReadOnly() const override { return edit_.isReadOnly(); }
+    bool Masked() const override { return edit_.echoMode() != QLineEdit::Normal; }
+    int CharIndexAt(const QPoint& point) const override { return edit_.CharIndexAt(point); }
+    QPoint CaretPointOfChar(int index) const override { return edit_.CaretPointOfChar(index); }
+    void SetCaret(int index) override { edit_.setCursorPosition(index); }
+    void Insert(const QString& text) override { edit_.insert(text); }
+    void DeleteSelection() override { edit_.del(); }
+    bool Framed() const override { return edit_.hasFrame(); }
+    void SetFramed(bool framed) override { edit_.SetBorderStyle(framed ? bsSingle : bsNone); }
+    QMargins TextMargins() const override { return edit_.textMargins(); }
+    void SetTextMargins(const QMargins& margins) override { edit_.setTextMargins(margins); }
+
+private:
+    TAdvEdit& edit_;
+};
+
+TAdvEdit::TAdvEdit(QWidget* parent)
+    : QLineEdit(parent), view_(std::make_unique<FieldView>(*this)), look_(*view_), label_(*this),
+      lookupList_(new TLookupList(*this)), dragDrop_(new TEditDragDrop(*view_)) {
     // Drops come in only through the drop target that OleDropTarget registers.
     setAcceptDrops(false);
     setFocusPolicy(Qt::StrongFocus);
-    normalFontColor_ = fontColor_;
-    ApplyColors();
     connect(this, &QLineEdit::textChanged, this, [this] { Guarded([this] { Change(); }); });
+    connect(dragDrop_, &TEditDragDrop::Dropped, this, &TAdvEdit::TextDropped);
+    connect(dragDrop_, &TEditDragDrop::DraggedOut, this, &TAdvEdit::TextDragged);
+    connect(&look_, &TEditLook::ColorChanged, this, &TAdvEdit::ColorChanged);
+    connect(&look_, &TEditLook::FontColorChanged, this, &TAdvEdit::FontColorChanged);
+    connect(&look_, &TEditLook::FocusColorChanged, this, &TAdvEdit::FocusColorChanged);
+    connect(lookupList_, &TLookupList::Chosen, this,
+            [this](const QString& text) { Guarded([&] { LookupChosen(text); }); });
 }
 
-TAdvEdit::~TAdvEdit() {
-    // This class's own: a subclass's override is gone by now.
-    Guarded([this] { TAdvEdit::SavePersistence(); });
-    delete label_; // the parent's child, but the field's to free
-}
+TAdvEdit::~TAdvEdit() = default;
 
 // --- Value -------------------------------------------------------------------
 
 QString TAdvEdit::Text() const {
-    return ValueOfWindowText(text(), prefix_, suffix_);
+    return value_.ValueOf(text());
 }
 
 void TAdvEdit::SetText(const QString& value) {
-    const QString normalized = NormalizedValue(value, editType_, precision_);
-    WriteWindowText(prefix_ + normalized + suffix_);
+    const QString normalized = value_.Normalized(value);
+    WriteWindowText(value_.Composed(normalized));
     SetModified(false);
-    if (showUrl_)
-        SetUrlLook(IsUrlText(normalized));
+    if (look_.ShowURL())
+        look_.SetUrlLook(IsUrlText(normalized));
 }
 
 double TAdvEdit::FloatValue() const {
-    return FloatValueOf(Text(), editType_);
+    return value_.FloatValueOf(text());
 }
 
 void TAdvEdit::SetFloatValue(double value) {
-    SetText(FloatValueText(value, editType_, precision_));
-    if (editType_ == etMoney)
+    SetText(value_.FloatText(value));
+    if (value_.Type() == etMoney)
         FormatMoney();
     SetModified(true);
 }
 
 void TAdvEdit::SetIntValue(std::int32_t value) {
-    SetText(IntValueText(value, editType_));
+    SetText(value_.IntText(value));
     SetModified(true);
 }
 
 void TAdvEdit::FormatMoney() {
-    const QString value = Text();
-    if (value.isEmpty())
-        return;
-    const int selStart = SelStart();
-    const QString regrouped = RegroupedMoney(value, autoThousandSeparator_);
-    WriteWindowText(prefix_ + regrouped + suffix_);
-    SetCaret(selStart + static_cast<int>(regrouped.size() - value.size()));
+    if (const auto regrouped = value_.Regrouped(text(), SelStart())) {
+        WriteWindowText(regrouped->windowText);
+        SetCaret(regrouped->caret);
+    }
 }
 
 void TAdvEdit::SelectValue() {
-    const QString value = Text();
-    const int length = static_cast<int>(value.size());
-    int start = static_cast<int>(prefix_.size());
-    if (showUrl_) {
-        if (const qsizetype scheme = value.indexOf(u"://"); scheme >= 0)
-            start = static_cast<int>(scheme) + 1 + 2;
-        else if (const qsizetype mail = value.indexOf(u"mailto:"); mail >= 0)
-            start = static_cast<int>(mail) + 1 + 6;
-    }
-    ApplySelection({start, length});
+    ApplySelection(value_.ValueSelection(text(), look_.ShowURL()));
 }
 
 void TAdvEdit::CaretBeforeDecimal() {
-    const int point = DecimalSeparatorPos(Text());
-    SetCaret(static_cast<int>(prefix_.size()) + (point > 0 ? point - 1 : 0));
+    SetCaret(value_.CaretBeforeDecimal(text()));
 }
 
 void TAdvEdit::CaretAfterDecimal() {
-    const int point = DecimalSeparatorPos(Text());
-    SetCaret(static_cast<int>(prefix_.size()) + point);
+    SetCaret(value_.CaretAfterDecimal(text()));
 }
 
 void TAdvEdit::SetModified(bool modified) {
     if (loading_)
         return;
-    if (showModified_)
-        SetCurrentFontColor(modified ? modifiedColor_ : normalFontColor_);
+    look_.ModifiedChanged(modified);
     setModified(modified);
 }
 
 void TAdvEdit::SetError(bool error) {
-    if (loading_ || error == error_)
+    if (loading_ || error == value_.Error())
         return;
-    error_ = error;
-    if (!showError_)
-        return;
-    if (error) {
-        SetBackground(errorColor_);
-        SetCurrentFontColor(errorFontColor_);
-    } else if (hasFocus()) {
-        SetBackground(focusColor_);
-        SetCurrentFontColor(focusFontColor_);
-    } else {
-        SetBackground(normalColor_);
-        SetCurrentFontColor(normalFontColor_);
-    }
+    value_.SetError(error);
+    look_.ErrorChanged(error, hasFocus());
+}
+
+TLookupSettings& TAdvEdit::Lookup() {
+    return lookupList_->Settings();
+}
+
+const TLookupSettings& TAdvEdit::Lookup() const {
+    return lookupList_->Settings();
+}
+
+void TAdvEdit::LookupChosen(QString text) {
+    if (OnLookupSelect)
+        OnLookupSelect(this, text);
+    SetText(text);
+    SelectValue();
+    emit LookupSelected(Text());
 }
 
 bool TAdvEdit::IsUrl() const {
@@ -146,19 +166,27 @@ int TAdvEdit::CharIndexAt(const QPoint& point) {
     return cursorPositionAt(point);
 }
 
+QPoint TAdvEdit::CaretPointOfChar(int index) const {
+    const QString shown = displayText();
+    const int n = static_cast<int>(shown.size());
+    if (n == 0)
+        return {0, 0};
+    const QFontMetrics metrics(font());
+    if (index >= n) // no character there: just right of the last one
+        return CaretPointOfChar(n - 1) + QPoint(metrics.horizontalAdvance(shown[n - 1]), 0);
+    index = std::max(index, 0);
+    // Qt tells where its own caret is (its rectangle starts 5 pixels before
+    // the caret line); every other character is measured from there.
+    const QRect caret = cursorRect();
+    const QFontMetricsF exact(font());
+    const int x = caret.x() + 5 +
+                  qRound(exact.horizontalAdvance(shown.left(index)) -
+                         exact.horizontalAdvance(shown.left(cursorPosition())));
+    return {x, caret.y()};
+}
+
 TypingSettings TAdvEdit::Settings() const {
-    TypingSettings settings;
-    settings.editType = editType_;
-    settings.prefix = prefix_;
-    settings.suffix = suffix_;
-    settings.precision = precision_;
-    settings.isSigned = signed_;
-    settings.lengthLimit = lengthLimit_;
-    settings.tabOnFullLength = tabOnFullLength_;
-    settings.excelStyleDecimalSeparator = excelStyleDecimalSeparator_;
-    settings.canUndo = canUndo_;
-    settings.readOnly = isReadOnly();
-    return settings;
+    return value_.Typing(isReadOnly());
 }
 
 FieldState TAdvEdit::Field() const {
@@ -200,58 +228,17 @@ void TAdvEdit::NudgeWidth() {
 }
 
 void TAdvEdit::Change() {
-    if (showUrl_ && IsUrl() != urlLook_)
-        SetUrlLook(!urlLook_);
-    if (transparent_)
+    if (look_.ShowURL() && IsUrl() != look_.UrlLook())
+        look_.SetUrlLook(!look_.UrlLook());
+    if (look_.Transparent())
         update();
-    Fire(OnChange, this);
     emit TextChanged();
     if (loading_ || !OnValueValidate)
         return;
     bool isValid = true;
     OnValueValidate(this, Text(), isValid);
-    if (showError_)
+    if (look_.ShowError())
         SetError(!isValid);
-}
-
-// --- Colours -----------------------------------------------------------------
-
-void TAdvEdit::SetBackground(TColor color) {
-    color_ = color;
-    ApplyColors();
-}
-
-void TAdvEdit::SetCurrentFontColor(TColor color) {
-    fontColor_ = color;
-    ApplyColors();
-}
-
-void TAdvEdit::ApplyColors() {
-    // System colours resolve against the application's palette, never against
-    // this field's own, which holds the last colours set.
-    QPalette colors = palette();
-    // A transparent field lets its parent show through.
-    const QColor background = transparent_ ? QColor(Qt::transparent) : ResolveColor(color_);
-    const QColor foreground = ResolveColor(fontColor_);
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        colors.setColor(group, QPalette::Base, background);
-    for (const auto group : {QPalette::Active, QPalette::Inactive})
-        colors.setColor(group, QPalette::Text, foreground);
-    setPalette(colors);
-}
-
-void TAdvEdit::SetColor(TColor color) {
-    normalColor_ = color;
-    SetBackground(color);
-}
-
-void TAdvEdit::SetFontColor(TColor color) {
-    SetCurrentFontColor(color);
-}
-
-void TAdvEdit::SetDisabledColor(TColor color) {
-    disabledColor_ = color;
-    update();
 }
 
 QSize TAdvEdit::minimumSizeHint() const {
@@ -273,8 +260,7 @@ void TAdvEdit::SetWidth(int width) {
 
 void TAdvEdit::SetBounds(int left, int top, int width, int height) {
     setGeometry(left, top, width, height);
-    if (label_)
-        PlaceLabel();
+    label_.Place();
 }
 
 void TAdvEdit::SetTabStop(bool tabStop) {
@@ -284,8 +270,8 @@ void TAdvEdit::SetTabStop(bool tabStop) {
 }
 
 void TAdvEdit::SetAutoThousandSeparator(bool on) {
-    autoThousandSeparator_ = on;
-    if (editType_ == etFloat || editType_ == etMoney)
+    value_.SetAutoThousandSeparator(on);
+    if (value_.IsFloatType())
         FormatMoney();
 }
 
@@ -300,55 +286,74 @@ void TAdvEdit::SetEditAlign(TEditAlign align) {
         horizontal = Qt::AlignHCenter;
     setAlignment(horizontal | Qt::AlignVCenter);
     NudgeWidth();
+    emit EditAlignChanged();
 }
 
 void TAdvEdit::SetEditType(TAdvEditType type) {
-    if (type == editType_)
+    const bool couldUndo = CanUndo();
+    if (!value_.SetType(type))
         return;
-    editType_ = type;
-    if (type == etPassword) {
-        SetPasswordChar(u'*');
-        canUndo_ = false;
-    } else {
-        SetPasswordChar(QChar());
-    }
-    const TTextClass kind = ClassifyText(Text());
-    if ((type == etNumeric && kind != tcInteger) ||
-        (type == etHex && (kind == tcFloat || kind == tcOther)))
-        SetIntValue(0);
-    else if ((type == etFloat || type == etMoney) && kind > tcFloat)
-        SetFloatValue(0);
+    if (CanUndo() != couldUndo)
+        emit CanUndoChanged();
+    SetPasswordChar(type == etPassword ? QChar(u'*') : QChar());
+    Refit(value_.RefitForType(text()));
 }
 
 void TAdvEdit::SetPrecision(int precision) {
-    if (precision == precision_ || (editType_ != etFloat && editType_ != etMoney))
-        return;
-    precision_ = precision;
-    if (ClassifyText(Text()) > tcFloat)
+    if (value_.SetPrecision(precision))
+        Refit(value_.RefitForPrecision(text()));
+}
+
+void TAdvEdit::Refit(TEditValue::Refit refit) {
+    switch (refit) {
+    case TEditValue::Refit::None:
+        break;
+    case TEditValue::Refit::IntZero:
+        SetIntValue(0);
+        break;
+    case TEditValue::Refit::FloatZero:
         SetFloatValue(0);
-    else
+        break;
+    case TEditValue::Refit::Reformat:
         SetFloatValue(FloatValue());
+        break;
+    }
 }
 
 void TAdvEdit::SetCanUndo(bool on) {
-    if (on == canUndo_)
-        return;
-    canUndo_ = on && editType_ != etPassword;
-    NudgeWidth();
+    const bool couldUndo = CanUndo();
+    if (value_.SetCanUndo(on))
+        NudgeWidth();
+    if (CanUndo() != couldUndo)
+        emit CanUndoChanged();
 }
 
 void TAdvEdit::SetPrefix(const QString& prefix) {
     const QString value = Text();
-    prefix_ = prefix;
+    value_.SetPrefix(prefix);
     WriteWindowText(value);
     SetText(value);
 }
 
 void TAdvEdit::SetSuffix(const QString& suffix) {
     const QString value = Text();
-    suffix_ = suffix;
+    value_.SetSuffix(suffix);
     WriteWindowText(value);
     SetText(value);
+}
+
+void TAdvEdit::SetBorderStyle(TBorderStyle style) {
+    const bool changed = style != BorderStyle();
+    setFrame(style == bsSingle);
+    if (changed)
+        emit BorderStyleChanged();
+}
+
+void TAdvEdit::SetLabelFont(const QFont& font) {
+    const bool changed = font != label_.Font();
+    label_.SetFont(font);
+    if (changed)
+        emit LabelFontChanged();
 }
 
 void TAdvEdit::SetMaxLength(int length) {
@@ -360,6 +365,8 @@ void TAdvEdit::SetPasswordChar(QChar passwordChar) {
     const bool changed = passwordChar != passwordChar_;
     passwordChar_ = passwordChar;
     setEchoMode(passwordChar.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    if (changed)
+        emit PasswordCharChanged();
     if (passwordChar.isNull() || (!changed && passwordStyle_))
         return;
     // The line edit masks with the character its style names; this field's
@@ -369,6 +376,80 @@ void TAdvEdit::SetPasswordChar(QChar passwordChar) {
     passwordStyle_->setParent(this);
     setStyle(passwordStyle_);
     delete old;
+}
+
+// --- Qt's events to the look and the label ----------------------------------
+
+bool TAdvEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        bool shown = false;
+        Guarded([&] { shown = look_.ShowLargeTextHint(); });
+        if (shown)
+            return true;
+    }
+    Guarded([&] { EventBefore(*event); });
+    const bool handled = QLineEdit::event(event);
+    Guarded([&] { EventAfter(*event); });
+    return handled;
+}
+
+void TAdvEdit::EventBefore(QEvent& event) {
+    switch (event.type()) {
+    case QEvent::FocusIn:
+        // Qt hands the focus over before the press that brought it arrives.
+        focusFromClick_ = static_cast<QFocusEvent&>(event).reason() == Qt::MouseFocusReason;
+        break;
+    case QEvent::FocusOut:
+        focusFromClick_ = false;
+        break;
+    case QEvent::MouseButtonPress:
+        look_.Pressed(event, hasFocus() && !focusFromClick_);
+        break;
+    default:
+        break;
+    }
+}
+
+void TAdvEdit::EventAfter(QEvent& event) {
+    look_.EventAfter(event);
+    switch (event.type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        // A label turned bold or plain is placed again, so that it does not
+        // run into the field.
+        if (label_.FocusLabel())
+            label_.Place();
+        break;
+    case QEvent::MouseButtonPress:
+        focusFromClick_ = false; // the press that brought the focus is over
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ParentChange:
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+        label_.Place();
+        break;
+    case QEvent::FontChange:
+        if (loading_)
+            SetLabelFont(font());
+        break;
+    case QEvent::Hide:
+        // The text is stored while the field is whole, never as it goes.
+        if (!loading_)
+            SavePersistence();
+        break;
+    default:
+        break;
+    }
+}
+
+void TAdvEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    Guarded([this] {
+        QPainter painter(this);
+        look_.Paint(painter, dragDrop_->DropCaretPoint());
+    });
 }
 
 void TAdvEdit::changeEvent(QEvent* event) {
@@ -382,34 +463,23 @@ void TAdvEdit::changeEvent(QEvent* event) {
 void TAdvEdit::EnabledChanged() {
     if (loading_)
         return;
-    const bool enabled = isEnabled();
-    if (enabled) {
-        SetBackground(normalColor_);
-    } else {
-        normalColor_ = color_;
-        SetBackground(disabledColor_);
-    }
-    if (label_ && !labelAlwaysEnabled_)
-        label_->setEnabled(enabled);
+    look_.EnabledChanged(isEnabled());
+    label_.FieldEnabledChanged(isEnabled());
 }
 
 void TAdvEdit::SetVisible(bool visible) {
     setVisible(visible);
-    if (label_)
-        label_->setVisible(visible);
+    label_.FieldVisibilityChanged(visible);
 }
 
 // --- Loading and persistence -------------------------------------------------
 
 void TAdvEdit::Loaded() {
     loading_ = false;
-    normalColor_ = color_;
-    normalFontColor_ = fontColor_;
-    savedBorderStyle_ = BorderStyle();
-    ApplyFlat();
-    PlaceLabel();
+    look_.Loaded();
+    label_.Place();
     if (!isEnabled())
-        SetBackground(disabledColor_); // the normal colour keeps the stored Color
+        look_.SetBackground(look_.DisabledColor()); // the normal colour keeps the stored Color
     SetBounds(x(), y(), width(), loadHeight_ >= 0 ? loadHeight_ : height());
     LoadPersistence();
 }
@@ -417,15 +487,29 @@ void TAdvEdit::Loaded() {
 void TAdvEdit::LoadPersistence() {
     if (!persistence_.Enable() || objectName().isEmpty())
         return;
+    const QString key = persistence_.Key();
     // Stored with prefix and suffix, so it becomes the window text as it is.
-    if (const std::optional<QString> stored = ReadPersistedText(persistence_, objectName()))
+    const std::optional<QString> stored = ReadPersistedText(persistence_, objectName());
+    if (persistence_.Key() != key)
+        emit Persistence_KeyChanged(); // the default file
+    if (stored)
         WriteWindowText(*stored);
 }
 
 void TAdvEdit::SavePersistence() {
     if (!persistence_.Enable() || objectName().isEmpty())
         return;
-    WritePersistedText(persistence_, objectName(), prefix_ + Text() + suffix_);
+    const QString key = persistence_.Key();
+    WritePersistedText(persistence_, objectName(), value_.Composed(Text()));
+    if (persistence_.Key() != key)
+        emit Persistence_KeyChanged();
+}
+
+void TAdvEdit::SetPersistenceKey(const QString& key) {
+    if (key == persistence_.Key())
+        return;
+    persistence_.SetKey(key);
+    emit Persistence_KeyChanged();
 }
 
 } // namespace maskwell

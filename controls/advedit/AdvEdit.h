@@ -2,27 +2,24 @@
 #pragma once
 
 #include "controls/ColorProperty.h"
+#include "controls/advedit/AdvEditDrag.h"
+#include "controls/advedit/AdvEditLabel.h"
+#include "controls/advedit/AdvEditLook.h"
 #include "controls/advedit/AdvEditSettings.h"
 #include "controls/advedit/AdvEditTypes.h"
 #include "controls/advedit/AdvEditTyping.h"
+#include "controls/advedit/AdvEditValue.h"
 #include "platform/Color.h"
-#include "platform/NotifyEvent.h"
 
 #include <QFont>
 #include <QLineEdit>
 #include <QPointer>
 #include <cstdint>
-#include <optional>
-
-class QLabel;
-class QPainter;
+#include <memory>
 
 namespace maskwell {
 
-class TListHintWindow;
-
-using TMouseEvent = std::function<void(QObject* sender, Qt::MouseButton button,
-                                       Qt::KeyboardModifiers shift, int x, int y)>;
+class TLookupList;
 
 // A single-line edit that keeps a value between a fixed Prefix and Suffix,
 // filters and formats it by EditType, marks modified and invalid values in
@@ -44,7 +41,8 @@ class TAdvEdit : public QLineEdit {
     Q_PROPERTY(bool TabStop READ TabStop WRITE setTabStop)
     Q_PROPERTY(bool AutoFocus READ AutoFocus WRITE setAutoFocus)
     Q_PROPERTY(bool AutoThousandSeparator READ AutoThousandSeparator WRITE setAutoThousandSeparator)
-    Q_PROPERTY(maskwell::AdvEditEnums::TEditAlign EditAlign READ EditAlign WRITE setEditAlign)
+    Q_PROPERTY(maskwell::AdvEditEnums::TEditAlign EditAlign READ EditAlign WRITE setEditAlign NOTIFY
+                   EditAlignChanged)
     Q_PROPERTY(maskwell::AdvEditEnums::TAdvEditType EditType READ EditType WRITE setEditType)
     Q_PROPERTY(QString EmptyText READ EmptyText WRITE setEmptyText)
     Q_PROPERTY(int ErrorMarkerPos READ ErrorMarkerPos WRITE setErrorMarkerPos)
@@ -58,7 +56,7 @@ class TAdvEdit : public QLineEdit {
     Q_PROPERTY(bool FlatParentColor READ FlatParentColor WRITE setFlatParentColor)
     Q_PROPERTY(maskwell::AdvEditEnums::TEditAlign FocusAlign READ FocusAlign WRITE setFocusAlign)
     Q_PROPERTY(bool FocusBorder READ FocusBorder WRITE setFocusBorder)
-    Q_PROPERTY(QColor FocusColor READ FocusColorRgb WRITE setFocusColor)
+    Q_PROPERTY(QColor FocusColor READ FocusColorRgb WRITE setFocusColor NOTIFY FocusColorChanged)
     Q_PROPERTY(QColor FocusFontColor READ FocusFontColorRgb WRITE setFocusFontColor)
     Q_PROPERTY(bool FocusLabel READ FocusLabel WRITE setFocusLabel)
     Q_PROPERTY(int FocusWidthInc READ FocusWidthInc WRITE setFocusWidthInc)
@@ -81,7 +79,7 @@ class TAdvEdit : public QLineEdit {
     Q_PROPERTY(int LabelMargin READ LabelMargin WRITE setLabelMargin)
     Q_PROPERTY(bool LabelTransparent READ LabelTransparent WRITE setLabelTransparent)
     Q_PROPERTY(bool LabelAlwaysEnabled READ LabelAlwaysEnabled WRITE setLabelAlwaysEnabled)
-    Q_PROPERTY(QFont LabelFont READ LabelFont WRITE setLabelFont)
+    Q_PROPERTY(QFont LabelFont READ LabelFont WRITE setLabelFont NOTIFY LabelFontChanged)
     Q_PROPERTY(bool Lookup_CaseSensitive READ LookupCaseSensitive WRITE setLookup_CaseSensitive)
     Q_PROPERTY(QColor Lookup_Color READ LookupColor WRITE setLookup_Color)
     Q_PROPERTY(int Lookup_DisplayCount READ LookupDisplayCount WRITE setLookup_DisplayCount)
@@ -90,19 +88,21 @@ class TAdvEdit : public QLineEdit {
     Q_PROPERTY(int Lookup_NumChars READ LookupNumChars WRITE setLookup_NumChars)
     Q_PROPERTY(QStringList Lookup_ValueList READ LookupValueList WRITE setLookup_ValueList)
     Q_PROPERTY(bool Persistence_Enable READ PersistenceEnable WRITE setPersistence_Enable)
-    Q_PROPERTY(QString Persistence_Key READ PersistenceKey WRITE setPersistence_Key)
+    Q_PROPERTY(QString Persistence_Key READ PersistenceKey WRITE setPersistence_Key NOTIFY
+                   Persistence_KeyChanged)
     Q_PROPERTY(QString Persistence_Section READ PersistenceSection WRITE setPersistence_Section)
     Q_PROPERTY(maskwell::AdvEditEnums::TPersistenceLocation Persistence_Location READ
                    PersistenceLocation WRITE setPersistence_Location)
     Q_PROPERTY(bool AutoSelect READ AutoSelect WRITE setAutoSelect)
-    Q_PROPERTY(
-        maskwell::AdvEditEnums::TBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)
+    Q_PROPERTY(maskwell::AdvEditEnums::TBorderStyle BorderStyle READ BorderStyle WRITE
+                   setBorderStyle NOTIFY BorderStyleChanged)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
-    Q_PROPERTY(QChar PasswordChar READ PasswordChar WRITE setPasswordChar)
+    Q_PROPERTY(
+        QChar PasswordChar READ PasswordChar WRITE setPasswordChar NOTIFY PasswordCharChanged)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
-    Q_PROPERTY(QColor FontColor READ FontColorRgb WRITE setFontColor)
-    Q_PROPERTY(bool CanUndo READ CanUndo WRITE setCanUndo)
-    Q_PROPERTY(QColor Color READ ColorRgb WRITE setColor)
+    Q_PROPERTY(QColor FontColor READ FontColorRgb WRITE setFontColor NOTIFY FontColorChanged)
+    Q_PROPERTY(bool CanUndo READ CanUndo WRITE setCanUndo NOTIFY CanUndoChanged)
+    Q_PROPERTY(QColor Color READ ColorRgb WRITE setColor NOTIFY ColorChanged)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool OleDropTarget READ OleDropTarget WRITE setOleDropTarget)
     Q_PROPERTY(bool OleDropSource READ OleDropSource WRITE setOleDropSource)
@@ -141,7 +141,7 @@ public:
     void CaretAfterDecimal();
     bool Modified() const { return isModified(); }
     void SetModified(bool modified);
-    bool ErrorState() const { return error_; }
+    bool ErrorState() const { return value_.Error(); }
     void SetError(bool error);
     bool IsUrl() const;
     int CharIndexAt(const QPoint& point);
@@ -150,6 +150,8 @@ public:
     QPoint CaretPointOfChar(int index) const;
 
     // The text kept between runs (Persistence); both do nothing unless enabled.
+    // Loaded() loads it; it is stored whenever the field is hidden (its window
+    // closes or hides), never while the field is being destroyed.
     virtual void LoadPersistence();
     virtual void SavePersistence();
 
@@ -169,126 +171,124 @@ public:
     void SetHint(const QString& hint) { setToolTip(hint); }
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool tabStop);
-    bool AutoFocus() const { return autoFocus_; }
-    void SetAutoFocus(bool autoFocus) { autoFocus_ = autoFocus; }
-    bool AutoThousandSeparator() const { return autoThousandSeparator_; }
+    bool AutoFocus() const { return look_.AutoFocus(); }
+    void SetAutoFocus(bool autoFocus) { look_.SetAutoFocus(autoFocus); }
+    bool AutoThousandSeparator() const { return value_.AutoThousandSeparator(); }
     void SetAutoThousandSeparator(bool on);
     TEditAlign EditAlign() const { return editAlign_; }
     void SetEditAlign(TEditAlign align);
-    TAdvEditType EditType() const { return editType_; }
+    TAdvEditType EditType() const { return value_.Type(); }
     void SetEditType(TAdvEditType type);
-    const QString& EmptyText() const { return emptyText_; }
-    void SetEmptyText(const QString& text);
-    int ErrorMarkerPos() const { return errorMarkerPos_; }
-    void SetErrorMarkerPos(int pos);
-    int ErrorMarkerLen() const { return errorMarkerLen_; }
-    void SetErrorMarkerLen(int len);
-    TColor ErrorColor() const { return errorColor_; }
-    void SetErrorColor(TColor color) { errorColor_ = color; }
-    TColor ErrorFontColor() const { return errorFontColor_; }
-    void SetErrorFontColor(TColor color) { errorFontColor_ = color; }
-    bool ExcelStyleDecimalSeparator() const { return excelStyleDecimalSeparator_; }
-    void SetExcelStyleDecimalSeparator(bool on) { excelStyleDecimalSeparator_ = on; }
-    bool Flat() const { return flat_; }
-    void SetFlat(bool flat);
-    TColor FlatLineColor() const { return flatLineColor_; }
-    void SetFlatLineColor(TColor color);
-    bool FlatParentColor() const { return flatParentColor_; }
-    void SetFlatParentColor(bool on);
+    const QString& EmptyText() const { return look_.EmptyText(); }
+    void SetEmptyText(const QString& text) { look_.SetEmptyText(text); }
+    int ErrorMarkerPos() const { return look_.ErrorMarkerPos(); }
+    void SetErrorMarkerPos(int pos) { look_.SetErrorMarkerPos(pos); }
+    int ErrorMarkerLen() const { return look_.ErrorMarkerLen(); }
+    void SetErrorMarkerLen(int len) { look_.SetErrorMarkerLen(len); }
+    TColor ErrorColor() const { return look_.ErrorColor(); }
+    void SetErrorColor(TColor color) { look_.SetErrorColor(color); }
+    TColor ErrorFontColor() const { return look_.ErrorFontColor(); }
+    void SetErrorFontColor(TColor color) { look_.SetErrorFontColor(color); }
+    bool ExcelStyleDecimalSeparator() const { return value_.ExcelStyleDecimalSeparator(); }
+    void SetExcelStyleDecimalSeparator(bool on) { value_.SetExcelStyleDecimalSeparator(on); }
+    bool Flat() const { return look_.Flat(); }
+    void SetFlat(bool flat) { look_.SetFlat(flat, loading_); }
+    TColor FlatLineColor() const { return look_.FlatLineColor(); }
+    void SetFlatLineColor(TColor color) { look_.SetFlatLineColor(color); }
+    bool FlatParentColor() const { return look_.FlatParentColor(); }
+    void SetFlatParentColor(bool on) { look_.SetFlatParentColor(on); }
     TEditAlign FocusAlign() const { return focusAlign_; }
     void SetFocusAlign(TEditAlign align) { focusAlign_ = align; }
-    bool FocusBorder() const { return focusBorder_; }
-    void SetFocusBorder(bool on);
-    TColor FocusColor() const { return focusColor_; }
-    void SetFocusColor(TColor color) { focusColor_ = color; }
-    TColor FocusFontColor() const { return focusFontColor_; }
-    void SetFocusFontColor(TColor color) { focusFontColor_ = color; }
-    bool FocusLabel() const { return focusLabel_; }
-    void SetFocusLabel(bool on) { focusLabel_ = on; }
+    bool FocusBorder() const { return look_.FocusBorder(); }
+    void SetFocusBorder(bool on) { look_.SetFocusBorder(on); }
+    TColor FocusColor() const { return look_.FocusColor(); }
+    void SetFocusColor(TColor color) { look_.SetFocusColor(color); }
+    TColor FocusFontColor() const { return look_.FocusFontColor(); }
+    void SetFocusFontColor(TColor color) { look_.SetFocusFontColor(color); }
+    bool FocusLabel() const { return label_.FocusLabel(); }
+    void SetFocusLabel(bool on) { label_.SetFocusLabel(on); }
     int FocusWidthInc() const { return focusWidthInc_; }
     void SetFocusWidthInc(int pixels) { focusWidthInc_ = pixels; }
-    TColor ModifiedColor() const { return modifiedColor_; }
-    void SetModifiedColor(TColor color) { modifiedColor_ = color; }
-    TColor DisabledColor() const { return disabledColor_; }
-    void SetDisabledColor(TColor color);
-    bool ShowError() const { return showError_; }
-    void SetShowError(bool on) { showError_ = on; }
-    bool ShowModified() const { return showModified_; }
-    void SetShowModified(bool on) { showModified_ = on; }
-    bool ShowURL() const { return showUrl_; }
-    void SetShowURL(bool on) { showUrl_ = on; }
-    bool SoftBorder() const { return softBorder_; }
-    void SetSoftBorder(bool on);
-    TColor URLColor() const { return urlColor_; }
-    void SetURLColor(TColor color) { urlColor_ = color; }
+    TColor ModifiedColor() const { return look_.ModifiedColor(); }
+    void SetModifiedColor(TColor color) { look_.SetModifiedColor(color); }
+    TColor DisabledColor() const { return look_.DisabledColor(); }
+    void SetDisabledColor(TColor color) { look_.SetDisabledColor(color); }
+    bool ShowError() const { return look_.ShowError(); }
+    void SetShowError(bool on) { look_.SetShowError(on); }
+    bool ShowModified() const { return look_.ShowModified(); }
+    void SetShowModified(bool on) { look_.SetShowModified(on); }
+    bool ShowURL() const { return look_.ShowURL(); }
+    void SetShowURL(bool on) { look_.SetShowURL(on); }
+    bool SoftBorder() const { return look_.SoftBorder(); }
+    void SetSoftBorder(bool on) { look_.SetSoftBorder(on); }
+    TColor URLColor() const { return look_.URLColor(); }
+    void SetURLColor(TColor color) { look_.SetURLColor(color); }
     bool ReturnIsTab() const { return returnIsTab_; }
     void SetReturnIsTab(bool on) { returnIsTab_ = on; }
-    int LengthLimit() const { return lengthLimit_; }
-    void SetLengthLimit(int limit) { lengthLimit_ = limit; }
-    bool TabOnFullLength() const { return tabOnFullLength_; }
-    void SetTabOnFullLength(bool on) { tabOnFullLength_ = on; }
-    int Precision() const { return precision_; }
+    int LengthLimit() const { return value_.LengthLimit(); }
+    void SetLengthLimit(int limit) { value_.SetLengthLimit(limit); }
+    bool TabOnFullLength() const { return value_.TabOnFullLength(); }
+    void SetTabOnFullLength(bool on) { value_.SetTabOnFullLength(on); }
+    int Precision() const { return value_.Precision(); }
     void SetPrecision(int precision);
-    const QString& Prefix() const { return prefix_; }
+    const QString& Prefix() const { return value_.Prefix(); }
     void SetPrefix(const QString& prefix);
-    const QString& Suffix() const { return suffix_; }
+    const QString& Suffix() const { return value_.Suffix(); }
     void SetSuffix(const QString& suffix);
-    const QString& LabelCaption() const { return labelCaption_; }
-    void SetLabelCaption(const QString& caption);
-    TLabelPosition LabelPosition() const { return labelPosition_; }
-    void SetLabelPosition(TLabelPosition position);
-    int LabelMargin() const { return labelMargin_; }
-    void SetLabelMargin(int margin);
-    bool LabelTransparent() const { return labelTransparent_; }
-    void SetLabelTransparent(bool on);
-    bool LabelAlwaysEnabled() const { return labelAlwaysEnabled_; }
-    void SetLabelAlwaysEnabled(bool on);
-    const QFont& LabelFont() const { return labelFont_; }
+    const QString& LabelCaption() const { return label_.Caption(); }
+    void SetLabelCaption(const QString& caption) { label_.SetCaption(caption); }
+    TLabelPosition LabelPosition() const { return label_.Position(); }
+    void SetLabelPosition(TLabelPosition position) { label_.SetPosition(position); }
+    int LabelMargin() const { return label_.Margin(); }
+    void SetLabelMargin(int margin) { label_.SetMargin(margin); }
+    bool LabelTransparent() const { return label_.Transparent(); }
+    void SetLabelTransparent(bool on) { label_.SetTransparent(on); }
+    bool LabelAlwaysEnabled() const { return label_.AlwaysEnabled(); }
+    void SetLabelAlwaysEnabled(bool on) { label_.SetAlwaysEnabled(on); }
+    const QFont& LabelFont() const { return label_.Font(); }
     void SetLabelFont(const QFont& font);
-    TLookupSettings& Lookup() { return lookup_; }
-    const TLookupSettings& Lookup() const { return lookup_; }
+    TLookupSettings& Lookup();
+    const TLookupSettings& Lookup() const;
     TPersistence& Persistence() { return persistence_; }
     const TPersistence& Persistence() const { return persistence_; }
     // Republished from the base edit (the font itself is QWidget::font()).
     bool AutoSelect() const { return autoSelect_; }
     void SetAutoSelect(bool on) { autoSelect_ = on; }
     TBorderStyle BorderStyle() const { return hasFrame() ? bsSingle : bsNone; }
-    void SetBorderStyle(TBorderStyle style) { setFrame(style == bsSingle); }
+    void SetBorderStyle(TBorderStyle style);
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int length);
     QChar PasswordChar() const { return passwordChar_; }
     void SetPasswordChar(QChar passwordChar);
     bool ReadOnly() const { return isReadOnly(); }
     void SetReadOnly(bool on) { setReadOnly(on); }
-    TColor FontColor() const { return fontColor_; }
-    void SetFontColor(TColor color);
-    bool CanUndo() const { return canUndo_; }
+    TColor FontColor() const { return look_.FontColor(); }
+    void SetFontColor(TColor color) { look_.SetFontColor(color); }
+    bool CanUndo() const { return value_.CanUndo(); }
     void SetCanUndo(bool on);
     // The background; it also becomes the colour the focus and error looks
     // return to.
-    TColor Color() const { return color_; }
-    void SetColor(TColor color);
+    TColor Color() const { return look_.Color(); }
+    void SetColor(TColor color) { look_.SetColor(color); }
     // The field's own enabled flag, Qt's: a disabled parent leaves it set but
     // still gives the field its disabled look (see changeEvent).
     bool Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
     void SetEnabled(bool enabled) { setEnabled(enabled); }
-    bool OleDropTarget() const { return oleDropTarget_; }
-    void SetOleDropTarget(bool on);
-    bool OleDropSource() const { return oleDropSource_; }
-    void SetOleDropSource(bool on) { oleDropSource_ = on; }
-    // The drop caret (AdvEditDrag.cpp): where a drag over the field would drop
-    // its text, (-1, -1) while there is none; the painting draws it.
-    void UpdateDropCaret();
-    void ClearDropCaret();
-    QPoint DropCaretPoint() const { return dropCaretPoint_; }
-    bool Signed() const { return signed_; }
-    void SetSigned(bool on) { signed_ = on; }
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool on);
+    bool OleDropTarget() const { return dragDrop_->DropTarget(); }
+    void SetOleDropTarget(bool on) { dragDrop_->SetDropTarget(on); }
+    bool OleDropSource() const { return dragDrop_->DropSource(); }
+    void SetOleDropSource(bool on) { dragDrop_->SetDropSource(on); }
+    // Where a drag over the field would drop its text, (-1, -1) while there is
+    // none; the painting draws the drop caret there.
+    QPoint DropCaretPoint() const { return dragDrop_->DropCaretPoint(); }
+    bool Signed() const { return value_.Signed(); }
+    void SetSigned(bool on) { value_.SetSigned(on); }
+    bool Transparent() const { return look_.Transparent(); }
+    void SetTransparent(bool on) { look_.SetTransparent(on); }
     bool Visible() const { return !isHidden(); }
     void SetVisible(bool visible);
-    bool HintShowLargeText() const { return hintShowLargeText_; }
-    void SetHintShowLargeText(bool on) { hintShowLargeText_ = on; }
+    bool HintShowLargeText() const { return look_.HintShowLargeText(); }
+    void SetHintShowLargeText(bool on) { look_.SetHintShowLargeText(on); }
 
     // The colour and settings-object properties as forms hold them.
     MASKWELL_RGB_ACCESSORS(ErrorColor)
@@ -301,24 +301,24 @@ public:
     MASKWELL_RGB_ACCESSORS(URLColor)
     MASKWELL_RGB_ACCESSORS(FontColor)
     MASKWELL_RGB_ACCESSORS(Color)
-    bool LookupCaseSensitive() const { return lookup_.CaseSensitive(); }
-    void SetLookupCaseSensitive(bool value) { lookup_.SetCaseSensitive(value); }
-    QColor LookupColor() const { return ResolveColor(lookup_.Color()); }
-    void SetLookupColor(const QColor& value) { lookup_.SetColor(ToTColor(value)); }
-    int LookupDisplayCount() const { return lookup_.DisplayCount(); }
-    void SetLookupDisplayCount(int value) { lookup_.SetDisplayCount(value); }
-    QStringList LookupDisplayList() const { return lookup_.DisplayList(); }
-    void SetLookupDisplayList(const QStringList& value) { lookup_.SetDisplayList(value); }
-    bool LookupEnabled() const { return lookup_.Enabled(); }
-    void SetLookupEnabled(bool value) { lookup_.SetEnabled(value); }
-    int LookupNumChars() const { return lookup_.NumChars(); }
-    void SetLookupNumChars(int value) { lookup_.SetNumChars(value); }
-    QStringList LookupValueList() const { return lookup_.ValueList(); }
-    void SetLookupValueList(const QStringList& value) { lookup_.SetValueList(value); }
+    bool LookupCaseSensitive() const { return Lookup().CaseSensitive(); }
+    void SetLookupCaseSensitive(bool value) { Lookup().SetCaseSensitive(value); }
+    QColor LookupColor() const { return ResolveColor(Lookup().Color()); }
+    void SetLookupColor(const QColor& value) { Lookup().SetColor(ToTColor(value)); }
+    int LookupDisplayCount() const { return Lookup().DisplayCount(); }
+    void SetLookupDisplayCount(int value) { Lookup().SetDisplayCount(value); }
+    QStringList LookupDisplayList() const { return Lookup().DisplayList(); }
+    void SetLookupDisplayList(const QStringList& value) { Lookup().SetDisplayList(value); }
+    bool LookupEnabled() const { return Lookup().Enabled(); }
+    void SetLookupEnabled(bool value) { Lookup().SetEnabled(value); }
+    int LookupNumChars() const { return Lookup().NumChars(); }
+    void SetLookupNumChars(int value) { Lookup().SetNumChars(value); }
+    QStringList LookupValueList() const { return Lookup().ValueList(); }
+    void SetLookupValueList(const QStringList& value) { Lookup().SetValueList(value); }
     bool PersistenceEnable() const { return persistence_.Enable(); }
     void SetPersistenceEnable(bool value) { persistence_.SetEnable(value); }
     QString PersistenceKey() const { return persistence_.Key(); }
-    void SetPersistenceKey(const QString& value) { persistence_.SetKey(value); }
+    void SetPersistenceKey(const QString& value);
     QString PersistenceSection() const { return persistence_.Section(); }
     void SetPersistenceSection(const QString& value) { persistence_.SetSection(value); }
     TPersistenceLocation PersistenceLocation() const { return persistence_.Location(); }
@@ -390,26 +390,56 @@ public:
     void setTransparent(bool value) { SetTransparent(value); }
     void setHintShowLargeText(bool value) { SetHintShowLargeText(value); }
 
+    // The events whose handler answers back: it may declare the value
+    // invalid, forbid a clipboard operation, change the text a lookup entry
+    // puts in, or take a key away (by setting it to 0). The others are signals.
     TValueValidateEvent OnValueValidate;
     TClipboardEvent OnClipboardCopy;
     TClipboardEvent OnClipboardCut;
     TClipboardEvent OnClipboardPaste;
     TLookupSelectEvent OnLookupSelect;
-    TNotifyEvent OnChange;
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
-    TNotifyEvent OnEnter;
-    TNotifyEvent OnExit;
     TKeyEvent OnKeyDown;
     TKeyPressEvent OnKeyPress;
     TKeyEvent OnKeyUp;
-    TMouseEvent OnMouseDown;
-    TMouseEvent OnMouseMove;
-    TMouseEvent OnMouseUp;
 
 signals:
-    // The value changed (with OnChange).
+    // The value changed: typed, pasted, dropped, chosen or assigned.
     void TextChanged();
+    // A left click inside the field, and a double click.
+    void Clicked();
+    void DoubleClicked();
+    // The focus came into the field or left it (a visit to its menu aside).
+    void FocusEntered();
+    void FocusExited();
+    // Every press, release and move of the mouse over the field, in client
+    // coordinates, after the line edit's own handling; a press that may start
+    // a drag of the selection is not reported.
+    void MousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void MouseMoved(Qt::KeyboardModifiers modifiers, QPoint position);
+    // A lookup entry put its text in: the value it made (as OnLookupSelect
+    // left the text, normalised for the edit type).
+    void LookupSelected(const QString& text);
+    // Text from a drop went in; the field's selected text was dropped
+    // elsewhere in it or outside, moved or copied.
+    void TextDropped(const QString& text);
+    void TextDragged(const QString& text, bool moved);
+
+    // The properties that change behind their setters: the colours with the
+    // focus, error, modified, disabled, URL and flat looks, the alignment
+    // while focused (FocusAlign), the border with the flat look, the password
+    // character and CanUndo with the edit type, the label font with the
+    // field's font while loading, and an empty Persistence.Key with the
+    // default file.
+    void ColorChanged();
+    void FontColorChanged();
+    void FocusColorChanged();
+    void EditAlignChanged();
+    void BorderStyleChanged();
+    void PasswordCharChanged();
+    void CanUndoChanged();
+    void LabelFontChanged();
+    void Persistence_KeyChanged();
 
 protected:
     bool event(QEvent* event) override;
@@ -439,11 +469,9 @@ private:
     void WriteWindowText(const QString& text);
     void NudgeWidth();
     void Change();
+    // What a new type or precision asks of the value.
+    void Refit(TEditValue::Refit refit);
 
-    // Colours (AdvEdit.cpp).
-    void SetBackground(TColor color);
-    void SetCurrentFontColor(TColor color);
-    void ApplyColors();
     // The disabled look, or the normal one back, as Qt's enabled state changed.
     void EnabledChanged();
 
@@ -462,130 +490,43 @@ private:
     void CopyToClipboard();
     void CutToClipboard();
     void PasteFromClipboard();
+    // Qt's events to the look and the label, before and after the line edit.
+    void EventBefore(QEvent& event);
+    void EventAfter(QEvent& event);
 
-    // The look and the attached label (AdvEditLook.cpp).
-    // Before and after the base edit sees an event; true when it is used up.
-    bool LookEventBefore(QEvent& event);
-    void LookEventAfter(QEvent& event);
-    void PlaceLabel();
-    void ApplyFlat();
-    void SetTextRect(bool flat);
-    QRect FormattingRect() const;
-    TColor ParentBrushColor() const;
-    void PaintOverlay(QPainter& painter);
-    bool FocusBorderHot() const;
-    void DrawFocusBorder(QPainter& painter);
-    void DrawErrorMarker(QPainter& painter, int pos, int len);
-    void SetUrlLook(bool on);
-    // The hint for a value wider than the field; false when it does not apply.
-    bool ShowLargeTextHint();
-
-    // The lookup list (AdvEditLookup.cpp).
-    TListHintWindow& LookupWindow();
-    void UpdateLookup();
-    void ChooseLookup();
-    bool LookupVisible() const;
-    // A key of the visible list; true when the key is used up.
-    bool LookupKey(int key);
-    void HideLookup();
+    // A lookup entry was chosen: it goes in, as the handler may change it.
+    void LookupChosen(QString text);
 
     // Published state.
     bool tabStop_ = true;
-    bool autoFocus_ = false;
-    bool autoThousandSeparator_ = true;
     TEditAlign editAlign_ = eaLeft;
-    TAdvEditType editType_ = etString;
-    QString emptyText_;
-    int errorMarkerPos_ = 0;
-    int errorMarkerLen_ = 0;
-    TColor errorColor_ = clRed;
-    TColor errorFontColor_ = clWhite;
-    bool excelStyleDecimalSeparator_ = false;
-    bool flat_ = false;
-    TColor flatLineColor_ = clBlack;
-    bool flatParentColor_ = true;
     TEditAlign focusAlign_ = eaDefault;
-    bool focusBorder_ = false;
-    TColor focusColor_ = clWindow;
-    TColor focusFontColor_ = clWindowText;
-    bool focusLabel_ = false;
     int focusWidthInc_ = 0;
-    TColor modifiedColor_ = clHighlight;
-    TColor disabledColor_ = clSilver;
-    bool showError_ = false;
-    bool showModified_ = false;
-    bool showUrl_ = false;
-    bool softBorder_ = false;
-    TColor urlColor_ = clBlue;
     bool returnIsTab_ = false;
-    int lengthLimit_ = 0;
-    bool tabOnFullLength_ = false;
-    int precision_ = 0;
-    QString prefix_;
-    QString suffix_;
-    QString labelCaption_;
-    TLabelPosition labelPosition_ = lpLeftTop;
-    int labelMargin_ = 4;
-    bool labelTransparent_ = false;
-    bool labelAlwaysEnabled_ = false;
-    QFont labelFont_;
-    TLookupSettings lookup_;
     TPersistence persistence_;
     bool autoSelect_ = true;
     int maxLength_ = 0;
     QChar passwordChar_;
     QPointer<QStyle> passwordStyle_; // shows passwordChar_ in place of the style's bullet
-    TColor fontColor_ = clWindowText;
-    bool canUndo_ = true;
-    TColor color_ = clWindow;
-    bool oleDropTarget_ = false;
-    bool oleDropSource_ = false;
-    bool signed_ = false;
-    bool transparent_ = false;
-    bool hintShowLargeText_ = false;
 
     // Internal state.
-    TColor normalColor_ = clWindow;
-    TColor normalFontColor_ = clWindowText;
-    TBorderStyle savedBorderStyle_ = bsSingle;
-    QString undoText_;
-    bool error_ = false;
-    bool urlLook_ = false;
-    bool mouseInside_ = false;
     // The focus came by a mouse press: Qt hands it over before that press
     // arrives, and the press itself then neither opens a URL nor starts a drag.
     bool focusFromClick_ = false;
-    std::optional<TColor> colorBeforeFlat_;
     bool alignSwitching_ = false;
     bool alignSwitched_ = false;
     TEditAlign savedAlign_ = eaLeft;
     int loadHeight_ = -1;
     bool loading_ = false;
-    QPointer<QLabel> label_;                  // the attached label, once a caption is given
-    TListHintWindow* lookupWindow_ = nullptr; // created when first needed
-    // Where a drag over the field would drop its text, (-1, -1) while none is
-    // over it; the painting draws the drop caret there.
-    QPoint dropCaretPoint_{-1, -1};
 
-    // Drag and drop (AdvEditDrag.cpp).
-    friend class TEditDropTarget;
-    // Drag and drop on this thread, started by the first field made on it.
-    static void StartOle();
-    // Text dropped at a screen point: its first line goes in at the pointer.
-    void DropText(const QPoint& screenPoint, QString text);
-    // The drag source's part of the mouse handling. A left press inside the
-    // selection of a field that already had the focus waits for a move (a
-    // drag) or the release (the caret goes there); the base edit sees neither
-    // that press nor the moves while the button stays down.
-    bool DragSourcePress(const QMouseEvent& event);
-    bool BaseSeesMouseMove(const QMouseEvent& event) const;
-    void DragSourceMove();
-    void DragSourceRelease(const QMouseEvent& event);
-    bool dropTargetRegistered_ = false;
-    bool selfDrag_ = false;        // a drag started here is running
-    bool selfDropIgnored_ = false; // it was dropped onto its own text
-    bool dragPending_ = false;     // the left button went down in the selection
-    bool pressWithheld_ = false;   // ... and the base edit did not see it
+    TEditValue value_;
+    // What the collaborators see of the field (AdvEdit.cpp), and they.
+    class FieldView;
+    std::unique_ptr<FieldView> view_;
+    TEditLook look_;
+    TAttachedLabel label_;
+    TLookupList* lookupList_; // a child
+    TEditDragDrop* dragDrop_; // a child
 };
 
 } // namespace maskwell

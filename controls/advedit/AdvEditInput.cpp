@@ -4,6 +4,8 @@
 // editing keys) and the typed character (the event's text). The key rules run
 // first, then the character rules; the base edit sees only what they pass.
 #include "controls/advedit/AdvEdit.h"
+#include "controls/advedit/AdvEditLookup.h"
+#include "controls/advedit/AdvEditMenu.h"
 #include "controls/advedit/AdvEditText.h"
 #include "platform/ErrorBox.h"
 #include "platform/Locale.h"
@@ -14,8 +16,6 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QMenu>
 #include <QMimeData>
 
 namespace maskwell {
@@ -127,10 +127,10 @@ void TAdvEdit::HandleKeyPress(QKeyEvent& event) {
 bool TAdvEdit::SpecialKey(int key) {
     QWidget* parent = parentWidget();
     if (key == Qt::Key_Escape) {
-        if (!canUndo_)
+        if (!value_.CanUndo())
             return false;
-        SetText(undoText_);
-        SetCurrentFontColor(focusFontColor_);
+        SetText(value_.UndoText());
+        look_.SetCurrentFontColor(look_.FocusFontColor());
         SelectValue();
         SetModified(false);
         // The window around still hears the Escape (a dialog closes on it).
@@ -145,10 +145,12 @@ bool TAdvEdit::SpecialKey(int key) {
 }
 
 void TAdvEdit::KeyDown(QKeyEvent& event, int key) {
-    // The visible lookup list takes its keys first; Up and Down move in it
-    // and still reach the field.
-    if (LookupVisible() && LookupKey(key))
+    // Enter chooses from a shown lookup list; the list takes its other keys
+    // before the field sees them.
+    if (IsEnterKey(key) && lookupList_->Visible()) {
+        lookupList_->Choose();
         return;
+    }
     if (IsEnterKey(key) && returnIsTab_) {
         key = Qt::Key_Tab;
         if (isVisible())
@@ -165,11 +167,11 @@ void TAdvEdit::KeyDown(QKeyEvent& event, int key) {
         return;
     }
     DefaultKeyDown(event, key);
-    if (key == Qt::Key_Delete && editType_ == etMoney)
+    if (key == Qt::Key_Delete && value_.Type() == etMoney)
         FormatMoney();
     // A selection reaching into the prefix (Select All) keeps its value part;
     // a bare key such as Ctrl alone must not drop it.
-    const int p = static_cast<int>(prefix_.size());
+    const int p = static_cast<int>(value_.Prefix().size());
     if (p > 0 && SelStart() < p) {
         const int end = SelStart() + SelLength();
         if (end > p)
@@ -203,7 +205,7 @@ void TAdvEdit::DefaultKeyDown(QKeyEvent& event, int key) {
 
 void TAdvEdit::TypeChar(QKeyEvent& event, QChar ch) {
     const FieldState field = Field();
-    const int p = static_cast<int>(prefix_.size());
+    const int p = static_cast<int>(value_.Prefix().size());
     const CharDecision decision =
         DecideChar(Settings(), field, ch, event.modifiers() & Qt::KeypadModifier);
     switch (decision.action) {
@@ -223,18 +225,18 @@ void TAdvEdit::TypeChar(QKeyEvent& event, QChar ch) {
         CaretAfterDecimal();
         return;
     case CharAction::StartDecimal:
-        WriteWindowText(prefix_ + u'0' + DecimalSeparator() + suffix_);
+        WriteWindowText(value_.Composed(u'0' + QString(DecimalSeparator())));
         SetCaret(p + 2);
         SetModified(true);
         return;
     case CharAction::ToggleSign: {
         const SignToggle toggled = ToggledSign(Text(), field.Caret(), p);
-        WriteWindowText(prefix_ + toggled.value + suffix_);
+        WriteWindowText(value_.Composed(toggled.value));
         SetCaret(toggled.caret);
         SetModified(true);
         if (field.selLength > 0)
             ApplySelection({toggled.caret, field.selLength});
-        if (editType_ != etNumeric)
+        if (value_.Type() != etNumeric)
             return;
         break;
     }
@@ -245,16 +247,16 @@ void TAdvEdit::TypeChar(QKeyEvent& event, QChar ch) {
         [[fallthrough]];
     case CharAction::Type:
         DefaultChar(event, decision.ch);
-        if (editType_ == etMixedCase) {
+        if (value_.Type() == etMixedCase) {
             // Reshaping what was just typed keeps it a modification. The
             // caret goes behind an inserted character and stays where a
             // deletion left it.
             const bool modified = isModified();
             const int caret = decision.ch == kBackspace ? SelStart() : field.Caret() + 1;
-            WriteWindowText(prefix_ + MixedCaseText(Text()) + suffix_);
+            WriteWindowText(value_.Composed(MixedCaseText(Text())));
             SetCaret(caret);
             setModified(modified);
-        } else if (editType_ == etMoney && RegroupsAfterTyping(Text(), decision.ch)) {
+        } else if (value_.Type() == etMoney && RegroupsAfterTyping(Text(), decision.ch)) {
             if (isModified())
                 SetModified(true);
             FormatMoney();
@@ -273,7 +275,7 @@ void TAdvEdit::DefaultChar(QKeyEvent& event, QChar ch) {
     }
     if (ch == kEscape) {
         // Without the undo the window around handles Escape: leave it unaccepted.
-        if (!canUndo_)
+        if (!value_.CanUndo())
             QLineEdit::keyPressEvent(&event);
         return;
     }
@@ -290,7 +292,7 @@ void TAdvEdit::StepsAfterChar() {
         PostKey(this, Qt::Key_Tab, false);
     if (isModified())
         SetModified(true);
-    UpdateLookup();
+    lookupList_->Update(Text());
 }
 
 void TAdvEdit::PostKey(QObject* receiver, int key, bool withRelease) {
@@ -319,7 +321,8 @@ void TAdvEdit::inputMethodEvent(QInputMethodEvent* event) {
                 // Beyond the rules' reach (a character of two halves): only a
                 // field that takes every character takes it.
                 const QString pair = committed.mid(i++, 2);
-                if ((editType_ == etString || editType_ == etPassword) && lengthLimit_ <= 0 &&
+                const TAdvEditType type = value_.Type();
+                if ((type == etString || type == etPassword) && value_.LengthLimit() <= 0 &&
                     !isReadOnly()) {
                     insert(pair);
                     StepsAfterChar();
@@ -338,23 +341,19 @@ void TAdvEdit::inputMethodEvent(QInputMethodEvent* event) {
 
 void TAdvEdit::mousePressEvent(QMouseEvent* event) {
     Guarded([&] {
-        if (DragSourcePress(*event))
+        if (dragDrop_->Press(*event, hasFocus() && !focusFromClick_))
             return;
         QLineEdit::mousePressEvent(event);
-        if (OnMouseDown)
-            OnMouseDown(this, event->button(), event->modifiers(), event->position().toPoint().x(),
-                        event->position().toPoint().y());
+        emit MousePressed(event->button(), event->modifiers(), event->position().toPoint());
     });
 }
 
 void TAdvEdit::mouseMoveEvent(QMouseEvent* event) {
     Guarded([&] {
-        if (BaseSeesMouseMove(*event))
+        if (dragDrop_->LineEditSeesMove(*event))
             QLineEdit::mouseMoveEvent(event);
-        if (OnMouseMove)
-            OnMouseMove(this, event->button(), event->modifiers(), event->position().toPoint().x(),
-                        event->position().toPoint().y());
-        DragSourceMove();
+        emit MouseMoved(event->modifiers(), event->position().toPoint());
+        dragDrop_->Move();
     });
 }
 
@@ -366,7 +365,7 @@ void TAdvEdit::mouseReleaseEvent(QMouseEvent* event) {
             return;
         }
         if (event->button() == Qt::LeftButton)
-            DragSourceRelease(*event);
+            dragDrop_->Release(*event);
         QLineEdit::mouseReleaseEvent(event);
         const QPoint at = event->position().toPoint();
         if (event->button() == Qt::LeftButton) {
@@ -374,17 +373,16 @@ void TAdvEdit::mouseReleaseEvent(QMouseEvent* event) {
                     SelectionAfterMouseRelease(Settings(), Field()))
                 ApplySelection(*kept);
         }
-        if (OnMouseUp)
-            OnMouseUp(this, event->button(), event->modifiers(), at.x(), at.y());
+        emit MouseReleased(event->button(), event->modifiers(), at);
         if (event->button() == Qt::LeftButton && rect().contains(at))
-            Fire(OnClick, this);
+            emit Clicked();
     });
 }
 
 void TAdvEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     Guarded([&] {
         QLineEdit::mouseDoubleClickEvent(event);
-        Fire(OnDblClick, this);
+        emit DoubleClicked();
     });
 }
 
@@ -402,7 +400,7 @@ void TAdvEdit::focusInEvent(QFocusEvent* event) {
         // A popup (the context menu) takes the keyboard only for a moment.
         if (reason == Qt::PopupFocusReason)
             return;
-        Fire(OnEnter, this);
+        emit FocusEntered();
         if (!loading_)
             FocusEntry();
     });
@@ -416,30 +414,20 @@ void TAdvEdit::focusOutEvent(QFocusEvent* event) {
         QLineEdit::focusOutEvent(event);
         if (popup)
             return;
-        Fire(OnExit, this);
+        emit FocusExited();
         if (!loading_)
             FocusExitAfterBase();
     });
 }
 
 void TAdvEdit::FocusEntry() {
-    undoText_ = Text();
-    if (!((error_ && showError_) || showModified_)) {
-        SetBackground(focusColor_);
-        if (fontColor_ != focusFontColor_)
-            normalFontColor_ = fontColor_;
-        if (!(IsUrl() && showUrl_))
-            SetCurrentFontColor(focusFontColor_);
-    }
+    value_.SetUndoText(Text());
+    look_.FocusEntered(value_.Error(), IsUrl());
     if (autoSelect_)
         SelectValue();
-    else if (editType_ == etFloat || editType_ == etMoney)
+    else if (value_.IsFloatType())
         CaretBeforeDecimal();
-    if (focusLabel_ && label_) {
-        QFont bold = label_->font();
-        bold.setBold(true);
-        label_->setFont(bold);
-    }
+    label_.FocusChanged(true);
     if (focusWidthInc_ > 0 && !alignSwitching_)
         SetWidth(width() + focusWidthInc_);
     if (focusAlign_ != eaDefault && focusAlign_ != editAlign_) {
@@ -449,28 +437,20 @@ void TAdvEdit::FocusEntry() {
         SetEditAlign(focusAlign_);
         alignSwitching_ = false;
     }
-    if ((!emptyText_.isEmpty() && Text().isEmpty()) || focusBorder_)
+    if ((!look_.EmptyText().isEmpty() && Text().isEmpty()) || look_.FocusBorder())
         repaint();
 }
 
 void TAdvEdit::FocusExitBeforeBase() {
-    if (!((error_ && showError_) || showModified_)) {
-        SetBackground(normalColor_);
-        if (!(IsUrl() && showUrl_))
-            SetCurrentFontColor(normalFontColor_);
-    }
-    if (focusLabel_ && label_) {
-        QFont plain = label_->font();
-        plain.setBold(false);
-        label_->setFont(plain);
-    }
-    if (editType_ == etFloat || editType_ == etMoney) {
+    look_.FocusLeft(value_.Error(), IsUrl());
+    label_.FocusChanged(false);
+    if (value_.IsFloatType()) {
         if (Text().isEmpty())
             SetFloatValue(0);
-        if (precision_ > 0)
+        if (value_.Precision() > 0)
             SetFloatValue(FloatValue());
     }
-    if (editType_ == etNumeric && Text().isEmpty())
+    if (value_.Type() == etNumeric && Text().isEmpty())
         SetText(QStringLiteral("0"));
     if (OnValueValidate) {
         bool isValid = true; // only heard here; the error look follows changes
@@ -479,7 +459,7 @@ void TAdvEdit::FocusExitBeforeBase() {
 }
 
 void TAdvEdit::FocusExitAfterBase() {
-    if (focusBorder_)
+    if (look_.FocusBorder())
         repaint();
     if (alignSwitching_)
         return;
@@ -489,7 +469,7 @@ void TAdvEdit::FocusExitAfterBase() {
     if (alignSwitched_ && focusAlign_ != eaDefault && savedAlign_ != editAlign_)
         SetEditAlign(savedAlign_);
     alignSwitched_ = false;
-    if ((!emptyText_.isEmpty() && Text().isEmpty()) || errorMarkerLen_ > 0)
+    if ((!look_.EmptyText().isEmpty() && Text().isEmpty()) || look_.ErrorMarkerLen() > 0)
         repaint();
 }
 
@@ -525,7 +505,7 @@ void TAdvEdit::PasteFromClipboard() {
         return;
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data || !data->hasText()) {
-        UpdateLookup();
+        lookupList_->Update(Text());
         return;
     }
     const QString pasted = data->text();
@@ -555,11 +535,11 @@ void TAdvEdit::PasteFromClipboard() {
         SetModified(true);
         break;
     }
-    if (editType_ == etMoney && Text().size() > 3)
+    if (value_.Type() == etMoney && Text().size() > 3)
         SelectValue();
     else
         ApplySelection(merged.selection);
-    switch (editType_) {
+    switch (value_.Type()) {
     case etString:
     case etUppercase:
     case etMixedCase:
@@ -570,52 +550,29 @@ void TAdvEdit::PasteFromClipboard() {
     default:
         break;
     }
-    UpdateLookup();
+    lookupList_->Update(Text());
 }
 
 // The line edit's own menu calls its clipboard slots directly; this one sends
 // every entry through the field's rules.
 void TAdvEdit::contextMenuEvent(QContextMenuEvent* event) {
     Guarded([&] {
-        auto* menu = new QMenu(this);
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        const bool writable = !isReadOnly();
-        const bool selection = hasSelectedText();
-        const bool visibleText = echoMode() == QLineEdit::Normal;
-        const auto add = [this, menu](const QString& text, QKeySequence::StandardKey keys,
-                                      bool enabled, auto action) {
-            const QString shortcut = QKeySequence(keys).toString(QKeySequence::NativeText);
-            QAction* item = menu->addAction(shortcut.isEmpty() ? text : text + u'\t' + shortcut);
-            item->setEnabled(enabled);
-            connect(item, &QAction::triggered, this, [action] { Guarded(action); });
+        const auto undoOrRedo = [this](void (QLineEdit::*step)()) {
+            (this->*step)();
+            if (isModified())
+                SetModified(true);
         };
-        add(QLineEdit::tr("&Undo"), QKeySequence::Undo, writable && isUndoAvailable(), [this] {
-            undo();
-            if (isModified())
-                SetModified(true);
-        });
-        add(QLineEdit::tr("&Redo"), QKeySequence::Redo, writable && isRedoAvailable(), [this] {
-            redo();
-            if (isModified())
-                SetModified(true);
-        });
-        menu->addSeparator();
-        add(QLineEdit::tr("Cu&t"), QKeySequence::Cut, writable && selection && visibleText,
-            [this] { CutToClipboard(); });
-        add(QLineEdit::tr("&Copy"), QKeySequence::Copy, selection && visibleText,
-            [this] { CopyToClipboard(); });
-        const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
-        add(QLineEdit::tr("&Paste"), QKeySequence::Paste,
-            writable && clip && clip->hasText() && !clip->text().isEmpty(),
-            [this] { PasteFromClipboard(); });
-        add(QLineEdit::tr("Delete"), QKeySequence::UnknownKey, writable && selection, [this] {
+        TEditMenuActions actions;
+        actions.undo = [undoOrRedo] { undoOrRedo(&QLineEdit::undo); };
+        actions.redo = [undoOrRedo] { undoOrRedo(&QLineEdit::redo); };
+        actions.cut = [this] { CutToClipboard(); };
+        actions.copy = [this] { CopyToClipboard(); };
+        actions.paste = [this] { PasteFromClipboard(); };
+        actions.deleteSelection = [this] {
             QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
             HandleKeyPress(del);
-        });
-        menu->addSeparator();
-        add(QLineEdit::tr("Select All"), QKeySequence::SelectAll,
-            !text().isEmpty() && selectedText().size() != text().size(), [this] { selectAll(); });
-        menu->popup(event->globalPos());
+        };
+        PopupEditMenu(*this, event->globalPos(), actions);
     });
 }
 

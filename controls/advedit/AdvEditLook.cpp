@@ -1,47 +1,22 @@
 // SPDX-License-Identifier: MIT
-// TAdvEdit's look: the flat look, the hot focus border, transparency, the grey
-// empty text, the error zigzag, the URL look, the long-text hint and the
-// attached label. The base edit paints the field; everything here is drawn
-// over it afterwards.
 #include "controls/advedit/AdvEditLook.h"
 
-#include "controls/advedit/AdvEdit.h"
-#include "controls/advedit/AdvEditLookup.h"
-#include "platform/Accelerator.h"
-#include "platform/ErrorBox.h"
+#include "controls/advedit/AdvEditFieldView.h"
 #include "platform/Fonts.h"
 #include "platform/ShellOpen.h"
 #include "platform/TextDrawing.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QFontInfo>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QWidget>
 #include <algorithm>
 
 namespace maskwell {
 
 namespace {
-
-// The attached label sizes itself to its caption whenever its text or font
-// changes, keeping its top-left corner (bold while focused makes it wider).
-class TEditLabel : public QLabel {
-public:
-    explicit TEditLabel(QWidget* parent) : QLabel(parent) {}
-
-    void AutoSize() { resize(TextExtent(font(), StripAcceleratorPrefix(text()).text)); }
-
-protected:
-    void changeEvent(QEvent* event) override {
-        QLabel::changeEvent(event);
-        if (event->type() == QEvent::FontChange)
-            AutoSize();
-    }
-};
 
 void FrameRect(QPainter& painter, const QRect& rect, const QColor& color) {
     painter.fillRect(rect.x(), rect.y(), rect.width(), 1, color);
@@ -51,39 +26,6 @@ void FrameRect(QPainter& painter, const QRect& rect, const QColor& color) {
 }
 
 } // namespace
-
-QPoint LabelPlacement(TLabelPosition position, const QRect& field, QSize labelSize,
-                      int captionWidth, int margin) {
-    const int l = field.x();
-    const int t = field.y();
-    const int w = field.width();
-    const int h = field.height();
-    const int lw = labelSize.width();
-    const int lh = labelSize.height();
-    switch (position) {
-    case lpLeftTop:
-        return {l - captionWidth - margin, t};
-    case lpLeftCenter:
-        return {l - captionWidth - margin, t + (h - lh) / 2};
-    case lpLeftBottom:
-        return {l - captionWidth - margin, t + h - lh};
-    case lpTopLeft:
-        return {l, t - lh - margin};
-    case lpBottomLeft:
-        return {l, t + h + margin};
-    case lpLeftTopLeft:
-        return {l - margin, t};
-    case lpLeftCenterLeft:
-        return {l - margin, t + (h - lh) / 2};
-    case lpLeftBottomLeft:
-        return {l - margin, t + h - lh};
-    case lpTopCenter:
-        return {l + (w - lw) / 2, t - lh - margin};
-    case lpBottomCenter:
-        return {l + (w - lw) / 2, t + h + margin};
-    }
-    return {l, t};
-}
 
 std::vector<QPoint> ErrorMarkerPoints(QPoint p1, QPoint p2, int t) {
     std::vector<QPoint> points{{p1.x(), p1.y() + t + 3}};
@@ -98,101 +40,263 @@ std::vector<QPoint> ErrorMarkerPoints(QPoint p1, QPoint p2, int t) {
     return points;
 }
 
+TEditLook::TEditLook(TFieldView& field) : field_(field) {
+    ApplyColors();
+}
+
+void TEditLook::Update() {
+    field_.Widget().update();
+}
+
+// --- Colours -----------------------------------------------------------------
+
+void TEditLook::SetColor(TColor color) {
+    normalColor_ = color;
+    SetBackground(color);
+}
+
+void TEditLook::SetDisabledColor(TColor color) {
+    disabledColor_ = color;
+    Update();
+}
+
+void TEditLook::SetFocusColor(TColor color) {
+    if (color == focusColor_)
+        return;
+    focusColor_ = color;
+    emit FocusColorChanged();
+}
+
+void TEditLook::SetBackground(TColor color) {
+    const bool changed = color != color_;
+    color_ = color;
+    ApplyColors();
+    if (changed)
+        emit ColorChanged();
+}
+
+void TEditLook::SetCurrentFontColor(TColor color) {
+    const bool changed = color != fontColor_;
+    fontColor_ = color;
+    ApplyColors();
+    if (changed)
+        emit FontColorChanged();
+}
+
+void TEditLook::ApplyColors() {
+    QWidget& widget = field_.Widget();
+    // System colours resolve against the application's palette, never against
+    // this field's own, which holds the last colours set.
+    QPalette colors = widget.palette();
+    // A transparent field lets its parent show through.
+    const QColor background = transparent_ ? QColor(Qt::transparent) : ResolveColor(color_);
+    const QColor foreground = ResolveColor(fontColor_);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        colors.setColor(group, QPalette::Base, background);
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        colors.setColor(group, QPalette::Text, foreground);
+    widget.setPalette(colors);
+}
+
+void TEditLook::Loaded() {
+    normalColor_ = color_;
+    normalFontColor_ = fontColor_;
+    framedBeforeFlat_ = field_.Framed();
+    ApplyFlat();
+}
+
+void TEditLook::FocusEntered(bool error, bool url) {
+    if ((error && showError_) || showModified_)
+        return;
+    SetBackground(focusColor_);
+    if (fontColor_ != focusFontColor_)
+        normalFontColor_ = fontColor_;
+    if (!(url && showUrl_))
+        SetCurrentFontColor(focusFontColor_);
+}
+
+void TEditLook::FocusLeft(bool error, bool url) {
+    if ((error && showError_) || showModified_)
+        return;
+    SetBackground(normalColor_);
+    if (!(url && showUrl_))
+        SetCurrentFontColor(normalFontColor_);
+}
+
+void TEditLook::ErrorChanged(bool error, bool focused) {
+    if (!showError_)
+        return;
+    if (error) {
+        SetBackground(errorColor_);
+        SetCurrentFontColor(errorFontColor_);
+    } else if (focused) {
+        SetBackground(focusColor_);
+        SetCurrentFontColor(focusFontColor_);
+    } else {
+        SetBackground(normalColor_);
+        SetCurrentFontColor(normalFontColor_);
+    }
+}
+
+void TEditLook::ModifiedChanged(bool modified) {
+    if (showModified_)
+        SetCurrentFontColor(modified ? modifiedColor_ : normalFontColor_);
+}
+
+void TEditLook::EnabledChanged(bool enabled) {
+    if (enabled) {
+        SetBackground(normalColor_);
+    } else {
+        normalColor_ = color_;
+        SetBackground(disabledColor_);
+    }
+}
+
+// --- Flat look ---------------------------------------------------------------
+
+void TEditLook::SetFlat(bool flat, bool loading) {
+    if (flat == flat_)
+        return;
+    flat_ = flat;
+    if (loading)
+        return;
+    ApplyFlat();
+    Update();
+}
+
+void TEditLook::SetFlatLineColor(TColor color) {
+    flatLineColor_ = color;
+    Update();
+}
+
+void TEditLook::SetFlatParentColor(bool on) {
+    flatParentColor_ = on;
+    Update();
+}
+
+void TEditLook::SetSoftBorder(bool on) {
+    softBorder_ = on;
+    Update();
+}
+
+void TEditLook::SetTextRect(bool flat) {
+    field_.SetTextMargins(flat ? QMargins(2, 4, 2, 4) : QMargins());
+}
+
+TColor TEditLook::ParentBrushColor() const {
+    const QWidget* parent = field_.Widget().parentWidget();
+    if (!parent)
+        return ToTColor(QApplication::palette().color(QPalette::Window));
+    return ToTColor(parent->palette().color(parent->backgroundRole()));
+}
+
+void TEditLook::ApplyFlat() {
+    if (flat_) {
+        // Kept apart from the normal colour, which becomes the parent's colour
+        // so that a focus cycle of a flat field returns to it.
+        colorBeforeFlat_ = color_;
+        normalColor_ = color_;
+        if (flatParentColor_) {
+            SetColor(ParentBrushColor());
+            SetFocusColor(color_);
+        }
+        field_.SetFramed(false);
+    } else {
+        SetColor(colorBeforeFlat_.value_or(normalColor_));
+        colorBeforeFlat_.reset();
+        field_.SetFramed(framedBeforeFlat_);
+    }
+    SetTextRect(flat_);
+}
+
+// --- Other looks -------------------------------------------------------------
+
+void TEditLook::SetFocusBorder(bool on) {
+    focusBorder_ = on;
+    Update();
+}
+
+void TEditLook::SetTransparent(bool on) {
+    transparent_ = on;
+    ApplyColors();
+    Update();
+}
+
+void TEditLook::SetEmptyText(const QString& text) {
+    emptyText_ = text;
+    Update();
+}
+
+void TEditLook::SetErrorMarkerPos(int pos) {
+    errorMarkerPos_ = pos;
+    Update();
+}
+
+void TEditLook::SetErrorMarkerLen(int len) {
+    errorMarkerLen_ = len;
+    Update();
+}
+
+void TEditLook::SetUrlLook(bool on) {
+    QWidget& widget = field_.Widget();
+    QFont underlined = widget.font();
+    underlined.setUnderline(on);
+    widget.setFont(underlined);
+    urlLook_ = on;
+    if (on) {
+        SetCurrentFontColor(urlColor_);
+        widget.setCursor(Qt::PointingHandCursor);
+        widget.update();
+    } else {
+        SetCurrentFontColor(normalFontColor_);
+        widget.setCursor(Qt::IBeamCursor); // the edit's own
+    }
+}
+
+bool TEditLook::ShowLargeTextHint() {
+    if (!hintShowLargeText_)
+        return false;
+    QWidget& widget = field_.Widget();
+    const QString value = field_.Value();
+    if (TextExtent(widget.font(), value).width() <= widget.width())
+        return false;
+    const QPoint origin = widget.mapToGlobal(QPoint(0, 0));
+    QToolTip::showText(origin, value, &widget);
+    // Qt puts a tip below the pointer; this one covers the field's own corner.
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->inherits("QTipLabel") && top->isVisible())
+            top->move(origin);
+    return true;
+}
+
 // --- Qt's events -------------------------------------------------------------
 
-bool TAdvEdit::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
-        bool shown = false;
-        Guarded([&] { shown = ShowLargeTextHint(); });
-        if (shown)
-            return true;
-    }
-    bool consumed = false;
-    Guarded([&] { consumed = LookEventBefore(*event); });
-    if (consumed)
-        return true;
-    const bool handled = QLineEdit::event(event);
-    Guarded([&] { LookEventAfter(*event); });
-    return handled;
+void TEditLook::Pressed(const QEvent& event, bool hadFocus) {
+    if (static_cast<const QMouseEvent&>(event).button() == Qt::LeftButton && urlLook_ && hadFocus &&
+        showUrl_)
+        ShellOpen(field_.Value());
 }
 
-bool TAdvEdit::LookEventBefore(QEvent& event) {
+void TEditLook::EventAfter(const QEvent& event) {
+    QWidget& widget = field_.Widget();
     switch (event.type()) {
-    case QEvent::FocusIn:
-        // Qt hands the focus over before the press that brought it arrives.
-        focusFromClick_ = static_cast<QFocusEvent&>(event).reason() == Qt::MouseFocusReason;
-        break;
-    case QEvent::FocusOut: {
-        focusFromClick_ = false;
-        if (static_cast<QFocusEvent&>(event).reason() == Qt::PopupFocusReason || loading_)
-            break;
-        const QWidget* next = QApplication::focusWidget();
-        if (LookupVisible() && !(next && lookupWindow_->isAncestorOf(next)))
-            HideLookup();
-        break;
-    }
-    case QEvent::MouseButtonPress: {
-        const bool hadFocus = hasFocus() && !focusFromClick_;
-        if (static_cast<QMouseEvent&>(event).button() == Qt::LeftButton && urlLook_ && hadFocus &&
-            showUrl_)
-            ShellOpen(Text());
-        break;
-    }
-    case QEvent::KeyPress:
-        // Escape closes a shown list and does nothing else; the next one undoes.
-        if (static_cast<QKeyEvent&>(event).key() == Qt::Key_Escape && LookupVisible()) {
-            HideLookup();
-            event.accept();
-            return true;
-        }
-        break;
-    case QEvent::WindowDeactivate:
-        HideLookup();
-        break;
-    default:
-        break;
-    }
-    return false;
-}
-
-void TAdvEdit::LookEventAfter(QEvent& event) {
-    switch (event.type()) {
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        // A label turned bold or plain is placed again, so that it does not
-        // run into the field.
-        if (focusLabel_)
-            PlaceLabel();
-        break;
-    case QEvent::MouseButtonPress:
-        focusFromClick_ = false; // the press that brought the focus is over
-        break;
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::ParentChange:
-    case QEvent::ShowToParent:
-    case QEvent::HideToParent:
-        PlaceLabel();
-        break;
     case QEvent::FontChange:
-        if (loading_)
-            labelFont_ = font();
         SetTextRect(flat_);
         break;
     case QEvent::Enter:
         if (autoFocus_)
-            setFocus(Qt::OtherFocusReason);
-        if (!mouseInside_ && isEnabled()) {
+            widget.setFocus(Qt::OtherFocusReason);
+        if (!mouseInside_ && widget.isEnabled()) {
             mouseInside_ = true;
             if (focusBorder_)
-                update();
+                widget.update();
         }
         break;
     case QEvent::Leave:
-        if (mouseInside_ && isEnabled()) {
+        if (mouseInside_ && widget.isEnabled()) {
             mouseInside_ = false;
             if (focusBorder_)
-                update();
+                widget.update();
         }
         break;
     default:
@@ -200,25 +304,18 @@ void TAdvEdit::LookEventAfter(QEvent& event) {
     }
 }
 
-void TAdvEdit::paintEvent(QPaintEvent* event) {
-    QLineEdit::paintEvent(event);
-    Guarded([this] {
-        QPainter painter(this);
-        PaintOverlay(painter);
-    });
-}
-
 // --- Painting ----------------------------------------------------------------
 
-void TAdvEdit::PaintOverlay(QPainter& painter) {
+void TEditLook::Paint(QPainter& painter, QPoint dropCaret) {
+    const QWidget& widget = field_.Widget();
     if (flat_) {
         if (focusBorder_) {
             DrawFocusBorder(painter);
         } else {
-            const QRect r = FormattingRect();
-            const int h = height();
-            const int w = width();
-            painter.setPen(QPen(ResolveColor(flatLineColor_, palette()), 0));
+            const QRect r = widget.rect().marginsRemoved(field_.TextMargins());
+            const int h = widget.height();
+            const int w = widget.width();
+            painter.setPen(QPen(ResolveColor(flatLineColor_, widget.palette()), 0));
             if (softBorder_) {
                 const QPoint outline[] = {{r.left() - 2, h - 1},
                                           {w - 1, h - 1},
@@ -230,17 +327,17 @@ void TAdvEdit::PaintOverlay(QPainter& painter) {
                 painter.drawLine(r.left() - 2, h - 1, w - 1, h - 1);
             }
         }
-    } else if (focusBorder_ && mouseInside_ && isEnabled()) {
+    } else if (focusBorder_ && mouseInside_ && widget.isEnabled()) {
         // Over the 3D frame the hot border shows only while the mouse is
         // over the field; the focus alone does not make it hot.
         DrawFocusBorder(painter);
     }
 
-    if (dropCaretPoint_ != QPoint(-1, -1))
-        painter.fillRect(dropCaretPoint_.x(), dropCaretPoint_.y(), 1, QFontInfo(font()).pixelSize(),
+    if (dropCaret != QPoint(-1, -1))
+        painter.fillRect(dropCaret.x(), dropCaret.y(), 1, QFontInfo(widget.font()).pixelSize(),
                          Qt::black);
 
-    if (Text().isEmpty() && !hasFocus() && !emptyText_.isEmpty()) {
+    if (!emptyText_.isEmpty() && !widget.hasFocus() && field_.Value().isEmpty()) {
         painter.save();
         painter.setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11)); // a new canvas's font
         painter.setPen(ResolveColor(clGray));
@@ -248,18 +345,18 @@ void TAdvEdit::PaintOverlay(QPainter& painter) {
         painter.restore();
     }
 
-    if (!hasFocus() && errorMarkerLen_ > 0)
+    if (!widget.hasFocus() && errorMarkerLen_ > 0)
         DrawErrorMarker(painter, errorMarkerPos_, errorMarkerLen_);
 }
 
-bool TAdvEdit::FocusBorderHot() const {
-    return focusBorder_ && (mouseInside_ || hasFocus());
+bool TEditLook::FocusBorderHot() const {
+    return focusBorder_ && (mouseInside_ || field_.Widget().hasFocus());
 }
 
-void TAdvEdit::DrawFocusBorder(QPainter& painter) {
+void TEditLook::DrawFocusBorder(QPainter& painter) {
     const bool hot = FocusBorderHot();
     const QColor color = ResolveColor(hot ? clBtnFace : ParentBrushColor());
-    QRect r = rect();
+    QRect r = field_.Widget().rect();
     if (hot) {
         // A sunken outer edge: shadow along the top and left, highlight along
         // the bottom and right.
@@ -276,224 +373,22 @@ void TAdvEdit::DrawFocusBorder(QPainter& painter) {
     }
 }
 
-void TAdvEdit::DrawErrorMarker(QPainter& painter, int pos, int len) {
-    const int n = static_cast<int>(Text().size());
-    const QPoint p1 = pos < n ? CaretPointOfChar(pos) : CaretPointOfChar(n) + QPoint(4, 0);
+void TEditLook::DrawErrorMarker(QPainter& painter, int pos, int len) {
+    const int n = static_cast<int>(field_.Value().size());
+    const QPoint p1 =
+        pos < n ? field_.CaretPointOfChar(pos) : field_.CaretPointOfChar(n) + QPoint(4, 0);
     QPoint p2;
     if (pos + len < n)
-        p2 = CaretPointOfChar(pos + len - 1);
+        p2 = field_.CaretPointOfChar(pos + len - 1);
     else
-        p2 = QPoint(CaretPointOfChar(std::max(n - 1, 0)).x() + 4, p1.y());
-    const int t = TextExtent(font(), QStringLiteral("gh")).height() - 1;
+        p2 = QPoint(field_.CaretPointOfChar(std::max(n - 1, 0)).x() + 4, p1.y());
+    const int t = TextExtent(field_.Widget().font(), QStringLiteral("gh")).height() - 1;
 
     painter.save();
     painter.setPen(QPen(ResolveColor(clRed), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const std::vector<QPoint> points = ErrorMarkerPoints(p1, p2, t);
     painter.drawPolyline(points.data(), static_cast<int>(points.size()));
     painter.restore();
-}
-
-QPoint TAdvEdit::CaretPointOfChar(int index) const {
-    const QString shown = displayText();
-    const int n = static_cast<int>(shown.size());
-    if (n == 0)
-        return {0, 0};
-    const QFontMetrics metrics(font());
-    if (index >= n) // no character there: just right of the last one
-        return CaretPointOfChar(n - 1) + QPoint(metrics.horizontalAdvance(shown[n - 1]), 0);
-    index = std::max(index, 0);
-    // Qt tells where its own caret is (its rectangle starts 5 pixels before
-    // the caret line); every other character is measured from there.
-    const QRect caret = cursorRect();
-    const QFontMetricsF exact(font());
-    const int x = caret.x() + 5 +
-                  qRound(exact.horizontalAdvance(shown.left(index)) -
-                         exact.horizontalAdvance(shown.left(cursorPosition())));
-    return {x, caret.y()};
-}
-
-// --- Flat look ---------------------------------------------------------------
-
-void TAdvEdit::SetTextRect(bool flat) {
-    setTextMargins(flat ? QMargins(2, 4, 2, 4) : QMargins());
-}
-
-QRect TAdvEdit::FormattingRect() const {
-    return rect().marginsRemoved(textMargins());
-}
-
-TColor TAdvEdit::ParentBrushColor() const {
-    const QWidget* parent = parentWidget();
-    if (!parent)
-        return ToTColor(QApplication::palette().color(QPalette::Window));
-    return ToTColor(parent->palette().color(parent->backgroundRole()));
-}
-
-void TAdvEdit::ApplyFlat() {
-    if (flat_) {
-        // Kept apart from the normal colour, which becomes the parent's colour
-        // so that a focus cycle of a flat field returns to it.
-        colorBeforeFlat_ = color_;
-        normalColor_ = color_;
-        if (flatParentColor_) {
-            SetColor(ParentBrushColor());
-            focusColor_ = color_;
-        }
-        SetBorderStyle(bsNone);
-    } else {
-        SetColor(colorBeforeFlat_.value_or(normalColor_));
-        colorBeforeFlat_.reset();
-        SetBorderStyle(savedBorderStyle_);
-    }
-    SetTextRect(flat_);
-}
-
-// --- URL look and hint -------------------------------------------------------
-
-void TAdvEdit::SetUrlLook(bool on) {
-    QFont underlined = font();
-    underlined.setUnderline(on);
-    setFont(underlined);
-    urlLook_ = on;
-    if (on) {
-        SetCurrentFontColor(urlColor_);
-        setCursor(Qt::PointingHandCursor);
-        update();
-    } else {
-        SetCurrentFontColor(normalFontColor_);
-        setCursor(Qt::IBeamCursor); // the edit's own
-    }
-}
-
-bool TAdvEdit::ShowLargeTextHint() {
-    if (!hintShowLargeText_)
-        return false;
-    const QString value = Text();
-    if (TextExtent(font(), value).width() <= width())
-        return false;
-    const QPoint origin = mapToGlobal(QPoint(0, 0));
-    QToolTip::showText(origin, value, this);
-    // Qt puts a tip below the pointer; this one covers the field's own corner.
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->inherits("QTipLabel") && top->isVisible())
-            top->move(origin);
-    return true;
-}
-
-// --- Property setters --------------------------------------------------------
-
-void TAdvEdit::SetEmptyText(const QString& text) {
-    emptyText_ = text;
-    update();
-}
-
-void TAdvEdit::SetErrorMarkerPos(int pos) {
-    errorMarkerPos_ = pos;
-    update();
-}
-
-void TAdvEdit::SetErrorMarkerLen(int len) {
-    errorMarkerLen_ = len;
-    update();
-}
-
-void TAdvEdit::SetFlat(bool flat) {
-    if (flat == flat_)
-        return;
-    flat_ = flat;
-    if (loading_)
-        return;
-    ApplyFlat();
-    update();
-}
-
-void TAdvEdit::SetFlatLineColor(TColor color) {
-    flatLineColor_ = color;
-    update();
-}
-
-void TAdvEdit::SetFlatParentColor(bool on) {
-    flatParentColor_ = on;
-    update();
-}
-
-void TAdvEdit::SetFocusBorder(bool on) {
-    focusBorder_ = on;
-    update();
-}
-
-void TAdvEdit::SetSoftBorder(bool on) {
-    softBorder_ = on;
-    update();
-}
-
-void TAdvEdit::SetTransparent(bool on) {
-    transparent_ = on;
-    ApplyColors();
-    update();
-}
-
-// --- Attached label ----------------------------------------------------------
-
-void TAdvEdit::SetLabelCaption(const QString& caption) {
-    labelCaption_ = caption;
-    if (!label_) {
-        auto* label = new TEditLabel(parentWidget());
-        label->setBuddy(this);
-        label->setFont(labelFont_);
-        label->setEnabled(isEnabled() || labelAlwaysEnabled_);
-        label_ = label;
-    }
-    label_->setText(caption);
-    PlaceLabel();
-}
-
-void TAdvEdit::SetLabelPosition(TLabelPosition position) {
-    labelPosition_ = position;
-    PlaceLabel();
-}
-
-void TAdvEdit::SetLabelMargin(int margin) {
-    labelMargin_ = margin;
-    PlaceLabel();
-}
-
-void TAdvEdit::SetLabelTransparent(bool on) {
-    labelTransparent_ = on;
-    PlaceLabel();
-}
-
-void TAdvEdit::SetLabelAlwaysEnabled(bool on) {
-    labelAlwaysEnabled_ = on;
-    if (on && label_)
-        label_->setEnabled(true);
-    update();
-}
-
-void TAdvEdit::SetLabelFont(const QFont& font) {
-    labelFont_ = font;
-    PlaceLabel();
-}
-
-void TAdvEdit::PlaceLabel() {
-    if (!label_)
-        return;
-    auto* label = static_cast<TEditLabel*>(label_.data());
-    if (label->parentWidget() != parentWidget())
-        label->setParent(parentWidget());
-    label->setAutoFillBackground(!labelTransparent_);
-    // The font comes first so that the label is placed at its new size; a
-    // focused field keeps its label bold.
-    QFont font = labelFont_;
-    if (focusLabel_ && hasFocus())
-        font.setBold(true);
-    label->setFont(font);
-    label->AutoSize();
-    const int captionWidth = TextExtent(font, labelCaption_).width();
-    label->move(
-        LabelPlacement(labelPosition_, geometry(), label->size(), captionWidth, labelMargin_));
-    // A field without a parent has nowhere to show its label.
-    label->setVisible(Visible() && label->parentWidget());
 }
 
 } // namespace maskwell

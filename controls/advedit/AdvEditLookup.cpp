@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "controls/advedit/AdvEditLookup.h"
 
-#include "controls/advedit/AdvEdit.h"
 #include "platform/Color.h"
 #include "platform/ErrorBox.h"
-#include "platform/Fonts.h"
 #include "platform/TextDrawing.h"
 
-#include <QEvent>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -25,17 +26,23 @@ QString AsciiUpper(const QString& text) {
     return upper;
 }
 
-// Every row of the list has the same fixed height; the style draws the rest.
-class FixedRowDelegate : public QStyledItemDelegate {
+} // namespace
+
+// Every row of the list has the same height; the style draws the rest.
+class TListHintWindow::FixedRowDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kLookupRowHeight};
-    }
-};
+    int Height() const { return height_; }
+    void SetHeight(int height) { height_ = height; }
 
-} // namespace
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+private:
+    int height_ = kLookupRowHeight;
+};
 
 // --- The rules ---------------------------------------------------------------
 
@@ -60,9 +67,9 @@ void SortLookupEntries(std::vector<LookupEntry>& entries) {
                      });
 }
 
-int LookupListHeight(int matches, int displayCount) {
+int LookupListHeight(int matches, int displayCount, int rowHeight) {
     const int rows = matches < displayCount ? matches : displayCount;
-    return rows * kLookupRowHeight + 4;
+    return rows * rowHeight + 4;
 }
 
 int LookupListWidth(const std::vector<int>& entryWidths) {
@@ -83,7 +90,8 @@ int LookupPageUp(int index, int displayCount) {
 // --- The popup ---------------------------------------------------------------
 
 TListHintWindow::TListHintWindow(QWidget* owner)
-    : QFrame(owner, Qt::ToolTip | Qt::FramelessWindowHint), list_(new QListWidget(this)) {
+    : QFrame(owner, Qt::ToolTip | Qt::FramelessWindowHint), list_(new QListWidget(this)),
+      rows_(new FixedRowDelegate(list_)) {
     // Shown without activation and never focused: the field keeps the keyboard.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
@@ -97,7 +105,7 @@ TListHintWindow::TListHintWindow(QWidget* owner)
 
     list_->setFocusPolicy(Qt::NoFocus);
     list_->setFrameShape(QFrame::NoFrame);
-    list_->setItemDelegate(new FixedRowDelegate(list_));
+    list_->setItemDelegate(rows_);
     list_->setUniformItemSizes(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->viewport()->installEventFilter(this);
@@ -108,98 +116,134 @@ TListHintWindow::TListHintWindow(QWidget* owner)
     resize(0, 0);
 }
 
+int TListHintWindow::SetListFont(const QFont& font) {
+    list_->setFont(font);
+    rows_->SetHeight(std::max(kLookupRowHeight, QFontMetrics(font).height()));
+    return rows_->Height();
+}
+
 bool TListHintWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_->viewport() && event->type() == QEvent::MouseButtonRelease)
-        Guarded([this] { Fire(OnChoose, this); });
+        emit Choose();
     return QFrame::eventFilter(watched, event);
 }
 
-// --- The field's side --------------------------------------------------------
+// --- The list of a field -----------------------------------------------------
 
-TListHintWindow& TAdvEdit::LookupWindow() {
-    if (!lookupWindow_) {
-        lookupWindow_ = new TListHintWindow(this);
-        lookupWindow_->OnChoose = [this](QObject*) { ChooseLookup(); };
+TLookupList::TLookupList(QWidget& field) : QObject(&field), field_(field) {}
+
+TListHintWindow& TLookupList::Window() {
+    if (!window_) {
+        window_ = new TListHintWindow(&field_);
+        connect(window_, &TListHintWindow::Choose, this, [this] { Guarded([this] { Choose(); }); });
+        // Only a shown list has anything to do with the field's events.
+        field_.installEventFilter(this);
     }
-    return *lookupWindow_;
+    return *window_;
 }
 
-bool TAdvEdit::LookupVisible() const {
-    return lookupWindow_ && lookupWindow_->isVisible();
+bool TLookupList::Visible() const {
+    return window_ && window_->isVisible();
 }
 
-void TAdvEdit::HideLookup() {
-    if (LookupVisible())
-        lookupWindow_->hide();
+void TLookupList::Hide() {
+    if (Visible())
+        window_->hide();
 }
 
-void TAdvEdit::UpdateLookup() {
-    if (!lookup_.Enabled())
+void TLookupList::Update(const QString& value) {
+    if (!settings_.Enabled())
         return;
-    const QString value = Text();
-    if (value.size() < lookup_.NumChars()) {
-        HideLookup();
+    if (value.size() < settings_.NumChars()) {
+        Hide();
         return;
     }
-    TListHintWindow& window = LookupWindow();
+    TListHintWindow& window = Window();
     QListWidget* list = window.ListControl();
     window.setWindowTitle(QStringLiteral("  "));
     QPalette colors = list->palette();
-    colors.setColor(QPalette::Base, ResolveColor(lookup_.Color()));
+    colors.setColor(QPalette::Base, ResolveColor(settings_.Color()));
     list->setPalette(colors);
-    list->setFont(PixelFont(QStringLiteral("Arial"), 11));
+    QFont font = field_.font();
+    font.setUnderline(false); // the URL look is the field's own
+    const int rowHeight = window.SetListFont(font);
 
     list->clear();
     std::vector<LookupEntry> entries =
-        LookupMatches(lookup_.DisplayList(), value, lookup_.CaseSensitive());
+        LookupMatches(settings_.DisplayList(), value, settings_.CaseSensitive());
     SortLookupEntries(entries);
     std::vector<int> widths;
     for (const LookupEntry& entry : entries) {
         auto* item = new QListWidgetItem(entry.text, list);
         item->setData(Qt::UserRole, entry.index);
-        widths.push_back(TextExtent(window.font(), entry.text).width());
+        widths.push_back(TextExtent(font, entry.text).width());
     }
     const int k = static_cast<int>(entries.size());
     if (k > 0)
         list->setCurrentRow(0);
 
-    const QPoint origin = mapToGlobal(QPoint(0, 0));
-    window.setGeometry(origin.x() + 16, origin.y() + height() - 6,
-                       k > 0 ? LookupListWidth(widths) : 200,
-                       LookupListHeight(k, lookup_.DisplayCount()));
+    window.setGeometry(QRect(field_.mapToGlobal(QPoint(0, field_.height())),
+                             QSize(k > 0 ? LookupListWidth(widths) : 200,
+                                   LookupListHeight(k, settings_.DisplayCount(), rowHeight))));
     window.setVisible(k > 0);
 }
 
-void TAdvEdit::ChooseLookup() {
-    if (!lookupWindow_)
+void TLookupList::Choose() {
+    if (!window_)
         return;
-    if (QWidget* form = window(); !form->isActiveWindow()) {
+    if (QWidget* form = field_.window(); !form->isActiveWindow()) {
         form->raise();
         form->activateWindow();
     }
-    setFocus(Qt::OtherFocusReason);
-    HideLookup();
-    const QListWidgetItem* item = lookupWindow_->ListControl()->currentItem();
+    field_.setFocus(Qt::OtherFocusReason);
+    Hide();
+    const QListWidgetItem* item = window_->ListControl()->currentItem();
     if (!item)
         return; // nothing was selected: nothing to choose
     const int index = item->data(Qt::UserRole).toInt();
-    const QStringList& values = lookup_.ValueList();
-    QString chosen = index >= 0 && index < values.size() ? values[index] : item->text();
-    if (OnLookupSelect)
-        OnLookupSelect(this, chosen);
-    SetText(chosen);
-    SelectValue();
+    const QStringList& values = settings_.ValueList();
+    emit Chosen(index >= 0 && index < values.size() ? values[index] : item->text());
 }
 
-bool TAdvEdit::LookupKey(int key) {
-    QListWidget* list = lookupWindow_->ListControl();
+bool TLookupList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &field_ || !Visible())
+        return QObject::eventFilter(watched, event);
+    bool consumed = false;
+    Guarded([&] {
+        switch (event->type()) {
+        case QEvent::FocusOut: {
+            // A popup (the field's menu) takes the keyboard only for a moment.
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason)
+                break;
+            const QWidget* next = QApplication::focusWidget();
+            if (!(next && window_->isAncestorOf(next)))
+                Hide();
+            break;
+        }
+        case QEvent::WindowDeactivate:
+            Hide();
+            break;
+        case QEvent::KeyPress:
+            consumed = ListKey(static_cast<QKeyEvent*>(event)->key());
+            if (consumed)
+                event->accept();
+            break;
+        default:
+            break;
+        }
+    });
+    return consumed;
+}
+
+bool TLookupList::ListKey(int key) {
+    QListWidget* list = window_->ListControl();
     const int count = list->count();
     const int index = list->currentRow();
-    const int page = lookup_.DisplayCount();
+    const int page = settings_.DisplayCount();
     switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        ChooseLookup();
+    case Qt::Key_Escape:
+        // Closes the list and does nothing else; the next one is the field's.
+        Hide();
         return true;
     case Qt::Key_Home:
         list->setCurrentRow(0);

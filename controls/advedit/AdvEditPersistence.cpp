@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controls/advedit/AdvEditPersistence.h"
 
+#include "platform/ConfigFile.h"
 #include "platform/IniFile.h"
 
 #include <QCoreApplication>
@@ -35,10 +36,9 @@ TIniFile IniFileOf(TPersistence& persistence) {
 
 QString DefaultIniFileName() {
     const QFileInfo program(QCoreApplication::applicationFilePath());
-    const QString base = program.suffix().isEmpty()
-                             ? program.filePath()
-                             : program.filePath().chopped(program.suffix().size() + 1);
-    return base + QStringLiteral(".INI");
+    const QString name = program.completeBaseName();
+    return ConfigFilePath(program.absolutePath(), UserConfigFolder(), name,
+                          name + QStringLiteral(".INI"));
 }
 
 std::optional<QString> ReadPersistedText(TPersistence& persistence, const QString& name) {

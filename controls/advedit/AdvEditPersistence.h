@@ -11,8 +11,10 @@
 // registry (plRegistry), under the field's name in Persistence.Section.
 namespace maskwell {
 
-// The INI file of an empty Key: the program's path with its extension changed
-// to ".INI".
+// The INI file of an empty Key: the program's name with the extension ".INI",
+// where the settings file would be (ConfigFile.h): beside the program for a
+// portable copy or in the build tree, else in a folder named after the program
+// in the user's configuration folder.
 QString DefaultIniFileName();
 
 // The stored text, or nothing when the entry is missing. An empty Key of an INI

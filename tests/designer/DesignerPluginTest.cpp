@@ -17,6 +17,7 @@
 #include <QPluginLoader>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUiLoader>
 #include <QWidget>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
@@ -660,6 +661,54 @@ INSTANTIATE_TEST_SUITE_P(
         StoredCase{"IPEditValueAlways", "maskwell::TIPEdit", "Value", {}, true}),
 
     [](const auto& info) { return std::string(info.param.name); });
+
+// The advanced edit's events are signals a form connects as the designer's
+// signal/slot editor writes them; QUiLoader makes the connections.
+TEST(DesignerPlugin, AFormConnectsTheAdvancedEditsSignals) {
+    QByteArray form = R"(<ui version="4.0"><widget class="QWidget" name="form">
+        <property name="geometry"><rect><x>0</x><y>0</y><width>200</width><height>90</height></rect></property>
+        <widget class="maskwell::TAdvEdit" name="edit">
+         <property name="geometry"><rect><x>0</x><y>0</y><width>121</width><height>21</height></rect></property>
+        </widget>
+        <widget class="QWidget" name="changed"/>
+        <widget class="QWidget" name="clicked"/>
+        <widget class="QWidget" name="selected"/>
+       </widget>
+       <connections>
+        <connection><sender>edit</sender><signal>TextChanged()</signal>
+         <receiver>changed</receiver><slot>hide()</slot></connection>
+        <connection><sender>edit</sender><signal>Clicked()</signal>
+         <receiver>clicked</receiver><slot>hide()</slot></connection>
+        <connection><sender>edit</sender><signal>LookupSelected(QString)</signal>
+         <receiver>selected</receiver><slot>setWindowTitle(QString)</slot></connection>
+       </connections></ui>)";
+    QBuffer buffer(&form);
+    const std::unique_ptr<QWidget> loaded(PluginLoader()->load(&buffer));
+    ASSERT_NE(loaded, nullptr);
+    loaded->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(loaded.get()));
+    auto* edit = loaded->findChild<QWidget*>("edit");
+    auto* changed = loaded->findChild<QWidget*>("changed");
+    auto* clicked = loaded->findChild<QWidget*>("clicked");
+    ASSERT_TRUE(edit && changed && clicked);
+    ASSERT_TRUE(changed->isVisible() && clicked->isVisible());
+
+    edit->setProperty("Text", QStringLiteral("12"));
+    EXPECT_FALSE(changed->isVisible());
+    EXPECT_TRUE(clicked->isVisible());
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(clicked->isVisible());
+
+    edit->setProperty("Text", QString());
+    edit->setProperty("Lookup_Enabled", true);
+    edit->setProperty("Lookup_DisplayList", QStringList{"Bern"});
+    loaded->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(loaded.get()));
+    edit->setFocus();
+    QTest::keyClicks(edit, "Be");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(loaded->findChild<QWidget*>("selected")->windowTitle(), "Bern");
+}
 
 } // namespace
 } // namespace maskwell

@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QUrl>
 #include <memory>
 
@@ -97,11 +98,14 @@ TEST_F(AdvEditDrop, TheDropCaretFollowsTheDragAndGoesWhenItLeaves) {
 }
 
 TEST_F(AdvEditDrop, OnlyTheFirstLineGoesInAtThePointerMovedOrCopied) {
+    const QSignalSpy dropped(edit, &TAdvEdit::TextDropped);
     std::unique_ptr<QMimeData> data(TextData("new\r\nsecond"));
     DragEvents drag(edit, *data);
     EXPECT_TRUE(drag.DropAt(AtChar(*edit, 5)));
     EXPECT_EQ(drag.action, Qt::MoveAction);
     EXPECT_EQ(edit->Text(), "hellonew world");
+    ASSERT_EQ(dropped.count(), 1);
+    EXPECT_EQ(dropped[0][0].toString(), "new");
     EXPECT_EQ(edit->DropCaretPoint(), QPoint(-1, -1));
     EXPECT_FALSE(edit->hasSelectedText());
     EXPECT_EQ(edit->cursorPosition(), 8); // after the dropped text
@@ -111,9 +115,12 @@ TEST_F(AdvEditDrop, OnlyTheFirstLineGoesInAtThePointerMovedOrCopied) {
     EXPECT_TRUE(copy.DropAt(AtChar(*edit, 0), Qt::ControlModifier));
     EXPECT_EQ(copy.action, Qt::CopyAction);
     EXPECT_EQ(edit->Text(), "Ahellonew world");
+    ASSERT_EQ(dropped.count(), 2);
+    EXPECT_EQ(dropped[1][0].toString(), "A");
 }
 
 TEST_F(AdvEditDrop, FilesAreTakenButInsertNothingAndOtherDataIsRefused) {
+    const QSignalSpy dropped(edit, &TAdvEdit::TextDropped);
     QMimeData files;
     files.setUrls({QUrl::fromLocalFile("/tmp/a.txt")});
     DragEvents fileDrag(edit, files);
@@ -132,6 +139,7 @@ TEST_F(AdvEditDrop, FilesAreTakenButInsertNothingAndOtherDataIsRefused) {
     EXPECT_FALSE(imageDrag.Move(AtChar(*edit, 3)));
     EXPECT_FALSE(imageDrag.Drop(AtChar(*edit, 3)));
     EXPECT_EQ(edit->Text(), "hello world");
+    EXPECT_EQ(dropped.count(), 0);
 }
 
 TEST_F(AdvEditDrop, SwitchingTheTargetOffEndsTheOneRegistration) {
@@ -243,10 +251,12 @@ TEST_F(AdvEditDragSource, ControlHeldCopiesWithinTheField) {
 }
 
 TEST_F(AdvEditDragSource, DroppingOntoTheDraggedTextChangesNothing) {
+    const QSignalSpy dragged(edit, &TAdvEdit::TextDragged);
     DragTo drag(edit, AtChar(*edit, 4));
     DragSelection();
     EXPECT_EQ(drag.drags, 1);
     EXPECT_EQ(edit->Text(), "hello world");
+    EXPECT_EQ(dragged.count(), 0);
     EXPECT_EQ(edit->DropCaretPoint(), QPoint(-1, -1));
 }
 
@@ -256,12 +266,18 @@ TEST_F(AdvEditDragSource, ADragIntoAnotherFieldMovesOrWithControlCopies) {
     other->show();
     other->SetText("xy");
     other->SetOleDropTarget(true);
+    const QSignalSpy dragged(edit, &TAdvEdit::TextDragged);
+    const QSignalSpy dropped(other, &TAdvEdit::TextDropped);
     {
         DragTo drag(other, AtChar(*other, 2));
         DragSelection();
     }
     EXPECT_EQ(edit->Text(), " world");
     EXPECT_EQ(other->Text(), "xyhello");
+    ASSERT_EQ(dragged.count(), 1);
+    EXPECT_EQ(dragged[0], (QVariantList{"hello", true}));
+    ASSERT_EQ(dropped.count(), 1);
+    EXPECT_EQ(dropped[0][0].toString(), "hello");
 
     QTest::mouseRelease(edit, Qt::LeftButton, {}, AtChar(*edit, 3));
     edit->setSelection(1, 5); // "world"
@@ -269,9 +285,12 @@ TEST_F(AdvEditDragSource, ADragIntoAnotherFieldMovesOrWithControlCopies) {
     DragSelection(Qt::ControlModifier, 3);
     EXPECT_EQ(edit->Text(), " world");
     EXPECT_EQ(other->Text(), "worldxyhello");
+    ASSERT_EQ(dragged.count(), 2);
+    EXPECT_EQ(dragged[1], (QVariantList{"world", false}));
 }
 
 TEST_F(AdvEditDragSource, ARefusedOrGivenUpDragLeavesTheFieldAsItWas) {
+    const QSignalSpy dragged(edit, &TAdvEdit::TextDragged);
     QWidget noTarget(&window); // registers nothing, so it refuses every drop
     noTarget.setGeometry(150, 10, 50, 21);
     {
@@ -287,6 +306,7 @@ TEST_F(AdvEditDragSource, ARefusedOrGivenUpDragLeavesTheFieldAsItWas) {
     edit->setSelection(0, 5);
     DragSelection();
     EXPECT_EQ(edit->Text(), "hello world");
+    EXPECT_EQ(dragged.count(), 0);
 }
 
 TEST_F(AdvEditDragSource, WithoutTheSwitchOrForAMaskedTextNoDragStarts) {

@@ -4,6 +4,7 @@
 #include "tests/controls/advedit/AdvEditFixture.h"
 
 #include <QClipboard>
+#include <QSignalSpy>
 
 namespace maskwell {
 namespace {
@@ -17,25 +18,34 @@ TEST_F(AdvEditFocus, FocusColoursLastWhileTheFieldHasTheFocus) {
     edit->SetColor(kLightGrey);
     edit->SetFocusColor(kPaleGreen);
     edit->SetFocusFontColor(clBlue);
+    const QSignalSpy colors(edit, &TAdvEdit::ColorChanged);
+    const QSignalSpy fontColors(edit, &TAdvEdit::FontColorChanged);
     ASSERT_TRUE(FocusEdit());
     EXPECT_EQ(Background(), QColor(0xD5, 0xFF, 0xD5));
     EXPECT_EQ(Foreground(), QColor(0, 0, 0xFF));
     EXPECT_EQ(edit->Color(), kPaleGreen);
+    EXPECT_EQ(colors.count(), 1);
+    EXPECT_EQ(fontColors.count(), 1);
     ASSERT_TRUE(FocusOn(next));
     EXPECT_EQ(Background(), QColor(0xEE, 0xEE, 0xEE));
     EXPECT_EQ(edit->FontColor(), clWindowText);
+    EXPECT_EQ(colors.count(), 2);
+    EXPECT_EQ(fontColors.count(), 2);
 }
 
 TEST_F(AdvEditFocus, WidthAndAlignmentChangeOnlyWhileFocused) {
     edit->SetFocusWidthInc(20);
     edit->SetFocusAlign(eaRight);
+    const QSignalSpy aligns(edit, &TAdvEdit::EditAlignChanged);
     ASSERT_TRUE(FocusEdit());
     EXPECT_EQ(edit->width(), 140);
     EXPECT_EQ(edit->EditAlign(), eaRight);
     EXPECT_TRUE(edit->alignment() & Qt::AlignRight);
+    EXPECT_EQ(aligns.count(), 1);
     ASSERT_TRUE(FocusOn(next));
     EXPECT_EQ(edit->width(), 120);
     EXPECT_EQ(edit->EditAlign(), eaLeft);
+    EXPECT_EQ(aligns.count(), 2);
     EXPECT_TRUE(edit->alignment() & Qt::AlignLeft);
 }
 
@@ -106,13 +116,31 @@ TEST_F(AdvEditFocus, ExitAsksTheValidatorOnceMore) {
     edit->OnValueValidate = [&](QObject*, const QString& value, bool&) { asked << value; };
     int enters = 0;
     int exits = 0;
-    edit->OnEnter = [&](QObject*) { ++enters; };
-    edit->OnExit = [&](QObject*) { ++exits; };
+    QObject::connect(edit, &TAdvEdit::FocusEntered, edit, [&] { ++enters; });
+    QObject::connect(edit, &TAdvEdit::FocusExited, edit, [&] { ++exits; });
     ASSERT_TRUE(FocusEdit());
     ASSERT_TRUE(FocusOn(next));
     EXPECT_EQ(asked, QStringList{"v"});
     EXPECT_EQ(enters, 1);
     EXPECT_EQ(exits, 1);
+}
+
+TEST_F(AdvEditFocus, ClicksAndTheMouseAreReported) {
+    edit->SetText("abc");
+    const QSignalSpy presses(edit, &TAdvEdit::MousePressed);
+    const QSignalSpy releases(edit, &TAdvEdit::MouseReleased);
+    const QSignalSpy clicks(edit, &TAdvEdit::Clicked);
+    const QSignalSpy doubleClicks(edit, &TAdvEdit::DoubleClicked);
+    QTest::mouseClick(edit, Qt::LeftButton, Qt::ShiftModifier, QPoint(7, 9));
+    ASSERT_EQ(presses.count(), 1);
+    EXPECT_EQ(presses[0][0].value<Qt::MouseButton>(), Qt::LeftButton);
+    EXPECT_EQ(presses[0][1].value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
+    EXPECT_EQ(presses[0][2].toPoint(), QPoint(7, 9));
+    ASSERT_EQ(releases.count(), 1);
+    EXPECT_EQ(releases[0][2].toPoint(), QPoint(7, 9));
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::mouseDClick(edit, Qt::LeftButton, {}, QPoint(7, 9));
+    EXPECT_EQ(doubleClicks.count(), 1);
 }
 
 // The main window's result fields: read-only, centred, no tab stop, grey with a

@@ -2,9 +2,12 @@
 #include "controls/advedit/AdvEditLookup.h"
 
 #include "controls/advedit/AdvEdit.h"
+#include "platform/Fonts.h"
 #include "tests/controls/advedit/AdvEditFixture.h"
 
+#include <QFontMetrics>
 #include <QListWidget>
+#include <QSignalSpy>
 
 namespace maskwell {
 namespace {
@@ -49,6 +52,8 @@ class AdvEditLookup : public test::AdvEditWindow {
 protected:
     void SetUp() override {
         AdvEditWindow::SetUp();
+        // A line of this font is 12 pixels, the rows' least height.
+        edit->setFont(PixelFont("Arial", 11));
         edit->Lookup().SetEnabled(true);
         edit->Lookup().SetDisplayList(kCities);
         ASSERT_TRUE(FocusEdit());
@@ -83,7 +88,9 @@ TEST_F(AdvEditLookup, OffersMatchesFromTheSecondCharacterOn) {
     EXPECT_EQ(Row(), 0);
     EXPECT_TRUE(List()->currentItem()->isSelected());
     EXPECT_TRUE(edit->hasFocus()); // typing goes on in the field
-    EXPECT_EQ(Popup()->geometry(), QRect(edit->mapToGlobal(QPoint(16, 21 - 6)), QSize(60, 28)));
+    // Right under the field, in its font.
+    EXPECT_EQ(Popup()->geometry(), QRect(edit->mapToGlobal(QPoint(0, 21)), QSize(60, 28)));
+    EXPECT_EQ(List()->font(), edit->font());
 
     Key(Qt::Key_Backspace);
     EXPECT_FALSE(Shown());
@@ -112,10 +119,23 @@ TEST_F(AdvEditLookup, HeightFollowsTheMatchesUpToDisplayCount) {
     EXPECT_EQ(Popup()->height(), 52);
 }
 
+TEST_F(AdvEditLookup, RowsAndWidthFollowALargerFont) {
+    const QFont large = PixelFont("DejaVu Sans", 20);
+    edit->setFont(large);
+    Type("Be");
+    ASSERT_TRUE(Shown());
+    const QFontMetrics metrics(large);
+    ASSERT_GT(metrics.height(), kLookupRowHeight);
+    EXPECT_EQ(List()->visualItemRect(List()->item(0)).height(), metrics.height());
+    EXPECT_EQ(Popup()->height(), 2 * metrics.height() + 4);
+    EXPECT_GE(Popup()->width(), 10 + metrics.horizontalAdvance("Berlin"));
+}
+
 TEST_F(AdvEditLookup, ChoiceTakesThePartnerFromTheValueListByIndex) {
     // Listed out of order: the partner goes with the entry, not with its row.
     edit->Lookup().SetDisplayList({"Bern", "Berlin", "Bonn"});
     edit->Lookup().SetValueList({"BRN", "BER"});
+    const QSignalSpy selected(edit, &TAdvEdit::LookupSelected);
     Type("Be");
     ASSERT_EQ(Rows(), (QStringList{"Berlin", "Bern"}));
     Key(Qt::Key_Down);
@@ -128,6 +148,9 @@ TEST_F(AdvEditLookup, ChoiceTakesThePartnerFromTheValueListByIndex) {
     Type("Bo");
     Key(Qt::Key_Return);
     EXPECT_EQ(edit->Text(), "Bonn"); // index 2 has no partner
+    ASSERT_EQ(selected.count(), 2);
+    EXPECT_EQ(selected[0][0].toString(), "BRN");
+    EXPECT_EQ(selected[1][0].toString(), "Bonn");
 }
 
 TEST_F(AdvEditLookup, OnLookupSelectMayReplaceTheChoice) {
@@ -136,10 +159,13 @@ TEST_F(AdvEditLookup, OnLookupSelectMayReplaceTheChoice) {
         offered = value;
         value = value.toUpper();
     };
+    const QSignalSpy selected(edit, &TAdvEdit::LookupSelected);
     Type("Bo");
     Key(Qt::Key_Enter);
     EXPECT_EQ(offered, "Bonn");
     EXPECT_EQ(edit->Text(), "BONN");
+    ASSERT_EQ(selected.count(), 1);
+    EXPECT_EQ(selected[0][0].toString(), "BONN");
 }
 
 TEST_F(AdvEditLookup, ListKeysMoveThroughTenEntries) {

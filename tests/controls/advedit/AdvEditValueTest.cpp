@@ -2,6 +2,8 @@
 #include "controls/advedit/AdvEdit.h"
 #include "tests/controls/advedit/AdvEditFixture.h"
 
+#include <QSignalSpy>
+
 namespace maskwell {
 namespace {
 
@@ -174,11 +176,7 @@ TEST_F(AdvEditValue, ChangesAreValidatedAndShownAsErrors) {
         seen << value;
         isValid = value != "bad";
     };
-    int changes = 0;
-    edit.OnChange = [&](QObject* sender) {
-        EXPECT_EQ(sender, &edit);
-        ++changes;
-    };
+    const QSignalSpy changes(&edit, &TAdvEdit::TextChanged);
     edit.SetText("bad");
     EXPECT_TRUE(edit.ErrorState());
     EXPECT_EQ(edit.Color(), clRed);
@@ -187,7 +185,28 @@ TEST_F(AdvEditValue, ChangesAreValidatedAndShownAsErrors) {
     EXPECT_FALSE(edit.ErrorState());
     EXPECT_EQ(edit.Color(), RGBColor(1, 2, 3));
     EXPECT_EQ(seen, (QStringList{"bad", "good"}));
-    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(changes.count(), 2);
+}
+
+// For a designer's property editor and the gallery's panel.
+TEST_F(AdvEditValue, PropertiesChangedBehindTheirSettersAreAnnounced) {
+    const QSignalSpy borders(&edit, &TAdvEdit::BorderStyleChanged);
+    const QSignalSpy colors(&edit, &TAdvEdit::ColorChanged);
+    const QSignalSpy focusColors(&edit, &TAdvEdit::FocusColorChanged);
+    const QSignalSpy passwordChars(&edit, &TAdvEdit::PasswordCharChanged);
+    const QSignalSpy canUndos(&edit, &TAdvEdit::CanUndoChanged);
+    edit.SetFlat(true); // the parent's colour, focused too, and no frame
+    EXPECT_EQ(borders.count(), 1);
+    EXPECT_EQ(colors.count(), 1);
+    EXPECT_EQ(focusColors.count(), 1);
+    edit.SetEditType(etPassword);
+    EXPECT_EQ(passwordChars.count(), 1);
+    EXPECT_EQ(canUndos.count(), 1);
+    edit.SetEditType(etString); // CanUndo stays off
+    EXPECT_EQ(passwordChars.count(), 2);
+    EXPECT_EQ(canUndos.count(), 1);
+    edit.SetFlat(false);
+    EXPECT_EQ(borders.count(), 2);
 }
 
 TEST_F(AdvEditValue, LoadingDefersTheLookToTheAfterLoadingSteps) {
