@@ -236,6 +236,7 @@ void TLabel3D::SetAutoSize(bool autoSize) {
         return;
     autoSize_ = autoSize;
     AdjustBounds();
+    emit AutoSizeChanged();
 }
 
 void TLabel3D::SetCaption(const QString& caption) {
@@ -269,6 +270,7 @@ void TLabel3D::SetFont(const QFont& font) {
     setFont(font_);
     AdjustBounds();
     update();
+    emit FontChanged();
 }
 
 void TLabel3D::SetFontColor(TColor color) {
@@ -276,6 +278,7 @@ void TLabel3D::SetFontColor(TColor color) {
         return;
     fontColor_ = color;
     update();
+    emit FontColorChanged();
 }
 
 void TLabel3D::SetLayout(TTextLayout layout) {
@@ -525,15 +528,15 @@ void TLabel3D::mouseDoubleClickEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
-    // The second press of a double click fires OnDblClick, not another click.
+    // The second press of a double click is a double click, not another click.
     clicked_ = false;
-    Guarded([this] { Fire(OnDblClick, this); });
+    emit DoubleClicked();
 }
 
 void TLabel3D::Click() {
     if (IsLink() && !address_.isEmpty()) {
         // A failure to open the address is not the user's business: it is
-        // dropped here and OnClick still fires; any other failure goes to the
+        // dropped here and Clicked still comes; any other failure goes to the
         // error box. Either way the hand cursor comes back. Pending events are
         // not processed in between: Qt shows the cursor without a message
         // round, and the link action must not run other handlers halfway.
@@ -545,7 +548,7 @@ void TLabel3D::Click() {
         } catch (const ShellOpenError&) {
         }
     }
-    Fire(OnClick, this);
+    emit Clicked();
 }
 
 void TLabel3D::enterEvent(QEnterEvent*) {
@@ -567,7 +570,7 @@ void TLabel3D::MouseEnter() {
         setCursor(Qt::PointingHandCursor);
         SetFontColor(linkHoverColor_);
     }
-    Fire(OnMouseEnter, this);
+    emit MouseEntered();
 }
 
 void TLabel3D::MouseExit() {
@@ -578,7 +581,7 @@ void TLabel3D::MouseExit() {
         SetFont(plain);
         SetFontColor(savedFontColor_);
     }
-    Fire(OnMouseExit, this);
+    emit MouseExited();
 }
 
 } // namespace maskwell

@@ -62,15 +62,16 @@ TIPEdit* IPEditPage::AddAddress(const QString& name, const QString& caption) {
     auto* edit = AddSample<TIPEdit>(name, caption);
     edit->setFont(EditFont(kFontPixels));
     edit->resize(169, 21); // the calculator's size
-    edit->OnChange = [this](QObject* sender) {
-        if (sender == SelectedSample())
+    connect(edit, &TIPEdit::TextChanged, this, [this, edit] {
+        if (edit == SelectedSample())
             Properties().Refresh();
-    };
-    edit->OnClick = [this](QObject* sender) { Log(sender, "OnClick"); };
-    edit->OnDblClick = [this](QObject* sender) { Log(sender, "OnDblClick"); };
-    edit->OnEnter = [this](QObject* sender) { Log(sender, "OnEnter"); };
-    edit->OnExit = [this](QObject* sender) { Log(sender, "OnExit"); };
-    edit->SetRebindCheckbox([this, edit] { Log(edit, "octets repaired: " + edit->Text()); });
+    });
+    connect(edit, &TIPEdit::Clicked, this, [this, edit] { Log(edit, "Clicked"); });
+    connect(edit, &TIPEdit::DoubleClicked, this, [this, edit] { Log(edit, "DoubleClicked"); });
+    connect(edit, &TIPEdit::FocusEntered, this, [this, edit] { Log(edit, "FocusEntered"); });
+    connect(edit, &TIPEdit::FocusExited, this, [this, edit] { Log(edit, "FocusExited"); });
+    connect(edit, &TIPEdit::OctetsRepaired, this,
+            [this, edit] { Log(edit, "OctetsRepaired: " + edit->Text()); });
     return edit;
 }
 

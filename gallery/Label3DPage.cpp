@@ -104,10 +104,10 @@ TLabel3D* Label3DPage::AddLabel(const QString& name, const QString& caption, con
     label->SetFont(LabelFont(kFontPixels));
     label->SetTransparent(true);
     label->SetCaption(text);
-    label->OnClick = [this](QObject* sender) { Log(sender, "OnClick"); };
-    label->OnDblClick = [this](QObject* sender) { Log(sender, "OnDblClick"); };
-    label->OnMouseEnter = [this](QObject* sender) { Log(sender, "OnMouseEnter"); };
-    label->OnMouseExit = [this](QObject* sender) { Log(sender, "OnMouseExit"); };
+    connect(label, &TLabel3D::Clicked, this, [this, label] { Log(label, "Clicked"); });
+    connect(label, &TLabel3D::DoubleClicked, this, [this, label] { Log(label, "DoubleClicked"); });
+    connect(label, &TLabel3D::MouseEntered, this, [this, label] { Log(label, "MouseEntered"); });
+    connect(label, &TLabel3D::MouseExited, this, [this, label] { Log(label, "MouseExited"); });
     return label;
 }
 

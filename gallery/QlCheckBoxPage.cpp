@@ -81,12 +81,11 @@ TQlCheckBox* QlCheckBoxPage::AddBox(const QString& name, const QString& caption,
     box->SetFont(BoxFont(kFontPixels));
     box->SetCaption(text);
     FitCaption(*box);
-    box->OnClick = [this](QObject* sender) {
-        const auto* clicked = static_cast<TQlCheckBox*>(sender);
-        Log(sender, QStringLiteral("OnClick, Checked %1").arg(clicked->Checked() ? "on" : "off"));
-        if (sender == SelectedSample())
+    connect(box, &TQlCheckBox::Clicked, this, [this, box] {
+        Log(box, QStringLiteral("Clicked, Checked %1").arg(box->Checked() ? "on" : "off"));
+        if (box == SelectedSample())
             Properties().Refresh();
-    };
+    });
     return box;
 }
 

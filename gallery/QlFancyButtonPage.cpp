@@ -121,7 +121,7 @@ TQlFancyButton* QlFancyButtonPage::AddButton(const QString& name, const QString&
 
 TQlFancyButton* QlFancyButtonPage::Dress(TQlFancyButton* button) {
     button->setFont(ButtonFont(kFontPixels));
-    button->OnClick = [this](QObject* sender) { Log(sender, "OnClick"); };
+    connect(button, &TQlFancyButton::Clicked, this, [this, button] { Log(button, "Clicked"); });
     return button;
 }
 

@@ -393,18 +393,11 @@ struct LinkStage : Stage {
     LinkStage() : Stage(QSize(200, 80)) {
         FixedText("example", QRect(20, 20, 100, 20));
         label->SetFontColor(clBlue);
-        label->OnClick = [this](QObject* sender) {
-            EXPECT_EQ(sender, label);
+        QObject::connect(label, &TLabel3D::Clicked, [this] {
             events << QStringLiteral("click after %1 opens").arg(shell.Targets().size());
-        };
-        label->OnMouseEnter = [this](QObject* sender) {
-            EXPECT_EQ(sender, label);
-            events << "enter";
-        };
-        label->OnMouseExit = [this](QObject* sender) {
-            EXPECT_EQ(sender, label);
-            events << "exit";
-        };
+        });
+        QObject::connect(label, &TLabel3D::MouseEntered, [this] { events << "enter"; });
+        QObject::connect(label, &TLabel3D::MouseExited, [this] { events << "exit"; });
         Show();
     }
     void Enter() { QTest::mouseMove(label, QPoint(5, 5)); }

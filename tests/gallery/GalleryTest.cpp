@@ -450,7 +450,7 @@ TEST_F(Gallery, SampleEventsAreLogged) {
     QTest::mouseMove(&button, button.rect().center());
     QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
 
-    EXPECT_EQ(page.findChild<QPlainTextEdit*>("EventLog")->toPlainText(), "Rounded: OnClick");
+    EXPECT_EQ(page.findChild<QPlainTextEdit*>("EventLog")->toPlainText(), "Rounded: Clicked");
 }
 
 TEST_F(Gallery, ShapeSamplesAreMadeFromTheirForm) {
