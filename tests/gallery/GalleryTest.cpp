@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -157,6 +158,20 @@ TEST_P(GalleryPages, EverySamplePainted) {
         // Its stage shows all of it: nothing clipped, nothing under a caption.
         EXPECT_TRUE(sample->parentWidget()->rect().contains(sample->geometry()))
             << sample->objectName().toStdString();
+    }
+}
+
+// The panel has an editor for every property the form designer shows for the
+// control's class, named after it.
+TEST_P(GalleryPages, PanelShowsEveryDesignableProperty) {
+    GalleryPage& page = Visit(GetParam().page);
+    const QMetaObject* meta = page.Samples().front()->metaObject();
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (property.isDesignable()) {
+            EXPECT_NE(page.Properties().findChild<QWidget*>(property.name()), nullptr)
+                << property.name();
+        }
     }
 }
 
@@ -325,7 +340,7 @@ INSTANTIATE_TEST_SUITE_P(
         PanelRow{"ButtonShape",
                  kFancyButton,
                  "Capsule",
-                 "Shape",
+                 "FancyEffects_Shape",
                  "btnOval",
                  [](QWidget& w) { return Number(As<TQlFancyButton>(w).FancyEffects()->Shape()); },
                  "1",
@@ -334,7 +349,7 @@ INSTANTIATE_TEST_SUITE_P(
             "ButtonFrameWidthClamped",
             kFancyButton,
             "Rounded",
-            "FrameWidth",
+            "FancyEffects_FrameWidth",
             "20",
             [](QWidget& w) { return Number(As<TQlFancyButton>(w).FancyEffects()->FrameWidth()); },
             "14",
@@ -343,7 +358,7 @@ INSTANTIATE_TEST_SUITE_P(
             "ButtonFace",
             kFancyButton,
             "Square",
-            "FaceColor",
+            "FancyEffects_FaceColor",
             "clLime",
             [](QWidget& w) { return ColorName(As<TQlFancyButton>(w).FancyEffects()->FaceColor()); },
             "clLime",
@@ -403,14 +418,14 @@ TEST_P(GalleryReadBack, PanelShowsTheStoredValue) {
 INSTANTIATE_TEST_SUITE_P(
     Property, GalleryReadBack,
     ::testing::Values(
-        ReadBackRow{"FrameWidthAbove14", kFancyButton, "Rounded", "FrameWidth", "20", "FrameWidth",
-                    "14"},
-        ReadBackRow{"FrameWidthBelow3", kFancyButton, "Rounded", "FrameWidth", "1", "FrameWidth",
-                    "3"},
-        ReadBackRow{"CornerRadiusAbove145", kFancyButton, "Square", "CornerRadius", "200",
-                    "CornerRadius", "145"},
-        ReadBackRow{"GlyphNumberZero", kFancyButton, "lyLeft", "GlyphNumber", "0", "GlyphNumber",
-                    "1"},
+        ReadBackRow{"FrameWidthAbove14", kFancyButton, "Rounded", "FancyEffects_FrameWidth", "20",
+                    "FancyEffects_FrameWidth", "14"},
+        ReadBackRow{"FrameWidthBelow3", kFancyButton, "Rounded", "FancyEffects_FrameWidth", "1",
+                    "FancyEffects_FrameWidth", "3"},
+        ReadBackRow{"CornerRadiusAbove145", kFancyButton, "Square", "FancyEffects_CornerRadius",
+                    "200", "FancyEffects_CornerRadius", "145"},
+        ReadBackRow{"GlyphNumberZero", kFancyButton, "lyLeft", "Glyphs_Number", "0",
+                    "Glyphs_Number", "1"},
         ReadBackRow{"ButtonNoWiderThan145", kFancyButton, "Capsule", "Width", "200", "Width",
                     "145"},
         ReadBackRow{"NegativeEscapement", kLabel3D, "tsRaised", "Escapement", "-30", "Escapement",
@@ -441,16 +456,23 @@ TEST_F(Gallery, PanelFollowsTypingInTheControl) {
     QTest::keyClicks(&last, "77");
 
     EXPECT_EQ(Shown(*page.Properties().findChild<QLineEdit*>("Text")), "192.168.0.77");
-    EXPECT_EQ(page.Properties().findChild<QLabel*>("Value")->text(), "3232235597 (C0A8004D)");
+    EXPECT_EQ(Shown(*page.Properties().findChild<QWidget*>("Value")), "3232235597 (C0A8004D)");
 }
 
+// Every signal of a sample, with its arguments; a signal repeated takes over
+// its line.
 TEST_F(Gallery, SampleEventsAreLogged) {
     GalleryPage& page = Visit(kFancyButton);
     QWidget& button = Sample(page, "Rounded");
+    QTest::mouseMove(&button, QPoint(40, 12));
     QTest::mouseMove(&button, button.rect().center());
     QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
 
-    EXPECT_EQ(page.findChild<QPlainTextEdit*>("EventLog")->toPlainText(), "Rounded: Clicked");
+    EXPECT_EQ(page.findChild<QPlainTextEdit*>("EventLog")->toPlainText(),
+              "Rounded: MouseMoved(NoModifier, QPoint(48,12)) (2 times)\n"
+              "Rounded: MousePressed(LeftButton, NoModifier, QPoint(48,12))\n"
+              "Rounded: MouseReleased(LeftButton, NoModifier, QPoint(48,12))\n"
+              "Rounded: Clicked");
 }
 
 TEST_F(Gallery, ShapeSamplesAreMadeFromTheirForm) {
@@ -480,7 +502,7 @@ TEST_F(Gallery, StageFollowsAControlThatGrows) {
     page.Select(&label);
     const QSize before = label.size();
 
-    Edit(*page.Properties().findChild<QWidget*>("FontPixels"), "36");
+    Edit(*page.Properties().findChild<QWidget*>("Font"), "36");
     Showcase(page); // lays the stages out again
 
     EXPECT_GT(label.width(), before.width());
