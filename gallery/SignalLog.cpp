@@ -42,7 +42,7 @@ QString ArgumentText(QMetaType type, const void* value) {
         return QLatin1Char('"') + *static_cast<const QString*>(value) + QLatin1Char('"');
     const QVariant variant(type, value);
     if (type.flags().testFlag(QMetaType::IsEnumeration)) {
-        if (const QString name = EnumerationKeys(type, variant.toInt()); !name.isEmpty())
+        if (QString name = EnumerationKeys(type, variant.toInt()); !name.isEmpty())
             return name;
     }
     if (QMetaType::canConvert(type, QMetaType::fromType<QString>()))
