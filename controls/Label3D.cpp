@@ -15,6 +15,7 @@
 #include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -199,6 +200,7 @@ void TLabel3D::SetTextStyle(TTextStyle style) {
     if (style == textStyle_)
         return;
     textStyle_ = style;
+    AdjustBounds();
     update();
 }
 
@@ -221,6 +223,7 @@ void TLabel3D::SetShift(int pixels) {
     if (pixels == shift_)
         return;
     shift_ = pixels;
+    AdjustBounds();
     repaint();
 }
 
@@ -325,11 +328,20 @@ void TLabel3D::AdjustBounds() {
         flags |= DT_WORDBREAK;
     if (!showAccelChar_)
         flags |= DT_NOPREFIX;
-    const QSize extent = LayoutText(QFontMetrics(font_), text, rect(), flags).extent;
+    const QSize extent = LayoutText(QFontMetrics(font_), text, rect(), flags).extent + ShadowRoom();
     int left = x();
     if (alignment_ == taRightJustify)
         left += width() - extent.width();
     setGeometry(left, y(), extent.width(), extent.height());
+}
+
+// The tsShadow copy lies Shift pixels right of and below the text; an
+// auto-sized label takes it in, so that its own bounds do not cut it off.
+// (A negative Shift puts it up and left, outside the text's origin: that one
+// stays as it is drawn.)
+QSize TLabel3D::ShadowRoom() const {
+    const int room = textStyle_ == tsShadow ? std::max(shift_, 0) : 0;
+    return {room, room};
 }
 
 void TLabel3D::UpdateAccelerator() {
@@ -496,7 +508,7 @@ void TLabel3D::CalcRotatedTextPosition(QRect& rect, int angle, const QString& te
     rect.setLeft(rect.left() + box.origin.x());
     rect.setTop(rect.top() + box.origin.y());
     if (autoSize_) {
-        resize(box.size);
+        resize(box.size + ShadowRoom());
         return;
     }
     if (alignment_ == taCenter)

@@ -252,6 +252,7 @@ private:
     void MouseEnter();
     void MouseExit();
     void AdjustBounds();
+    QSize ShadowRoom() const;
     void UpdateAccelerator();
 
     TColor borderColor_ = clRed;
