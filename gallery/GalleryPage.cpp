@@ -27,11 +27,14 @@ GalleryPage::GalleryPage(const QString& summary, QWidget* parent)
       signalLog_(new SignalLog([this](const QObject& sender, const QMetaMethod& signal,
                                       const QString& line) { LogSignal(sender, signal, line); },
                                this)) {
+    // The summary stays out of the scrolled showcase, which can be wider than
+    // the page shows: it wraps to the width in view.
+    auto* about = new QLabel(summary);
+    about->setObjectName("Summary");
+    about->setWordWrap(true);
     auto* showcase = new QWidget;
     auto* column = new QVBoxLayout(showcase);
-    auto* about = new QLabel(summary);
-    about->setWordWrap(true);
-    column->addWidget(about);
+    column->setContentsMargins(0, 0, 0, 0); // the groups line up with the summary
     groups_ = new QVBoxLayout;
     column->addLayout(groups_);
     column->addStretch(1);
@@ -74,8 +77,11 @@ GalleryPage::GalleryPage(const QString& summary, QWidget* parent)
     sideColumn->addWidget(propertyBox, 2);
     sideColumn->addWidget(logBox, 1);
 
+    auto* main = new QVBoxLayout;
+    main->addWidget(about);
+    main->addWidget(scroll, 1);
     auto* row = new QHBoxLayout(this);
-    row->addWidget(scroll, 1);
+    row->addLayout(main, 1);
     row->addWidget(side);
 }
 

@@ -161,6 +161,18 @@ TEST_P(GalleryPages, EverySamplePainted) {
     }
 }
 
+// The page's summary is read whole in a window narrower than the samples:
+// none of it lies beyond the visible part of the page, under the side column.
+TEST_P(GalleryPages, SummaryIsWhollyInView) {
+    window->resize(900, 700);
+    GalleryPage& page = Visit(GetParam().page);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const auto* summary = page.findChild<QLabel*>("Summary");
+    ASSERT_NE(summary, nullptr);
+    EXPECT_EQ(summary->visibleRegion(), QRegion(summary->rect()));
+    EXPECT_GE(summary->height(), summary->heightForWidth(summary->width()));
+}
+
 // The panel has an editor for every property the form designer shows for the
 // control's class, named after it.
 TEST_P(GalleryPages, PanelShowsEveryDesignableProperty) {
