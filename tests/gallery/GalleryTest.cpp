@@ -6,6 +6,7 @@
 #include "controls/advedit/AdvEdit.h"
 #include "gallery/GalleryPage.h"
 #include "gallery/GalleryWindow.h"
+#include "gallery/SignalLog.h"
 #include "tests/support/PaintProbe.h"
 #include "tests/support/QtPrinters.h"
 
@@ -487,6 +488,36 @@ TEST_F(Gallery, SampleEventsAreLogged) {
               "Rounded: Clicked");
 }
 
+// A control with signals the gallery has no code for, as a control's new
+// drag-and-drop signals are.
+class Dropper : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString Text READ Text NOTIFY TextChanged)
+
+public:
+    QString Text() const { return {}; }
+
+signals:
+    void Dropped(const QString& text, QPoint where, Qt::DropAction action);
+    void TextChanged();
+};
+
+// The log hears each of them with its arguments, but neither a property's
+// change signal nor Qt's own signals.
+TEST(SignalLog, HearsEverySignalOfTheControlButItsPropertiesChanges) {
+    QStringList lines;
+    SignalLog log([&](const QObject& control, const QMetaMethod&,
+                      const QString& line) { lines << control.objectName() + ": " + line; },
+                  nullptr);
+    Dropper dropper;
+    dropper.setObjectName("DragTo");
+    log.Watch(&dropper);
+    emit dropper.Dropped("10.0.0.1", {3, 4}, Qt::MoveAction);
+    emit dropper.TextChanged();
+    dropper.setWindowTitle("Dropper");
+    EXPECT_EQ(lines, QStringList{"DragTo: Dropped(\"10.0.0.1\", QPoint(3,4), MoveAction)"});
+}
+
 TEST_F(Gallery, ShapeSamplesAreMadeFromTheirForm) {
     GalleryPage& page = Visit(kFancyButton);
     struct Row {
@@ -523,3 +554,5 @@ TEST_F(Gallery, StageFollowsAControlThatGrows) {
 
 } // namespace
 } // namespace maskwell::gallery
+
+#include "GalleryTest.moc"
