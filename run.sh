@@ -6,8 +6,6 @@ cd "$(dirname "$0")"
 
 scripts/deps.sh run
 
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B build "${launcher[@]}" >/dev/null
+scripts/configure.sh build
 cmake --build build --parallel "$(nproc)" --target maskwell
 exec build/maskwell

@@ -4,12 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/deps.sh build
+scripts/deps.sh desktop
 
 build_dir=${MASKWELL_BUILD_DIR:-build}
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B "$build_dir" -DMASKWELL_WARNINGS_AS_ERRORS=ON "${launcher[@]}" "$@" >/dev/null
+scripts/configure.sh "$build_dir" "$@"
 cmake --build "$build_dir" --parallel "$(nproc)"
 
 # Qt wants a private runtime folder; the tests must not touch the user's one.
@@ -17,4 +15,4 @@ XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
-ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"
+ctest --test-dir "$build_dir" --output-on-failure --no-tests=error --parallel "$(nproc)"

@@ -11,15 +11,24 @@
 #                             designer and form loader development files, and the
 #                             tools of the desktop checks (validators, the Debian
 #                             package tools, man, a headless Wayland compositor)
-#   scripts/deps.sh desktop   the above plus Xvfb and the tools to drive it by hand,
-#                             and the accessibility bus, its Python client and
-#                             a session bus launcher for the AT-SPI check
+#   scripts/deps.sh desktop   the above plus Xvfb, a window manager and the tools to
+#                             drive it by hand, the accessibility bus, its Python
+#                             client and a session bus launcher: what the tests
+#                             that run the real window need (./test.sh)
 #   scripts/deps.sh lint      the above plus the format and static checkers (lintian
 #                             for the package)
 #   scripts/deps.sh fuzz      the above plus clang and its fuzzer and sanitizer runtimes
 #   scripts/deps.sh bench     the above plus Xvfb and the X libraries the
 #                             start-up and keystroke benchmarks watch it with
+#   scripts/deps.sh --list SET  prints the packages of SET, one a line, and
+#                             installs nothing
 set -euo pipefail
+
+list=false
+if [ "${1:-}" = --list ]; then
+  list=true
+  shift
+fi
 
 run=(g++ cmake make qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev
      fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
@@ -29,7 +38,8 @@ build=("${run[@]}" libgtest-dev libgmock-dev libbenchmark-dev
        qt6-tools-dev libqt6opengl6-dev
        desktop-file-utils appstream dpkg-dev file man-db weston)
 package=(dpkg-dev file lintian)
-desktop=(xvfb xauth xdotool xclip imagemagick at-spi2-core python3-pyatspi dbus-x11)
+desktop=(xvfb xauth xdotool xclip x11-utils openbox imagemagick at-spi2-core python3-pyatspi
+         dbus-x11)
 lint=(clang-format clang-tidy lintian)
 fuzz=(clang libclang-rt-14-dev llvm)
 bench=(xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev)
@@ -45,6 +55,10 @@ case "${1:-build}" in
   bench) wanted+=("${bench[@]}") ;;
   *) echo "usage: $0 [build|run|package|desktop|lint|fuzz|bench]" >&2; exit 2 ;;
 esac
+if $list; then
+  printf '%s\n' "${wanted[@]}"
+  exit 0
+fi
 
 missing=()
 for pkg in "${wanted[@]}"; do

@@ -20,11 +20,12 @@ jobs=${FUZZ_JOBS:-1}
 build_dir=${MASKWELL_FUZZ_BUILD_DIR:-build-fuzz}
 
 scripts/deps.sh fuzz
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B "$build_dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+# No precompiled headers: clang's are named by absolute path in every compile
+# command, which the compiler cache cannot make relative, so with them a clone
+# in another folder would miss the cache on every file.
+scripts/configure.sh "$build_dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DMASKWELL_BUILD_FUZZERS=ON -DMASKWELL_BUILD_TESTS=OFF -DMASKWELL_BUILD_BENCHMARKS=OFF \
-  "${launcher[@]}" >/dev/null
+  -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON
 cmake --build "$build_dir" --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1"
