@@ -40,6 +40,10 @@ std::string ExpectedBlock(std::uint32_t address, int bits) {
     const char letter = first < 128 ? 'A' : first < 192 ? 'B' : first < 224 ? 'C' : 'D';
     const int classBits = letter == 'B' ? 16 : letter == 'C' ? 24 : 8;
     const int subnetBits = bits - classBits;
+    if (subnetBits < 0) { // no list offers a mask shorter than the class's own
+        ADD_FAILURE() << "a row's /" << bits << " is shorter than class " << letter << "'s mask";
+        return {};
+    }
     const long long subnets = subnetBits == 0 ? 1 : (1LL << subnetBits) - 2;
     return "address: " + Dotted(address) + "/" + std::to_string(bits) +
            "\nsubnet mask: " + Dotted(mask) + "\nwildcard mask: " + Dotted(~mask) +
