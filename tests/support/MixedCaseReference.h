@@ -25,9 +25,10 @@ inline QString MixedCaseReference(const QString& text) {
             result += wordStart ? upper(c) : lower(c);
             wordStart = false;
         }
-        if (result == u"Mc" || (i > 2 && result.indexOf(u" Mc") + 1 == i - 2))
-            wordStart = true;
-        else if (i > n - 3 && (result.endsWith(u" I") || result.endsWith(u" II")))
+        const bool afterMc = result == u"Mc" || (i > 2 && result.indexOf(u" Mc") + 1 == i - 2);
+        const bool atClosingNumeral =
+            i > n - 3 && (result.endsWith(u" I") || result.endsWith(u" II"));
+        if (afterMc || atClosingNumeral)
             wordStart = true;
     }
     return result;
