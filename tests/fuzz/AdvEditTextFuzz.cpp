@@ -61,7 +61,7 @@ void RequireOwnType(const QString& value, TAdvEditType type, const char* how) {
 
 // SetText: the value as stored, checked.
 QString Assigned(const QString& value, TAdvEditType type, int precision) {
-    const QString stored = NormalizedValue(value, type, precision);
+    QString stored = NormalizedValue(value, type, precision);
     RequireOwnType(stored, type, "an assignment");
     Require(NormalizedValue(stored, type, precision) == stored,
             "storing " + Quoted(stored) + " again gave " +
