@@ -61,9 +61,11 @@ void TAboutF::CreateControls() {
     Label3D5->setCursor(Qt::PointingHandCursor);
     Label3D5->setFocusPolicy(Qt::TabFocus); // a link the keyboard reaches
     Label3D5->setAccessibleDescription(QStringLiteral("Opens the maker's web page"));
-    Label3D5->OnClick = [this](QObject*) { Label3D5Click(); };
-    Label3D5->OnMouseEnter = [this](QObject*) { Label3D5MouseEnter(); };
-    Label3D5->OnMouseExit = [this](QObject*) { Label3D5MouseExit(); };
+    connect(Label3D5, &TLabel3D::Clicked, this, [this] { Guarded([this] { Label3D5Click(); }); });
+    connect(Label3D5, &TLabel3D::MouseEntered, this,
+            [this] { Guarded([this] { Label3D5MouseEnter(); }); });
+    connect(Label3D5, &TLabel3D::MouseExited, this,
+            [this] { Guarded([this] { Label3D5MouseExit(); }); });
 
     OkB = new TQlFancyButton(Panel1);
     OkB->setGeometry(80, 132, 65, 17);
@@ -82,7 +84,7 @@ void TAboutF::CreateControls() {
     OkB->Glyphs()->SetLayout(QlFancyButton::lyLeft);
     OkB->Glyphs()->SetNumber(1);
     OkB->Glyphs()->SetDistance(0);
-    OkB->OnClick = [this](QObject*) { OkBClick(); };
+    connect(OkB, &TQlFancyButton::Clicked, this, [this] { Guarded([this] { OkBClick(); }); });
     OkB->setFocusPolicy(Qt::TabFocus);
     OkB->setAccessibleDescription(QStringLiteral("Closes this window"));
     setTabOrder(OkB, Label3D5);

@@ -282,7 +282,7 @@ void TMaskwellForm::CreateAddressInfoPage() {
 }
 
 void TMaskwellForm::BindEvents() {
-    IPE->SetRebindCheckbox([this] { RebindCheckbox(); });
+    connect(IPE, &TIPEdit::OctetsRepaired, this, [this] { Guarded([this] { RebindCheckbox(); }); });
     const auto bind = [this](QComboBox* selector, void (TMaskwellForm::*handler)()) {
         connect(selector, &QComboBox::activated, this,
                 [this, handler] { Guarded([&] { (this->*handler)(); }); });
@@ -291,21 +291,23 @@ void TMaskwellForm::BindEvents() {
     bind(CB2, &TMaskwellForm::CB2Change);
     bind(CB3, &TMaskwellForm::CB3Change);
     bind(CB4, &TMaskwellForm::CB4Change);
-    ChB1->OnClick = [this](QObject*) { ChB1Click(); };
+    connect(ChB1, &TQlCheckBox::Clicked, this, [this] { Guarded([this] { ChB1Click(); }); });
     connect(ChB1, &TQlCheckBox::CheckedChanged, UseInversedMask1, &QAction::setChecked);
     // However the list comes to be refilled (the check box, a class rebuild),
     // its label names the form it shows.
     connect(CB1->model(), &QAbstractItemModel::rowsInserted, this, [this] {
         Label3D1->SetCaption(ListsInversedMasks(State()) ? "Wildcard Mask:" : "Subnet Mask:");
     });
-    TabSheet1->OnMouseDown = [this](QMouseEvent* event) { TabSheet1MouseDown(event); };
+    connect(TabSheet1, &TTabSheet::MousePressed, this,
+            [this](QMouseEvent* event) { Guarded([&] { TabSheet1MouseDown(event); }); });
 
     BindCopyButton(SpeedButton8, 1, &TMaskwellForm::SpeedButton8Click);
     BindCopyButton(SpeedButton1, 2, &TMaskwellForm::SpeedButton1Click);
     BindCopyButton(SpeedButton3, 3, &TMaskwellForm::SpeedButton3Click);
     BindCopyButton(SpeedButton4, 4, &TMaskwellForm::SpeedButton4Click);
     BindCopyButton(SpeedButton5, 5, &TMaskwellForm::SpeedButton5Click);
-    IPE->SetPasteHandler([this](const QString& text) { PasteAddress(text); });
+    connect(IPE, &TIPEdit::PasteRequested, this,
+            [this](const QString& text) { Guarded([&] { PasteAddress(text); }); });
     const auto command = [this](QAction* action, void (TMaskwellForm::*handler)(),
                                 Qt::ConnectionType type = Qt::AutoConnection) {
         connect(

@@ -382,7 +382,7 @@ void TIPEdit::PanelEnter() {
     redirecting_ = true;
     FByteEdits[0]->setFocus(Qt::OtherFocusReason);
     redirecting_ = false;
-    Guarded([&] { Fire(OnEnter, this); });
+    emit FocusEntered();
 }
 
 void TIPEdit::ByteExit(const QFocusEvent& event) {
@@ -399,7 +399,7 @@ void TIPEdit::ByteExit(const QFocusEvent& event) {
     now = QApplication::focusWidget();
     if (focusWithin_ && (now == nullptr || !isAncestorOf(now))) {
         focusWithin_ = false;
-        Guarded([&] { Fire(OnExit, this); });
+        emit FocusExited();
     }
 }
 
@@ -434,19 +434,18 @@ void TIPEdit::ByteClick() {
         FFocusMoved = false; // the click that follows an automatic move is taken
         return;
     }
-    Guarded([&] { Fire(OnClick, this); });
+    emit Clicked();
 }
 
 void TIPEdit::DotClick() {
-    Guarded([&] { Fire(OnClick, this); });
+    emit Clicked();
 }
 
 void TIPEdit::PartDblClick() {
-    Guarded([&] { Fire(OnDblClick, this); });
+    emit DoubleClicked();
 }
 
 void TIPEdit::ByteChange() {
-    Guarded([&] { Fire(OnChange, this); });
     emit TextChanged();
 }
 
@@ -472,7 +471,7 @@ void TIPEdit::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ == this && contentsRect().contains(event->position().toPoint());
     pressed_ = nullptr;
     if (click)
-        Guarded([&] { Fire(OnClick, this); });
+        emit Clicked();
 }
 
 void TIPEdit::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -498,15 +497,13 @@ bool TIPEdit::ByteContextMenu(TIPByteEdit* field, const QContextMenuEvent& event
 void TIPEdit::Paste(const QString& text) {
     justAdvanced_ = -1;
     fillingKey_.reset();
-    if (pasteHandler_)
-        Guarded([&] { pasteHandler_(text); });
+    emit PasteRequested(text);
 }
 
 void TIPEdit::ValidateOctets() {
     Fields fields(*this);
     RepairOctets(fields);
-    if (rebindCheckbox_)
-        rebindCheckbox_();
+    emit OctetsRepaired();
 }
 
 void TIPEdit::resizeEvent(QResizeEvent* event) {

@@ -4,13 +4,11 @@
 #include "controls/ColorProperty.h"
 #include "platform/Color.h"
 #include "platform/ControlTypes.h"
-#include "platform/NotifyEvent.h"
 
 #include <QFrame>
 #include <QLineEdit>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 class QContextMenuEvent;
@@ -55,7 +53,7 @@ private:
 // The input control for an IPv4 address: a framed panel holding four octet
 // fields separated by dots. It filters typing to digits, moves to the next
 // field on "." or after three digits, repairs and clamps the octets whenever a
-// field is left, and then calls the installed rebind callback.
+// field is left, and then reports the repair (OctetsRepaired).
 class TIPEdit : public QFrame {
     Q_OBJECT
     // Published for forms: Text before Value, so a loaded form sets the text
@@ -100,21 +98,11 @@ public:
     void setValue(uint value) { SetValue(value); }
     void setColor(const QColor& value) { SetColorRgb(value); }
 
-    // Called after every completed repair of the octets.
-    void SetRebindCheckbox(std::function<void()> call) { rebindCheckbox_ = std::move(call); }
-
     // True during the repair that follows a move of the focus from one field
     // to another: the user is still entering the address. The repair that
     // completes it (the focus leaving the control, the last field filling up,
     // a paste) runs with this false.
     bool MovingBetweenFields() const { return movingBetweenFields_; }
-
-    // Called with the text of every paste into a field: the paste keys, the
-    // context menu's Paste and the middle-button selection paste. The fields
-    // never take pasted text themselves; without a handler a paste does nothing.
-    void SetPasteHandler(std::function<void(const QString&)> call) {
-        pasteHandler_ = std::move(call);
-    }
 
     // Lays the fields out once all properties are set (the fields are laid
     // out on every resize as well).
@@ -125,16 +113,25 @@ public:
     }
     QLabel* DotLabel(int index) const { return FDotLabels.at(static_cast<std::size_t>(index)); }
 
-    // Sender: this control.
-    TNotifyEvent OnChange;   // any field's text changed
-    TNotifyEvent OnClick;    // click on a field, a dot or the free area
-    TNotifyEvent OnDblClick; // double-click on a field or a dot
-    TNotifyEvent OnEnter;    // the focus entered the control (now in field 0)
-    TNotifyEvent OnExit;     // the focus left the control as a whole
-
 signals:
-    // Any field's text changed (with OnChange), so Text and Value did.
+    // Any field's text changed (typing, deleting, a repair, Text or Value
+    // written), so Text and Value did.
     void TextChanged();
+    // A click on a field, a dot or the free area; the click that follows an
+    // automatic move to the next field is taken and reports nothing.
+    void Clicked();
+    // A double-click on a field or a dot.
+    void DoubleClicked();
+    // The focus entered the control; it is in field 0 by now.
+    void FocusEntered();
+    // The focus left the control as a whole.
+    void FocusExited();
+    // After every completed repair of the octets: the address is whole again.
+    void OctetsRepaired();
+    // The text of a paste into a field: the paste keys, the field's menu and
+    // the middle-button selection paste. The fields never take pasted text
+    // themselves, so without a receiver a paste does nothing.
+    void PasteRequested(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -171,8 +168,6 @@ private:
     std::array<QLabel*, 4> FDotLabels{};
     bool FFocusMoved = false;
     TColor color_ = clWindow;
-    std::function<void()> rebindCheckbox_;
-    std::function<void(const QString&)> pasteHandler_;
 
     // Whether the focus is in one of the fields as far as entering and leaving
     // the control go (switching windows neither enters nor leaves it).

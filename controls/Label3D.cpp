@@ -15,6 +15,7 @@
 #include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -199,6 +200,7 @@ void TLabel3D::SetTextStyle(TTextStyle style) {
     if (style == textStyle_)
         return;
     textStyle_ = style;
+    AdjustBounds();
     update();
 }
 
@@ -221,6 +223,7 @@ void TLabel3D::SetShift(int pixels) {
     if (pixels == shift_)
         return;
     shift_ = pixels;
+    AdjustBounds();
     repaint();
 }
 
@@ -236,6 +239,7 @@ void TLabel3D::SetAutoSize(bool autoSize) {
         return;
     autoSize_ = autoSize;
     AdjustBounds();
+    emit AutoSizeChanged();
 }
 
 void TLabel3D::SetCaption(const QString& caption) {
@@ -269,6 +273,7 @@ void TLabel3D::SetFont(const QFont& font) {
     setFont(font_);
     AdjustBounds();
     update();
+    emit FontChanged();
 }
 
 void TLabel3D::SetFontColor(TColor color) {
@@ -276,6 +281,7 @@ void TLabel3D::SetFontColor(TColor color) {
         return;
     fontColor_ = color;
     update();
+    emit FontColorChanged();
 }
 
 void TLabel3D::SetLayout(TTextLayout layout) {
@@ -322,11 +328,20 @@ void TLabel3D::AdjustBounds() {
         flags |= DT_WORDBREAK;
     if (!showAccelChar_)
         flags |= DT_NOPREFIX;
-    const QSize extent = LayoutText(QFontMetrics(font_), text, rect(), flags).extent;
+    const QSize extent = LayoutText(QFontMetrics(font_), text, rect(), flags).extent + ShadowRoom();
     int left = x();
     if (alignment_ == taRightJustify)
         left += width() - extent.width();
     setGeometry(left, y(), extent.width(), extent.height());
+}
+
+// The tsShadow copy lies Shift pixels right of and below the text; an
+// auto-sized label takes it in, so that its own bounds do not cut it off.
+// (A negative Shift puts it up and left, outside the text's origin: that one
+// stays as it is drawn.)
+QSize TLabel3D::ShadowRoom() const {
+    const int room = textStyle_ == tsShadow ? std::max(shift_, 0) : 0;
+    return {room, room};
 }
 
 void TLabel3D::UpdateAccelerator() {
@@ -493,7 +508,7 @@ void TLabel3D::CalcRotatedTextPosition(QRect& rect, int angle, const QString& te
     rect.setLeft(rect.left() + box.origin.x());
     rect.setTop(rect.top() + box.origin.y());
     if (autoSize_) {
-        resize(box.size);
+        resize(box.size + ShadowRoom());
         return;
     }
     if (alignment_ == taCenter)
@@ -525,15 +540,15 @@ void TLabel3D::mouseDoubleClickEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
-    // The second press of a double click fires OnDblClick, not another click.
+    // The second press of a double click is a double click, not another click.
     clicked_ = false;
-    Guarded([this] { Fire(OnDblClick, this); });
+    emit DoubleClicked();
 }
 
 void TLabel3D::Click() {
     if (IsLink() && !address_.isEmpty()) {
         // A failure to open the address is not the user's business: it is
-        // dropped here and OnClick still fires; any other failure goes to the
+        // dropped here and Clicked still comes; any other failure goes to the
         // error box. Either way the hand cursor comes back. Pending events are
         // not processed in between: Qt shows the cursor without a message
         // round, and the link action must not run other handlers halfway.
@@ -545,7 +560,7 @@ void TLabel3D::Click() {
         } catch (const ShellOpenError&) {
         }
     }
-    Fire(OnClick, this);
+    emit Clicked();
 }
 
 void TLabel3D::enterEvent(QEnterEvent*) {
@@ -567,7 +582,7 @@ void TLabel3D::MouseEnter() {
         setCursor(Qt::PointingHandCursor);
         SetFontColor(linkHoverColor_);
     }
-    Fire(OnMouseEnter, this);
+    emit MouseEntered();
 }
 
 void TLabel3D::MouseExit() {
@@ -578,7 +593,7 @@ void TLabel3D::MouseExit() {
         SetFont(plain);
         SetFontColor(savedFontColor_);
     }
-    Fire(OnMouseExit, this);
+    emit MouseExited();
 }
 
 } // namespace maskwell

@@ -4,7 +4,6 @@
 #include "controls/ColorProperty.h"
 #include "platform/Color.h"
 #include "platform/ControlTypes.h"
-#include "platform/NotifyEvent.h"
 
 #include <QFont>
 #include <QPointer>
@@ -82,11 +81,12 @@ class TLabel3D : public QWidget {
     Q_PROPERTY(int Shift READ Shift WRITE setShift)
     Q_PROPERTY(maskwell::ControlTypes::TAlignment Alignment READ Alignment WRITE setAlignment RESET
                    ResetAlignment)
-    Q_PROPERTY(bool AutoSize READ AutoSize WRITE setAutoSize RESET ResetAutoSize)
+    Q_PROPERTY(
+        bool AutoSize READ AutoSize WRITE setAutoSize RESET ResetAutoSize NOTIFY AutoSizeChanged)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(QColor Color READ ColorRgb WRITE setColor)
-    Q_PROPERTY(QFont Font READ Font WRITE SetFont)
-    Q_PROPERTY(QColor FontColor READ FontColorRgb WRITE setFontColor)
+    Q_PROPERTY(QFont Font READ Font WRITE SetFont NOTIFY FontChanged)
+    Q_PROPERTY(QColor FontColor READ FontColorRgb WRITE setFontColor NOTIFY FontColorChanged)
     Q_PROPERTY(
         maskwell::ControlTypes::TTextLayout Layout READ Layout WRITE SetLayout RESET ResetLayout)
     Q_PROPERTY(
@@ -205,13 +205,23 @@ public:
     // A link style is set (the label opens its Address when clicked).
     bool IsLink() const { return labelStyle_ != Label3D::lsDefault; }
     // Clicks the label as the pointer does: the link action of the link
-    // styles, then OnClick. The action an assistive technology's "press" runs.
+    // styles, then Clicked. The action an assistive technology's "press" runs.
     void Activate() { Click(); }
 
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
-    TNotifyEvent OnMouseEnter;
-    TNotifyEvent OnMouseExit;
+signals:
+    // Every click, after the link action of the link styles.
+    void Clicked();
+    // The second press of a double click (which is no click of its own).
+    void DoubleClicked();
+    // The pointer entered or left the label, after the hover look of the link
+    // styles has been put on or taken off.
+    void MouseEntered();
+    void MouseExited();
+    // AutoSize goes off when an ellipsis style is set; a link's hover look
+    // underlines the font and recolours it.
+    void AutoSizeChanged();
+    void FontChanged();
+    void FontColorChanged();
 
 protected:
     bool event(QEvent* event) override;
@@ -225,7 +235,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-    // The link action of the link styles, then OnClick.
+    // The link action of the link styles, then Clicked.
     virtual void Click();
 
     // Rectangles below have the desktop's edges: rect.left() .. rect.right()
@@ -242,6 +252,7 @@ private:
     void MouseEnter();
     void MouseExit();
     void AdjustBounds();
+    QSize ShadowRoom() const;
     void UpdateAccelerator();
 
     TColor borderColor_ = clRed;

@@ -135,7 +135,7 @@ std::string TQlCheckBox::BoxResourceName() const {
 }
 
 void TQlCheckBox::Click() {
-    Fire(OnClick, this);
+    emit Clicked();
 }
 
 void TQlCheckBox::paintEvent(QPaintEvent*) {

@@ -3,7 +3,6 @@
 
 #include "controls/ColorProperty.h"
 #include "platform/Color.h"
-#include "platform/NotifyEvent.h"
 
 #include <QFont>
 #include <QString>
@@ -31,7 +30,7 @@ using enum QlCheckBox::TGCustomColor;
 // It keeps its own Enabled flag: a disabled check box looks grey and never
 // toggles, but the widget stays enabled and still takes the pointer events.
 // A left press anywhere on it arms it; the left release toggles Checked and
-// fires OnClick, unless the pointer has left the control in between. The
+// reports Clicked, unless the pointer has left the control in between. The
 // pointer position is read from the cursor (QCursor::pos()), not from the
 // event.
 //
@@ -83,7 +82,7 @@ public:
     QString About() const { return {}; }
     void SetAbout(const QString&);
 
-    // Setting it from code never fires OnClick.
+    // Setting it from code never reports Clicked.
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
 
@@ -100,12 +99,9 @@ public:
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool on);
 
-    // Toggles and fires OnClick as a click does (when Enabled): the action an
-    // assistive technology's "toggle" runs.
+    // Toggles and reports Clicked as a click does (when Enabled): the action
+    // an assistive technology's "toggle" runs.
     void Activate();
-
-    // After each toggle by the pointer (or by Space with TabStop on).
-    TNotifyEvent OnClick;
 
     MASKWELL_RGB_ACCESSORS(BackgroundColor)
     MASKWELL_RGB_ACCESSORS(HiLigthColor)
@@ -124,8 +120,11 @@ public:
     void setTabStop(bool value) { SetTabStop(value); }
 
 signals:
-    // Checked changed, by code or by the pointer (OnClick stays the pointer's).
+    // Checked changed, by code or by the pointer (Clicked stays the pointer's).
     void CheckedChanged(bool checked);
+    // After each toggle by the pointer (or by Space with TabStop on), the
+    // new state already in Checked.
+    void Clicked();
 
 public:
     // The font the caption is drawn with: the own font's family, style and a
@@ -136,7 +135,7 @@ protected:
     // The resource the box is drawn from, chosen afresh at each paint.
     virtual std::string BoxResourceName() const;
 
-    // Fires OnClick.
+    // Reports Clicked.
     virtual void Click();
 
     void paintEvent(QPaintEvent* event) override;

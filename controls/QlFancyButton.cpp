@@ -114,14 +114,14 @@ bool PressesAndClicks(Qt::MouseButton button) {
 TQlFancyButton::TQlFancyButton(QWidget* parent)
     : QWidget(parent), effects_(new TQlEffect(this)), glyphs_(new TQlGlyph(this)),
       altShortcut_(new QShortcut(this)) {
-    effects_->OnEffectChange = [this](QObject*) {
+    connect(effects_, &TQlEffect::Changed, this, [this] {
         update();
         emit FancyEffectsChanged();
-    };
-    glyphs_->OnGlyphChange = [this](QObject*) {
+    });
+    connect(glyphs_, &TQlGlyph::Changed, this, [this] {
         update();
         emit GlyphsChanged();
-    };
+    });
     // Hover needs the moves without a button held.
     setMouseTracking(true);
     resize(97, 25);
@@ -359,9 +359,7 @@ void TQlFancyButton::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TQlFancyButton::ButtonDown(QMouseEvent* event) {
     Guarded([&] {
-        const QPoint at = event->position().toPoint();
-        if (OnMouseDown)
-            OnMouseDown(this, event->button(), event->modifiers(), at.x(), at.y());
+        emit MousePressed(event->button(), event->modifiers(), event->position().toPoint());
         if (PressesAndClicks(event->button()) && hot_) {
             pressed_ = true;
             imageIndex_ = 3;
@@ -375,8 +373,7 @@ void TQlFancyButton::mouseReleaseEvent(QMouseEvent* event) {
         const QPoint at = event->position().toPoint();
         if (event->button() == Qt::LeftButton && rect().contains(at))
             Click();
-        if (OnMouseUp)
-            OnMouseUp(this, event->button(), event->modifiers(), at.x(), at.y());
+        emit MouseReleased(event->button(), event->modifiers(), at);
         if (PressesAndClicks(event->button()) && hot_) {
             const QPointer<TQlFancyButton> alive(this);
             FireClick();
@@ -391,8 +388,7 @@ void TQlFancyButton::mouseReleaseEvent(QMouseEvent* event) {
 void TQlFancyButton::mouseMoveEvent(QMouseEvent* event) {
     Guarded([&] {
         const QPoint at = event->position().toPoint();
-        if (OnMouseMove)
-            OnMouseMove(this, event->modifiers(), at.x(), at.y());
+        emit MouseMoved(event->modifiers(), at);
         // With a button held the moves keep coming after the pointer has left
         // the control, and Qt holds the leave back until the release: leaving
         // is noticed here, so that the release after it clicks nothing.
@@ -448,7 +444,7 @@ void TQlFancyButton::Click() {
 }
 
 void TQlFancyButton::FireClick() {
-    Fire(OnClick, this);
+    emit Clicked();
 }
 
 void TQlFancyButton::Fill(QPainter& painter, const QRegion& region, const QColor& color) {

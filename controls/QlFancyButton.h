@@ -4,14 +4,12 @@
 #include "controls/ColorProperty.h"
 #include "controls/QlFancyButtonSettings.h"
 #include "platform/Color.h"
-#include "platform/NotifyEvent.h"
 
 #include <QColor>
 #include <QPixmap>
 #include <QPointer>
 #include <QRegion>
 #include <QWidget>
-#include <functional>
 #include <optional>
 
 class QPainter;
@@ -108,11 +106,6 @@ class TQlFancyButton : public QWidget {
         int Glyphs_Distance READ GlyphsDistance WRITE setGlyphs_Distance NOTIFY GlyphsChanged)
 
 public:
-    using TMouseEvent = std::function<void(QObject* sender, Qt::MouseButton button,
-                                           Qt::KeyboardModifiers shift, int x, int y)>;
-    using TMouseMoveEvent =
-        std::function<void(QObject* sender, Qt::KeyboardModifiers shift, int x, int y)>;
-
     static constexpr int kMaxSize = 145;
 
     explicit TQlFancyButton(QWidget* parent = nullptr);
@@ -174,14 +167,9 @@ public:
     void setGlyphs_Number(int value) { SetGlyphsNumber(value); }
     void setGlyphs_Distance(int value) { SetGlyphsDistance(value); }
 
-    TNotifyEvent OnClick;
-
-    // Fires OnClick as a click does: the action an assistive technology's
+    // Reports Clicked as a click does: the action an assistive technology's
     // "press" runs.
     void Activate() { FireClick(); }
-    TMouseEvent OnMouseDown;
-    TMouseEvent OnMouseUp;
-    TMouseMoveEvent OnMouseMove;
 
     // True when the client point lies on the face.
     bool PtInShape(int x, int y) const;
@@ -196,7 +184,15 @@ public:
     int ImageIndex() const { return imageIndex_; }
 
 signals:
-    // A settings object fired its change event (the button repaints too).
+    // A left or middle button released over the face it was pressed on, the
+    // accelerator, or Space, Return or Enter with the focus.
+    void Clicked();
+    // Every press, release and move over the control (or, with a button held,
+    // anywhere), in client coordinates, before the button's own handling.
+    void MousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void MouseMoved(Qt::KeyboardModifiers modifiers, QPoint position);
+    // A settings object changed (the button repaints too).
     void FancyEffectsChanged();
     void GlyphsChanged();
 

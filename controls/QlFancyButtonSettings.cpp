@@ -13,7 +13,7 @@ template <typename T> void TQlEffect::Store(T& field, T value) {
     if (field == value)
         return;
     field = value;
-    Fire(OnEffectChange, this);
+    emit Changed();
 }
 
 void TQlEffect::SetFaceColor(TColor color) {
@@ -32,7 +32,7 @@ void TQlEffect::SetFrameWidth(int width) {
     if (width == frameWidth_)
         return;
     frameWidth_ = std::clamp(width, kMinFrameWidth, kMaxFrameWidth);
-    Fire(OnEffectChange, this);
+    emit Changed();
 }
 
 void TQlEffect::SetHoverColor(TColor color) {
@@ -47,7 +47,7 @@ void TQlEffect::SetCornerRadius(int radius) {
     if (radius == cornerRadius_)
         return;
     cornerRadius_ = std::clamp(radius, 0, kMaxCornerRadius);
-    Fire(OnEffectChange, this);
+    emit Changed();
 }
 
 void TQlEffect::SetTextStyle(TTextStyle style) {
@@ -58,28 +58,28 @@ TQlGlyph::TQlGlyph(QObject* parent) : QObject(parent) {}
 
 void TQlGlyph::SetGlyph(const QImage& glyph) {
     glyph_ = glyph.convertToFormat(QImage::Format_RGB32);
-    Fire(OnGlyphChange, this);
+    emit Changed();
 }
 
 void TQlGlyph::SetLayout(TBmpLayout layout) {
     if (layout == layout_)
         return;
     layout_ = layout;
-    Fire(OnGlyphChange, this);
+    emit Changed();
 }
 
 void TQlGlyph::SetNumber(int number) {
     if (number == number_)
         return;
     number_ = std::clamp(number, 1, kMaxGlyphNumber);
-    Fire(OnGlyphChange, this);
+    emit Changed();
 }
 
 void TQlGlyph::SetDistance(int distance) {
     if (distance == distance_)
         return;
     distance_ = std::max(distance, 0);
-    Fire(OnGlyphChange, this);
+    emit Changed();
 }
 
 } // namespace maskwell

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/Color.h"
-#include "platform/NotifyEvent.h"
 
 #include <QImage>
 #include <QObject>
@@ -32,10 +31,10 @@ inline constexpr int kMaxGlyphNumber = 4;
 
 // The look of a fancy button: face and frame, hover colour, shape and caption
 // effect. Every setter ignores a value equal to the stored one; otherwise it
-// stores the value, clamps it where the property has limits and fires
-// OnEffectChange, which the owning button points at its repaint. The equality
-// test comes before the clamp, so FrameWidth 20 over a stored 14 stores 14
-// again and still fires.
+// stores the value, clamps it where the property has limits and reports
+// Changed, which the owning button repaints on. The equality test comes
+// before the clamp, so FrameWidth 20 over a stored 14 stores 14 again and
+// still reports.
 class TQlEffect : public QObject {
     Q_OBJECT
 
@@ -62,7 +61,8 @@ public:
     QlFancyButton::TTextStyle TextStyle() const { return textStyle_; }
     void SetTextStyle(QlFancyButton::TTextStyle style);
 
-    TNotifyEvent OnEffectChange;
+signals:
+    void Changed();
 
 private:
     template <typename T> void Store(T& field, T value);
@@ -80,7 +80,7 @@ private:
 // The glyph of a fancy button: a horizontal strip of Number equal cells
 // (normal, disabled, pressed, hot), its place beside the caption and the gap
 // between the two. The strip's bottom-left pixel gives the transparent colour.
-// Changes fire OnGlyphChange, which the owning button points at its repaint.
+// Changes report Changed, which the owning button repaints on.
 class TQlGlyph : public QObject {
     Q_OBJECT
 
@@ -89,7 +89,7 @@ public:
 
     // The strip, kept as an opaque RGB image (a bitmap has no alpha).
     const QImage& Glyph() const { return glyph_; }
-    // Copies the image and fires, also when it is the same picture.
+    // Copies the image and reports, also when it is the same picture.
     void SetGlyph(const QImage& glyph);
     QlFancyButton::TBmpLayout Layout() const { return layout_; }
     void SetLayout(QlFancyButton::TBmpLayout layout);
@@ -100,7 +100,8 @@ public:
     int Distance() const { return distance_; }
     void SetDistance(int distance);
 
-    TNotifyEvent OnGlyphChange;
+signals:
+    void Changed();
 
 private:
     QImage glyph_;

@@ -13,14 +13,6 @@ constexpr int kEditHeight = 21;
 constexpr int kFocusWidthInc = 30;
 constexpr TColor kPaleGreen = RGBColor(213, 255, 213);
 
-const QStringList kEditTypes = {"etString",    "etNumeric",   "etFloat",       "etUppercase",
-                                "etMixedCase", "etLowerCase", "etPassword",    "etMoney",
-                                "etRange",     "etHex",       "etAlphaNumeric"};
-const QStringList kAligns = {"eaLeft", "eaRight", "eaDefault", "eaCenter"};
-const QStringList kLabelPositions = {
-    "lpLeftTop",     "lpLeftCenter",     "lpLeftBottom",     "lpTopLeft",   "lpBottomLeft",
-    "lpLeftTopLeft", "lpLeftCenterLeft", "lpLeftBottomLeft", "lpTopCenter", "lpBottomCenter"};
-
 // What each type lets the user type, and the value it starts with.
 struct TypeSample {
     TAdvEditType type;
@@ -58,7 +50,6 @@ AdvEditPage::AdvEditPage(const QString& settingsFile, QWidget* parent)
     AddFeatures(settingsFile);
     for (QWidget* sample : Samples())
         static_cast<TAdvEdit*>(sample)->Loaded();
-    BuildPanel();
     FinishSamples();
 }
 
@@ -71,13 +62,8 @@ TAdvEdit* AdvEditPage::AddEdit(const QString& name, const QString& caption, cons
     edit->SetLabelCaption(label);
     edit->SetLabelPosition(lpTopLeft);
     edit->SetLabelMargin(2);
-    connect(edit, &TAdvEdit::TextChanged, this, [this, edit] {
-        if (edit == SelectedSample())
-            Properties().Refresh();
-    });
-    connect(edit, &TAdvEdit::FocusEntered, this, [this, edit] { Log(edit, "OnEnter"); });
-    connect(edit, &TAdvEdit::FocusExited, this,
-            [this, edit] { Log(edit, "OnExit, Text \"" + edit->Text() + "\""); });
+    // The events that answer back, which are no signals; the others the page
+    // hears as signals, as it does every control's.
     edit->OnClipboardCopy = [this](QObject* sender, const QString& value, bool&) {
         Log(sender, "OnClipboardCopy \"" + value + "\"");
     };
@@ -93,7 +79,7 @@ TAdvEdit* AdvEditPage::AddEdit(const QString& name, const QString& caption, cons
 void AdvEditPage::AddTypes() {
     BeginGroup("Edit types, each with its attached label (LabelCaption)", 4);
     for (const TypeSample& sample : kTypeSamples) {
-        const QString& type = kEditTypes[sample.type];
+        const QString type = NameOf(sample.type);
         auto* edit = AddEdit(type, QString::fromLatin1(sample.accepts), type);
         edit->SetEditType(sample.type);
         if (sample.type == etNumeric || sample.type == etMoney)
@@ -111,9 +97,6 @@ void AdvEditPage::AddFeatures(const QString& settingsFile) {
     lookup->Lookup().SetDisplayList(kLookupWords);
     lookup->Lookup().SetNumChars(1);
     lookup->Lookup().SetDisplayCount(5);
-    lookup->OnLookupSelect = [this](QObject* sender, QString& value) {
-        Log(sender, "OnLookupSelect \"" + value + "\"");
-    };
     for (const auto& [name, text] : {std::pair{"DragFrom", "Select some words and drag"},
                                      std::pair{"DragTo", "them from one field to the other"}}) {
         auto* edit = AddEdit(name, "OleDropSource, OleDropTarget", name);
@@ -179,75 +162,6 @@ void AdvEditPage::AddFeatures(const QString& settingsFile) {
     auto* disabled = AddEdit("Disabled", "Enabled off", "Disabled");
     disabled->SetText("Read me only");
     disabled->SetEnabled(false);
-}
-
-void AdvEditPage::BuildPanel() {
-    PropertyPanel& panel = Properties();
-    auto edit = [this] { return Selected<TAdvEdit>(); };
-    panel.AddChoice(
-        "EditType", kEditTypes, [edit] { return int(edit()->EditType()); },
-        [edit](int type) { edit()->SetEditType(static_cast<TAdvEditType>(type)); });
-    panel.AddText(
-        "Text", [edit] { return edit()->Text(); },
-        [edit](const QString& text) { edit()->SetText(text); });
-    panel.AddText(
-        "Prefix", [edit] { return edit()->Prefix(); },
-        [edit](const QString& text) { edit()->SetPrefix(text); });
-    panel.AddText(
-        "Suffix", [edit] { return edit()->Suffix(); },
-        [edit](const QString& text) { edit()->SetSuffix(text); });
-    panel.AddNumber(
-        "Precision", -1, 6, [edit] { return edit()->Precision(); },
-        [edit](int digits) { edit()->SetPrecision(digits); });
-    panel.AddSwitch(
-        "Signed", [edit] { return edit()->Signed(); }, [edit](bool on) { edit()->SetSigned(on); });
-    panel.AddChoice(
-        "EditAlign", kAligns, [edit] { return int(edit()->EditAlign()); },
-        [edit](int align) { edit()->SetEditAlign(static_cast<TEditAlign>(align)); });
-    panel.AddChoice(
-        "FocusAlign", kAligns, [edit] { return int(edit()->FocusAlign()); },
-        [edit](int align) { edit()->SetFocusAlign(static_cast<TEditAlign>(align)); });
-    panel.AddText(
-        "LabelCaption", [edit] { return edit()->LabelCaption(); },
-        [edit](const QString& text) { edit()->SetLabelCaption(text); });
-    panel.AddChoice(
-        "LabelPosition", kLabelPositions, [edit] { return int(edit()->LabelPosition()); },
-        [edit](int position) { edit()->SetLabelPosition(static_cast<TLabelPosition>(position)); });
-    panel.AddText(
-        "EmptyText", [edit] { return edit()->EmptyText(); },
-        [edit](const QString& text) { edit()->SetEmptyText(text); });
-    panel.AddSwitch(
-        "Flat", [edit] { return edit()->Flat(); }, [edit](bool on) { edit()->SetFlat(on); });
-    panel.AddSwitch(
-        "SoftBorder", [edit] { return edit()->SoftBorder(); },
-        [edit](bool on) { edit()->SetSoftBorder(on); });
-    panel.AddColor(
-        "Color", [edit] { return edit()->Color(); },
-        [edit](TColor color) { edit()->SetColor(color); });
-    panel.AddColor(
-        "FocusColor", [edit] { return edit()->FocusColor(); },
-        [edit](TColor color) { edit()->SetFocusColor(color); });
-    panel.AddColor(
-        "FontColor", [edit] { return edit()->FontColor(); },
-        [edit](TColor color) { edit()->SetFontColor(color); });
-    panel.AddSwitch(
-        "ShowModified", [edit] { return edit()->ShowModified(); },
-        [edit](bool on) { edit()->SetShowModified(on); });
-    panel.AddSwitch(
-        "ReadOnly", [edit] { return edit()->ReadOnly(); },
-        [edit](bool on) { edit()->SetReadOnly(on); });
-    panel.AddSwitch(
-        "Enabled", [edit] { return edit()->Enabled(); },
-        [edit](bool on) { edit()->SetEnabled(on); });
-    panel.AddSwitch(
-        "OleDropSource", [edit] { return edit()->OleDropSource(); },
-        [edit](bool on) { edit()->SetOleDropSource(on); });
-    panel.AddSwitch(
-        "OleDropTarget", [edit] { return edit()->OleDropTarget(); },
-        [edit](bool on) { edit()->SetOleDropTarget(on); });
-    panel.AddNumber(
-        "Width", 20, 400, [edit] { return edit()->Width(); },
-        [edit](int width) { edit()->SetWidth(width); });
 }
 
 } // namespace maskwell::gallery

@@ -23,7 +23,6 @@ private:
     TAdvEdit* AddEdit(const QString& name, const QString& caption, const QString& label);
     void AddTypes();
     void AddFeatures(const QString& settingsFile);
-    void BuildPanel();
 };
 
 } // namespace maskwell::gallery

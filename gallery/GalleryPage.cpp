@@ -8,25 +8,33 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace maskwell::gallery {
 
 namespace {
 
-constexpr int kSideWidth = 300;
+constexpr int kSideWidth = 360;
 constexpr int kLogLines = 200;
 
 } // namespace
 
 GalleryPage::GalleryPage(const QString& summary, QWidget* parent)
     : QWidget(parent), chooser_(new QComboBox), properties_(new PropertyPanel),
-      log_(new QPlainTextEdit) {
+      log_(new QPlainTextEdit),
+      signalLog_(new SignalLog([this](const QObject& sender, const QMetaMethod& signal,
+                                      const QString& line) { LogSignal(sender, signal, line); },
+                               this)) {
+    // The summary stays out of the scrolled showcase, which can be wider than
+    // the page shows: it wraps to the width in view.
+    auto* about = new QLabel(summary);
+    about->setObjectName("Summary");
+    about->setWordWrap(true);
     auto* showcase = new QWidget;
     auto* column = new QVBoxLayout(showcase);
-    auto* about = new QLabel(summary);
-    about->setWordWrap(true);
-    column->addWidget(about);
+    column->setContentsMargins(0, 0, 0, 0); // the groups line up with the summary
     groups_ = new QVBoxLayout;
     column->addLayout(groups_);
     column->addStretch(1);
@@ -42,10 +50,17 @@ GalleryPage::GalleryPage(const QString& summary, QWidget* parent)
         if (index >= 0 && index < samples_.size())
             Select(samples_[index]);
     });
+    // As many rows as the control has properties: they scroll.
+    auto* propertyScroll = new QScrollArea;
+    propertyScroll->setObjectName("PropertyScroll");
+    propertyScroll->setWidget(properties_);
+    propertyScroll->setWidgetResizable(true);
+    propertyScroll->setFrameShape(QFrame::NoFrame);
+    propertyScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* propertyBox = new QGroupBox("Properties of");
     auto* propertyColumn = new QVBoxLayout(propertyBox);
     propertyColumn->addWidget(chooser_);
-    propertyColumn->addWidget(properties_);
+    propertyColumn->addWidget(propertyScroll, 1);
 
     log_->setObjectName("EventLog");
     log_->setReadOnly(true);
@@ -59,11 +74,14 @@ GalleryPage::GalleryPage(const QString& summary, QWidget* parent)
     side->setFixedWidth(kSideWidth);
     auto* sideColumn = new QVBoxLayout(side);
     sideColumn->setContentsMargins(0, 0, 0, 0);
-    sideColumn->addWidget(propertyBox);
+    sideColumn->addWidget(propertyBox, 2);
     sideColumn->addWidget(logBox, 1);
 
+    auto* main = new QVBoxLayout;
+    main->addWidget(about);
+    main->addWidget(scroll, 1);
     auto* row = new QHBoxLayout(this);
-    row->addWidget(scroll, 1);
+    row->addLayout(main, 1);
     row->addWidget(side);
 }
 
@@ -101,6 +119,7 @@ void GalleryPage::Register(QWidget* control, const QString& name) {
     control->setObjectName(name);
     auto* stage = stages_.last();
     samples_.append(control);
+    signalLog_->Watch(control);
     connect(stage, &SampleStage::Pressed, this, [this, control] { Select(control); });
     // A control that sizes itself (to its text, to its minimum, to its
     // largest size) shows its new size in the panel.
@@ -125,11 +144,27 @@ void GalleryPage::Select(QWidget* sample) {
     for (int i = 0; i < stages_.size(); ++i)
         stages_[i]->SetSelected(i == index);
     chooser_->setCurrentIndex(static_cast<int>(index));
-    properties_->Refresh();
+    properties_->Show(sample);
 }
 
 void GalleryPage::Log(const QObject* sender, const QString& what) {
+    lastSender_ = nullptr;
     log_->appendPlainText(sender->objectName() + ": " + what);
+}
+
+void GalleryPage::LogSignal(const QObject& sender, const QMetaMethod& signal, const QString& line) {
+    const QString text = sender.objectName() + ": " + line;
+    if (&sender == lastSender_ && signal.methodIndex() == lastSignal_) {
+        ++repeats_;
+        QTextCursor last(log_->document()->lastBlock());
+        last.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        last.insertText(text + QStringLiteral(" (%1 times)").arg(repeats_));
+        return;
+    }
+    Log(&sender, line);
+    lastSender_ = &sender;
+    lastSignal_ = signal.methodIndex();
+    repeats_ = 1;
 }
 
 } // namespace maskwell::gallery

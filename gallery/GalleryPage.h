@@ -3,8 +3,10 @@
 
 #include "gallery/PropertyPanel.h"
 #include "gallery/SampleStage.h"
+#include "gallery/SignalLog.h"
 
 #include <QList>
+#include <QMetaEnum>
 #include <QWidget>
 
 class QComboBox;
@@ -15,13 +17,13 @@ class QVBoxLayout;
 namespace maskwell::gallery {
 
 // One page of the gallery: a control shown in several configurations, in
-// titled groups on the left, and on the right the property panel bound to the
+// titled groups on the left, and on the right the property panel showing the
 // sample selected (by a press on it or in the list above the panel) and a log
-// of the events the samples fire.
+// of the signals the samples emit. Both come from the control's meta-object,
+// so they show what the form designer shows.
 //
-// A page builds its samples with AddSample() under BeginGroup(), fills the
-// panel with rows that reach the selected sample through Selected<T>(), and
-// ends with FinishSamples().
+// A page builds its samples with AddSample() under BeginGroup() and ends with
+// FinishSamples().
 class GalleryPage : public QWidget {
     Q_OBJECT
 
@@ -52,6 +54,10 @@ protected:
         return control;
     }
     template <typename T> T* Selected() const { return static_cast<T*>(selected_); }
+    // The name of an enumeration's value, as the meta-object holds it.
+    template <typename Enum> static QString NameOf(Enum value) {
+        return QString::fromLatin1(QMetaEnum::fromType<Enum>().valueToKey(value));
+    }
     static SampleStage& StageOf(QWidget* sample) {
         return *static_cast<SampleStage*>(sample->parentWidget());
     }
@@ -61,6 +67,10 @@ protected:
     void Log(const QObject* sender, const QString& what);
 
 private:
+    // A signal heard from a sample; the same signal again from the same
+    // sample (a move after a move) takes over its line, with a count.
+    void LogSignal(const QObject& sender, const QMetaMethod& signal, const QString& line);
+
     SampleStage* NewStage(const QString& caption);
     void Register(QWidget* control, const QString& name);
 
@@ -70,6 +80,11 @@ private:
     QComboBox* chooser_;
     PropertyPanel* properties_;
     QPlainTextEdit* log_;
+    SignalLog* signalLog_;
+    // The sender and the signal of the last line, and how often it came.
+    const QObject* lastSender_ = nullptr;
+    int lastSignal_ = -1;
+    int repeats_ = 0;
     QList<QWidget*> samples_;
     QList<SampleStage*> stages_;
     QWidget* selected_ = nullptr;

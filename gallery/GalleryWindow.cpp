@@ -29,7 +29,7 @@ GalleryWindow::GalleryWindow(const QString& settingsFile, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages_);
-    resize(1120, 760);
+    resize(1200, 760);
     auto* quit = new QShortcut(QKeySequence::Quit, this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
 }

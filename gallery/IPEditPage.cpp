@@ -2,7 +2,6 @@
 #include "gallery/IPEditPage.h"
 
 #include "controls/IPEdit.h"
-#include "core/Error.h"
 #include "platform/Fonts.h"
 
 namespace maskwell::gallery {
@@ -14,15 +13,6 @@ constexpr int kFontPixels = 11;
 
 QFont EditFont(int pixels) {
     return PixelFont("MS Sans Serif", pixels);
-}
-
-QString ValueText(const TIPEdit& edit) {
-    try {
-        const std::uint32_t value = edit.Value();
-        return QStringLiteral("%1 (%2)").arg(value).arg(value, 8, 16, QChar(u'0')).toUpper();
-    } catch (const ConversionError&) {
-        return QStringLiteral("not a number while a field is being edited");
-    }
 }
 
 } // namespace
@@ -54,7 +44,6 @@ IPEditPage::IPEditPage(QWidget* parent)
 
     for (QWidget* sample : Samples())
         static_cast<TIPEdit*>(sample)->Loaded();
-    BuildPanel();
     FinishSamples();
 }
 
@@ -62,43 +51,7 @@ TIPEdit* IPEditPage::AddAddress(const QString& name, const QString& caption) {
     auto* edit = AddSample<TIPEdit>(name, caption);
     edit->setFont(EditFont(kFontPixels));
     edit->resize(169, 21); // the calculator's size
-    edit->OnChange = [this](QObject* sender) {
-        if (sender == SelectedSample())
-            Properties().Refresh();
-    };
-    edit->OnClick = [this](QObject* sender) { Log(sender, "OnClick"); };
-    edit->OnDblClick = [this](QObject* sender) { Log(sender, "OnDblClick"); };
-    edit->OnEnter = [this](QObject* sender) { Log(sender, "OnEnter"); };
-    edit->OnExit = [this](QObject* sender) { Log(sender, "OnExit"); };
-    edit->SetRebindCheckbox([this, edit] { Log(edit, "octets repaired: " + edit->Text()); });
     return edit;
-}
-
-void IPEditPage::BuildPanel() {
-    PropertyPanel& panel = Properties();
-    auto edit = [this] { return Selected<TIPEdit>(); };
-    panel.AddText(
-        "Text", [edit] { return edit()->Text(); },
-        [edit](const QString& text) { edit()->SetText(text); });
-    panel.AddReadout("Value", [edit] { return ValueText(*edit()); });
-    panel.AddColor(
-        "Color", [edit] { return edit()->Color(); },
-        [edit](TColor color) { edit()->SetColor(color); });
-    panel.AddSwitch(
-        "Enabled", [edit] { return edit()->Enabled(); },
-        [edit](bool on) { edit()->SetEnabled(on); });
-    panel.AddNumber(
-        "FontPixels", 8, 24, [edit] { return edit()->font().pixelSize(); },
-        [edit](int pixels) {
-            edit()->setFont(EditFont(pixels));
-            edit()->Loaded();
-        });
-    panel.AddNumber(
-        "Width", 0, 400, [edit] { return edit()->width(); },
-        [edit](int width) { edit()->resize(width, edit()->height()); });
-    panel.AddNumber(
-        "Height", 0, 60, [edit] { return edit()->height(); },
-        [edit](int height) { edit()->resize(edit()->width(), height); });
 }
 
 } // namespace maskwell::gallery

@@ -19,7 +19,6 @@ public:
 
 private:
     TIPEdit* AddAddress(const QString& name, const QString& caption);
-    void BuildPanel();
 };
 
 } // namespace maskwell::gallery

@@ -18,15 +18,6 @@ QFont LabelFont(int pixels) {
     return PixelFont("Arial", pixels, true);
 }
 
-const QStringList kTextStyles = {"tsNone",     "tsRaised",        "tsLightRaised",
-                                 "tsRecessed", "tsHeavyRecessed", "tsShadow"};
-const QStringList kBorderTypes = {"btDefault", "btRecessed", "btRaised"};
-const QStringList kPenStyles = {"psSolid",      "psDash",  "psDot",        "psDashDot",
-                                "psDashDotDot", "psClear", "psInsideFrame"};
-const QStringList kLabelStyles = {"lsDefault", "lsWWWAddress", "lsEMailAddress"};
-const QStringList kEllipsesStyles = {"esNone", "esEnd", "esPath"};
-const QStringList kAlignments = {"taLeftJustify", "taRightJustify", "taCenter"};
-
 } // namespace
 
 Label3DPage::Label3DPage(QWidget* parent)
@@ -37,7 +28,7 @@ Label3DPage::Label3DPage(QWidget* parent)
                   parent) {
     BeginGroup("Text styles", 3);
     for (int style = tsNone; style <= tsShadow; ++style) {
-        const QString& name = kTextStyles[style];
+        const QString name = NameOf(static_cast<TTextStyle>(style));
         const bool shadow = style == tsShadow;
         auto* label = AddLabel(name, name + (shadow ? ", Shift 3" : ""), "Subnet Mask");
         label->SetTextStyle(static_cast<TTextStyle>(style));
@@ -47,7 +38,7 @@ Label3DPage::Label3DPage(QWidget* parent)
 
     BeginGroup("Borders and background", 3);
     for (int type = btDefault; type <= btRaised; ++type) {
-        const QString& name = kBorderTypes[type];
+        const QString name = NameOf(static_cast<TBorderType>(type));
         auto* label = AddBoxedLabel(name, "Border, " + name, "Max Hosts");
         label->SetBorder(true);
         label->SetBorderType(static_cast<TBorderType>(type));
@@ -95,7 +86,6 @@ Label3DPage::Label3DPage(QWidget* parent)
     wrapped->SetAlignment(taCenter);
     wrapped->resize(150, 3 * QFontMetrics(wrapped->Font()).lineSpacing() + 2);
 
-    BuildPanel();
     FinishSamples();
 }
 
@@ -104,10 +94,6 @@ TLabel3D* Label3DPage::AddLabel(const QString& name, const QString& caption, con
     label->SetFont(LabelFont(kFontPixels));
     label->SetTransparent(true);
     label->SetCaption(text);
-    label->OnClick = [this](QObject* sender) { Log(sender, "OnClick"); };
-    label->OnDblClick = [this](QObject* sender) { Log(sender, "OnDblClick"); };
-    label->OnMouseEnter = [this](QObject* sender) { Log(sender, "OnMouseEnter"); };
-    label->OnMouseExit = [this](QObject* sender) { Log(sender, "OnMouseExit"); };
     return label;
 }
 
@@ -122,74 +108,6 @@ TLabel3D* Label3DPage::AddBoxedLabel(const QString& name, const QString& caption
     label->SetLayout(tlCenter);
     label->resize(label->width() + 20, label->height() + 10);
     return label;
-}
-
-void Label3DPage::BuildPanel() {
-    PropertyPanel& panel = Properties();
-    auto label = [this] { return Selected<TLabel3D>(); };
-    panel.AddText(
-        "Caption", [label] { return label()->Caption(); },
-        [label](const QString& text) { label()->SetCaption(text); });
-    panel.AddChoice(
-        "TextStyle", kTextStyles, [label] { return int(label()->TextStyle()); },
-        [label](int style) { label()->SetTextStyle(static_cast<TTextStyle>(style)); });
-    panel.AddNumber(
-        "Shift", -8, 8, [label] { return label()->Shift(); },
-        [label](int pixels) { label()->SetShift(pixels); });
-    panel.AddNumber(
-        "Escapement", -360, 720, [label] { return label()->Escapement(); },
-        [label](int degrees) { label()->SetEscapement(degrees); });
-    panel.AddSwitch(
-        "Border", [label] { return label()->Border(); },
-        [label](bool on) { label()->SetBorder(on); });
-    panel.AddChoice(
-        "BorderType", kBorderTypes, [label] { return int(label()->BorderType()); },
-        [label](int type) { label()->SetBorderType(static_cast<TBorderType>(type)); });
-    panel.AddChoice(
-        "BorderPenStyle", kPenStyles, [label] { return int(label()->BorderPenStyle()); },
-        [label](int style) { label()->SetBorderPenStyle(static_cast<TPenStyle>(style)); });
-    panel.AddNumber(
-        "BorderWidth", 0, 8, [label] { return label()->BorderWidth(); },
-        [label](int width) { label()->SetBorderWidth(width); });
-    panel.AddColor(
-        "BorderColor", [label] { return label()->BorderColor(); },
-        [label](TColor color) { label()->SetBorderColor(color); });
-    panel.AddChoice(
-        "LabelStyle", kLabelStyles, [label] { return int(label()->LabelStyle()); },
-        [label](int style) { label()->SetLabelStyle(static_cast<TLabelStyle>(style)); });
-    panel.AddText(
-        "Address", [label] { return label()->Address(); },
-        [label](const QString& address) { label()->SetAddress(address); });
-    panel.AddChoice(
-        "EllipsesStyle", kEllipsesStyles, [label] { return int(label()->EllipsesStyle()); },
-        [label](int style) { label()->SetEllipsesStyle(static_cast<TEllipsesStyle>(style)); });
-    panel.AddChoice(
-        "Alignment", kAlignments, [label] { return int(label()->Alignment()); },
-        [label](int alignment) { label()->SetAlignment(static_cast<TAlignment>(alignment)); });
-    panel.AddSwitch(
-        "AutoSize", [label] { return label()->AutoSize(); },
-        [label](bool on) { label()->SetAutoSize(on); });
-    panel.AddNumber(
-        "Width", 0, 400, [label] { return label()->width(); },
-        [label](int width) { label()->resize(width, label()->height()); });
-    panel.AddSwitch(
-        "WordWrap", [label] { return label()->WordWrap(); },
-        [label](bool on) { label()->SetWordWrap(on); });
-    panel.AddSwitch(
-        "Transparent", [label] { return label()->Transparent(); },
-        [label](bool on) { label()->SetTransparent(on); });
-    panel.AddColor(
-        "Color", [label] { return label()->Color(); },
-        [label](TColor color) { label()->SetColor(color); });
-    panel.AddColor(
-        "FontColor", [label] { return label()->FontColor(); },
-        [label](TColor color) { label()->SetFontColor(color); });
-    panel.AddNumber(
-        "FontPixels", 8, 40, [label] { return label()->Font().pixelSize(); },
-        [label](int pixels) { label()->SetFont(LabelFont(pixels)); });
-    panel.AddSwitch(
-        "Enabled", [label] { return label()->Enabled(); },
-        [label](bool on) { label()->SetEnabled(on); });
 }
 
 } // namespace maskwell::gallery

@@ -20,7 +20,6 @@ public:
 private:
     TLabel3D* AddLabel(const QString& name, const QString& caption, const QString& text);
     TLabel3D* AddBoxedLabel(const QString& name, const QString& caption, const QString& text);
-    void BuildPanel();
 };
 
 } // namespace maskwell::gallery

@@ -3,8 +3,11 @@
 
 #include "platform/Color.h"
 
+#include <QImage>
+#include <QMetaObject>
+#include <QMetaProperty>
+#include <QPointer>
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -13,41 +16,70 @@ class QFormLayout;
 
 namespace maskwell::gallery {
 
-// A compact form of editors, each bound to a getter and a setter of the
-// control a page has selected. An edit calls the setter and then reads every
-// getter back, so what the control made of the value (a clamp, a property that
-// follows another) shows at once. Each editor is named after its property
-// (objectName), which is also the row's label.
+// The properties a control publishes, read from its meta-object and shown in
+// the order it declares them, each in an editor made for its type: a switch,
+// a number, a text, the names of an enumeration (QMetaEnum), a colour, a
+// font's size, a picture. What it shows is what the form designer shows: the
+// properties of the control's own classes, then Qt's enabled and font where
+// the control publishes no property of that name, and its width and height.
+//
+// An edit writes the property and then reads every property back, so what the
+// control made of the value (a clamp, a property that follows another) shows
+// at once; a property's change signal (NOTIFY) reads them back as well. Each
+// editor is named after its property (objectName), which is also its row's
+// label.
 class PropertyPanel : public QWidget {
     Q_OBJECT
 
 public:
-    template <typename T> using Getter = std::function<T()>;
-    template <typename T> using Setter = std::function<void(T)>;
-
     explicit PropertyPanel(QWidget* parent = nullptr);
 
-    // An enumeration: items are its value names in ordinal order.
-    void AddChoice(const QString& name, const QStringList& items, Getter<int> get, Setter<int> set);
-    void AddNumber(const QString& name, int minimum, int maximum, Getter<int> get, Setter<int> set);
-    void AddSwitch(const QString& name, Getter<bool> get, Setter<bool> set);
-    // Applied when the line is left or Enter is pressed.
-    void AddText(const QString& name, Getter<QString> get, Setter<QString> set);
-    // The named colours of the toolkit, plus whatever the control holds.
-    void AddColor(const QString& name, Getter<TColor> get, Setter<TColor> set);
-    // A value that is only shown.
-    void AddReadout(const QString& name, Getter<QString> get);
+    // Shows the control's properties; the editors are made for the class of
+    // the first control shown, so every control shown must be of that class.
+    void Show(QWidget* control);
 
-    // Reads every getter into its editor without calling a setter.
+    // A picture the editors of picture properties offer, by name.
+    void OfferPicture(const QString& name, const QImage& picture);
+
+    // The properties shown for a class, in the order shown (width and height
+    // aside).
+    static std::vector<QMetaProperty> ShownProperties(const QMetaObject& meta);
+
+public slots:
+    // Reads every property into its editor without writing one.
     void Refresh();
 
+signals:
+    // A property was written from its editor (the control has taken it).
+    void Edited(const QString& property);
+
 private:
-    // Runs a setter, then shows what the control now holds.
-    void Apply(const std::function<void()>& set);
-    void AddRow(const QString& name, QWidget* editor, std::function<void()> load);
+    struct Row {
+        QMetaProperty property;
+        std::function<void(const QVariant&)> load;
+    };
+
+    void Build(const QMetaObject& meta);
+    QWidget* Editor(const QMetaProperty& property, std::function<void(const QVariant&)>& load);
+    QWidget* ChoiceEditor(const QMetaProperty& property,
+                          std::function<void(const QVariant&)>& load);
+    QWidget* ColorEditor(const QMetaProperty& property, std::function<void(const QVariant&)>& load);
+    QWidget* PictureEditor(const QMetaProperty& property,
+                           std::function<void(const QVariant&)>& load);
+    QWidget* TextEditor(const QMetaProperty& property, std::function<void(const QVariant&)>& load);
+    QWidget* SizeEditor(const QString& name, bool width);
+    // Writes a value through the property, then shows what the control holds.
+    void Write(const QMetaProperty& property, const QVariant& value);
+    void Resize(QSize size);
+    void AddRow(const QString& name, QWidget* editor);
 
     QFormLayout* form_;
-    std::vector<std::function<void()>> loaders_;
+    const QMetaObject* meta_ = nullptr;
+    QPointer<QWidget> control_;
+    std::vector<Row> rows_;
+    std::vector<std::function<void()>> sizeLoaders_;
+    std::vector<QMetaObject::Connection> notifications_;
+    std::vector<std::pair<QString, QImage>> pictures_;
     bool loading_ = false;
 };
 

@@ -13,8 +13,6 @@ constexpr int kFontPixels = 11;
 constexpr int kCaptionLeft = 21; // the caption starts right of the 16-pixel box
 constexpr TColor kDarkGreen = RGBColor(12, 97, 63);
 
-const QStringList kCustomColors = {"ccBlue", "ccRed", "ccGreen"};
-
 QFont BoxFont(int pixels) {
     return PixelFont("Verdana", pixels);
 }
@@ -36,7 +34,7 @@ QlCheckBoxPage::QlCheckBoxPage(QWidget* parent)
     BeginGroup("Marks", 4);
     AddBox("Unchecked", "Unchecked, every CustomColor", "Unchecked");
     for (int color = ccBlue; color <= ccGreen; ++color) {
-        const QString& name = kCustomColors[color];
+        const QString name = NameOf(static_cast<TGCustomColor>(color));
         auto* box = AddBox("Checked" + name.mid(2), "Checked, " + name, "Checked");
         box->SetCustomColor(static_cast<TGCustomColor>(color));
         box->SetChecked(true);
@@ -71,7 +69,9 @@ QlCheckBoxPage::QlCheckBoxPage(QWidget* parent)
     large->resize(large->width(), 20);
     FitCaption(*large);
 
-    BuildPanel();
+    // A new caption or font keeps the box wide enough for the caption.
+    connect(&Properties(), &PropertyPanel::Edited, this,
+            [this] { FitCaption(*Selected<TQlCheckBox>()); });
     FinishSamples();
 }
 
@@ -81,51 +81,7 @@ TQlCheckBox* QlCheckBoxPage::AddBox(const QString& name, const QString& caption,
     box->SetFont(BoxFont(kFontPixels));
     box->SetCaption(text);
     FitCaption(*box);
-    box->OnClick = [this](QObject* sender) {
-        const auto* clicked = static_cast<TQlCheckBox*>(sender);
-        Log(sender, QStringLiteral("OnClick, Checked %1").arg(clicked->Checked() ? "on" : "off"));
-        if (sender == SelectedSample())
-            Properties().Refresh();
-    };
     return box;
-}
-
-void QlCheckBoxPage::BuildPanel() {
-    PropertyPanel& panel = Properties();
-    auto box = [this] { return Selected<TQlCheckBox>(); };
-    panel.AddText(
-        "Caption", [box] { return box()->Caption(); },
-        [box](const QString& text) {
-            box()->SetCaption(text);
-            FitCaption(*box());
-        });
-    panel.AddSwitch(
-        "Checked", [box] { return box()->Checked(); }, [box](bool on) { box()->SetChecked(on); });
-    panel.AddSwitch(
-        "Enabled", [box] { return box()->Enabled(); }, [box](bool on) { box()->SetEnabled(on); });
-    panel.AddChoice(
-        "CustomColor", kCustomColors, [box] { return int(box()->CustomColor()); },
-        [box](int color) { box()->SetCustomColor(static_cast<TGCustomColor>(color)); });
-    panel.AddSwitch(
-        "HiLigthMode", [box] { return box()->HiLigthMode(); },
-        [box](bool on) { box()->SetHiLigthMode(on); });
-    panel.AddColor(
-        "HiLigthColor", [box] { return box()->HiLigthColor(); },
-        [box](TColor color) { box()->SetHiLigthColor(color); });
-    panel.AddColor(
-        "FontColor", [box] { return box()->FontColor(); },
-        [box](TColor color) { box()->SetFontColor(color); });
-    panel.AddSwitch(
-        "TabStop", [box] { return box()->TabStop(); }, [box](bool on) { box()->SetTabStop(on); });
-    panel.AddNumber(
-        "Height", 8, 40, [box] { return box()->height(); },
-        [box](int height) { box()->resize(box()->width(), height); });
-    panel.AddNumber(
-        "FontPixels", 8, 20, [box] { return box()->Font().pixelSize(); },
-        [box](int pixels) {
-            box()->SetFont(BoxFont(pixels));
-            FitCaption(*box());
-        });
 }
 
 } // namespace maskwell::gallery

@@ -19,7 +19,6 @@ public:
 
 private:
     TQlCheckBox* AddBox(const QString& name, const QString& caption, const QString& text);
-    void BuildPanel();
 };
 
 } // namespace maskwell::gallery

@@ -18,11 +18,6 @@ constexpr TColor kAboutFace = RGBColor(219, 219, 219);
 constexpr TColor kDarkGreen = RGBColor(12, 97, 63);
 constexpr TColor kSky = RGBColor(190, 220, 250);
 
-const QStringList kShapes = {"btnCapsule", "btnOval", "btnRectangle"};
-const QStringList kFrameStyles = {"fmNone", "fmGradient"};
-const QStringList kTextStyles = {"txNone", "txLowered", "txRaised", "txShadowed"};
-const QStringList kLayouts = {"lyLeft", "lyTop", "lyRight", "lyBottom", "lyCenter"};
-
 QFont ButtonFont(int pixels) {
     return PixelFont("Verdana", pixels, true);
 }
@@ -90,7 +85,7 @@ QlFancyButtonPage::QlFancyButtonPage(QWidget* parent)
 
     BeginGroup("Caption effects", 4);
     for (int style = txNone; style <= txShadowed; ++style) {
-        const QString& name = kTextStyles[style];
+        const QString name = NameOf(static_cast<TTextStyle>(style));
         AddButton(name, name, {97, 25})
             ->FancyEffects()
             ->SetTextStyle(static_cast<TTextStyle>(style));
@@ -98,7 +93,7 @@ QlFancyButtonPage::QlFancyButtonPage(QWidget* parent)
 
     BeginGroup("Glyph layouts (a strip of 4 cells, Distance 4)", 5);
     for (int layout = lyLeft; layout <= lyCenter; ++layout) {
-        const QString& name = kLayouts[layout];
+        const QString name = NameOf(static_cast<TBmpLayout>(layout));
         const bool vertical = layout == lyTop || layout == lyBottom || layout == lyCenter;
         auto* button = AddButton(name, name, {97, vertical ? 44 : 25});
         button->Glyphs()->SetGlyph(GlyphStrip());
@@ -107,7 +102,7 @@ QlFancyButtonPage::QlFancyButtonPage(QWidget* parent)
         button->Glyphs()->SetLayout(static_cast<TBmpLayout>(layout));
     }
 
-    BuildPanel();
+    Properties().OfferPicture("Four discs", GlyphStrip());
     FinishSamples();
 }
 
@@ -121,66 +116,7 @@ TQlFancyButton* QlFancyButtonPage::AddButton(const QString& name, const QString&
 
 TQlFancyButton* QlFancyButtonPage::Dress(TQlFancyButton* button) {
     button->setFont(ButtonFont(kFontPixels));
-    button->OnClick = [this](QObject* sender) { Log(sender, "OnClick"); };
     return button;
-}
-
-void QlFancyButtonPage::BuildPanel() {
-    PropertyPanel& panel = Properties();
-    auto button = [this] { return Selected<TQlFancyButton>(); };
-    auto effects = [button] { return button()->FancyEffects(); };
-    auto glyphs = [button] { return button()->Glyphs(); };
-    panel.AddText(
-        "Caption", [button] { return button()->Caption(); },
-        [button](const QString& text) { button()->SetCaption(text); });
-    panel.AddSwitch(
-        "Enabled", [button] { return button()->Enabled(); },
-        [button](bool on) { button()->SetEnabled(on); });
-    panel.AddChoice(
-        "Shape", kShapes, [effects] { return int(effects()->Shape()); },
-        [effects](int shape) { effects()->SetShape(static_cast<TBtnShape>(shape)); });
-    panel.AddNumber(
-        "CornerRadius", -10, 200, [effects] { return effects()->CornerRadius(); },
-        [effects](int radius) { effects()->SetCornerRadius(radius); });
-    panel.AddChoice(
-        "FrameStyle", kFrameStyles, [effects] { return int(effects()->FrameStyle()); },
-        [effects](int style) { effects()->SetFrameStyle(static_cast<TFrameStyle>(style)); });
-    panel.AddNumber(
-        "FrameWidth", 0, 20, [effects] { return effects()->FrameWidth(); },
-        [effects](int width) { effects()->SetFrameWidth(width); });
-    panel.AddColor(
-        "FaceColor", [effects] { return effects()->FaceColor(); },
-        [effects](TColor color) { effects()->SetFaceColor(color); });
-    panel.AddColor(
-        "FrameColor", [effects] { return effects()->FrameColor(); },
-        [effects](TColor color) { effects()->SetFrameColor(color); });
-    panel.AddColor(
-        "HoverColor", [effects] { return effects()->HoverColor(); },
-        [effects](TColor color) { effects()->SetHoverColor(color); });
-    panel.AddChoice(
-        "TextStyle", kTextStyles, [effects] { return int(effects()->TextStyle()); },
-        [effects](int style) { effects()->SetTextStyle(static_cast<TTextStyle>(style)); });
-    panel.AddColor(
-        "FontColor", [button] { return button()->FontColor(); },
-        [button](TColor color) { button()->SetFontColor(color); });
-    panel.AddChoice(
-        "GlyphLayout", kLayouts, [glyphs] { return int(glyphs()->Layout()); },
-        [glyphs](int layout) { glyphs()->SetLayout(static_cast<TBmpLayout>(layout)); });
-    panel.AddNumber(
-        "GlyphNumber", 0, 9, [glyphs] { return glyphs()->Number(); },
-        [glyphs](int number) { glyphs()->SetNumber(number); });
-    panel.AddNumber(
-        "GlyphDistance", -5, 30, [glyphs] { return glyphs()->Distance(); },
-        [glyphs](int distance) { glyphs()->SetDistance(distance); });
-    panel.AddSwitch(
-        "HasGlyph", [glyphs] { return !glyphs()->Glyph().isNull(); },
-        [glyphs](bool on) { glyphs()->SetGlyph(on ? GlyphStrip() : QImage()); });
-    panel.AddNumber(
-        "Width", 0, 200, [button] { return button()->width(); },
-        [button](int width) { button()->resize(width, button()->height()); });
-    panel.AddNumber(
-        "Height", 0, 200, [button] { return button()->height(); },
-        [button](int height) { button()->resize(button()->width(), height); });
 }
 
 } // namespace maskwell::gallery

@@ -19,9 +19,8 @@ public:
 
 private:
     TQlFancyButton* AddButton(const QString& name, const QString& caption, QSize size);
-    // The font and the click log every sample has.
+    // The font every sample has.
     TQlFancyButton* Dress(TQlFancyButton* button);
-    void BuildPanel();
 };
 
 } // namespace maskwell::gallery

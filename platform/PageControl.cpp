@@ -2,11 +2,11 @@
 #include "platform/PageControl.h"
 
 #include "platform/Color.h"
-#include "platform/ErrorBox.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
@@ -32,8 +32,8 @@ TTabSheet::TTabSheet(const QString& caption, QWidget* parent)
 void TTabSheet::mousePressEvent(QMouseEvent* event) {
     // A press a child control passed on is not a press on the free area.
     const bool onChild = childAt(event->position().toPoint()) != nullptr;
-    if (OnMouseDown && !onChild)
-        Guarded([&] { OnMouseDown(event); });
+    if (!onChild && isSignalConnected(QMetaMethod::fromSignal(&TTabSheet::MousePressed)))
+        emit MousePressed(event);
     else
         QWidget::mousePressEvent(event);
 }

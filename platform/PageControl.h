@@ -2,11 +2,10 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QMouseEvent>
 #include <QWidget>
-#include <functional>
 #include <vector>
 
-class QMouseEvent;
 class QStackedWidget;
 
 namespace maskwell {
@@ -21,8 +20,10 @@ public:
 
     const QString& Caption() const { return caption_; }
 
+signals:
     // Any mouse button going down on the page itself, not on a control on it.
-    std::function<void(QMouseEvent* event)> OnMouseDown;
+    // Without a receiver the press goes on to the page's parent.
+    void MousePressed(QMouseEvent* event);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

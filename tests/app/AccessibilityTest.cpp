@@ -109,7 +109,7 @@ TEST_P(AccessibleControls, HaveTheirRoleNameAndADescription) {
     }
 }
 
-#define CONTROL(member) [](TMaskwellForm& f) -> QWidget* { return f.member; }
+#define CONTROL(member) ([](TMaskwellForm& f) -> QWidget* { return f.member; })
 
 INSTANTIATE_TEST_SUITE_P(
     MainWindow, AccessibleControls,

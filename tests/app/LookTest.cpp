@@ -217,8 +217,8 @@ TEST_F(DarkTheme, ControlsTakingSystemColoursFollowThePalette) {
               DarkPalette().color(QPalette::Highlight));
 }
 
-#define MAIN(member) [](TMaskwellForm& f, TAboutF&) -> QWidget* { return f.member; }
-#define ABOUT(member) [](TMaskwellForm&, TAboutF& a) -> QWidget* { return a.member; }
+#define MAIN(member) ([](TMaskwellForm& f, TAboutF&) -> QWidget* { return f.member; })
+#define ABOUT(member) ([](TMaskwellForm&, TAboutF& a) -> QWidget* { return a.member; })
 
 const QMargins label(0, 0, 0, 0), edit(3, 3, 3, 3), combo(3, 3, 20, 3);
 

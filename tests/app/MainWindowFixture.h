@@ -7,10 +7,10 @@
 #include "controls/QlCheckBox.h"
 #include "controls/advedit/AdvEdit.h"
 #include "platform/PageControl.h"
+#include "tests/support/FileContents.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,14 +27,9 @@ protected:
     void TearDown() override { form.reset(); }
 
     void WriteSettings(const QByteArray& contents) {
-        QFile file(settingsPath);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents);
+        ASSERT_TRUE(WriteWholeFile(settingsPath, contents));
     }
-    QByteArray SettingsContents() const {
-        QFile file(settingsPath);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    }
+    QByteArray SettingsContents() const { return WholeFile(settingsPath, "(missing)"); }
 
     // Creates, shows and activates the window: the first activation loads the
     // settings and computes.

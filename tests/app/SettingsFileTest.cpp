@@ -4,6 +4,7 @@
 #include "core/MemoryCalculator.h"
 #include "core/SubnetComputation.h"
 #include "platform/IniFile.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/QtPrinters.h"
 
@@ -21,14 +22,9 @@ namespace {
 class SettingsFile : public ::testing::Test {
 protected:
     void WriteFile(const QByteArray& contents) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents);
+        ASSERT_TRUE(test::WriteWholeFile(path, contents));
     }
-    QByteArray FileContents() const {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray FileContents() const { return test::WholeFile(path); }
     void Load() {
         TIniFile ini(path);
         LoadSettings(ini, calc.State, {});

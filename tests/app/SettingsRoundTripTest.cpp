@@ -7,9 +7,9 @@
 #include "core/SelectorLinkage.h"
 #include "core/SubnetComputation.h"
 #include "platform/IniFile.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/QtPrinters.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -100,9 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
 class SettingsMaskBits : public ::testing::Test {
 protected:
     void WriteFile(const QByteArray& contents) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents);
+        ASSERT_TRUE(test::WriteWholeFile(path, contents));
     }
     QTemporaryDir folder;
     QString path = folder.filePath("maskwell.ini");

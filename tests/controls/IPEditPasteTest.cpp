@@ -24,7 +24,7 @@ struct PathCase {
     QClipboard::Mode Mode = QClipboard::Clipboard;
 };
 
-// Every way of pasting into a field hands the text to the paste handler and
+// Every way of pasting into a field reports the text (PasteRequested) and
 // leaves the fields as they were.
 class IPEditPaste : public ::testing::TestWithParam<PathCase> {
 protected:
@@ -33,8 +33,9 @@ protected:
         ipe = new TIPEdit(&window);
         ipe->setGeometry(10, 6, 169, 21);
         ipe->SetText("192.168.0.1");
-        ipe->SetPasteHandler([this](const QString& text) { pasted << text; });
-        ipe->SetRebindCheckbox([this] { ++rebinds; });
+        QObject::connect(ipe, &TIPEdit::PasteRequested,
+                         [this](const QString& text) { pasted << text; });
+        QObject::connect(ipe, &TIPEdit::OctetsRepaired, [this] { ++rebinds; });
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -69,7 +70,7 @@ protected:
     int rebinds = 0;
 };
 
-TEST_P(IPEditPaste, HandsTheTextToTheHandlerAndNotToTheField) {
+TEST_P(IPEditPaste, ReportsTheTextAndLeavesTheField) {
     const PathCase& c = GetParam();
     if (c.Mode == QClipboard::Selection && !Clipboard()->supportsSelection())
         GTEST_SKIP() << "no selection clipboard on this platform (offscreen); the X11 run "
@@ -83,7 +84,7 @@ TEST_P(IPEditPaste, HandsTheTextToTheHandlerAndNotToTheField) {
     PasteThrough(c);
     EXPECT_EQ(pasted, QStringList{c.Mode == QClipboard::Selection ? "172.16.0.9 255.255.0.0"
                                                                   : "10.1.2.3/8"});
-    EXPECT_EQ(ipe->Text(), "192.168.0.1") << "the handler alone decides what the fields take";
+    EXPECT_EQ(ipe->Text(), "192.168.0.1") << "the receiver alone decides what the fields take";
     EXPECT_EQ(rebinds, 0);
 }
 
@@ -97,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(IPEdit, IPEditPaste,
                              return info.param.Name;
                          });
 
-TEST(IPEditPasteWithoutHandler, TakesNothing) {
+TEST(IPEditPasteWithoutReceiver, TakesNothing) {
     QWidget window;
     auto* ipe = new TIPEdit(&window);
     ipe->SetText("192.168.0.1");

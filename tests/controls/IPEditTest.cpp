@@ -31,15 +31,12 @@ protected:
         other->setGeometry(72, 50, 100, 21);
         ipe = new TIPEdit(&window);
         ipe->setGeometry(72, 6, 169, 21);
-        ipe->SetRebindCheckbox([this] { ++rebinds; });
-        ipe->OnChange = [this](QObject* sender) {
-            EXPECT_EQ(sender, ipe);
-            changes << ipe->Text();
-        };
-        ipe->OnClick = [this](QObject* sender) { clicks += sender == ipe; };
-        ipe->OnDblClick = [this](QObject* sender) { doubleClicks += sender == ipe; };
-        ipe->OnEnter = [this](QObject*) { enteredAt = FocusedField(); };
-        ipe->OnExit = [this](QObject*) { ++exits; };
+        QObject::connect(ipe, &TIPEdit::OctetsRepaired, [this] { ++rebinds; });
+        QObject::connect(ipe, &TIPEdit::TextChanged, [this] { changes << ipe->Text(); });
+        QObject::connect(ipe, &TIPEdit::Clicked, [this] { ++clicks; });
+        QObject::connect(ipe, &TIPEdit::DoubleClicked, [this] { ++doubleClicks; });
+        QObject::connect(ipe, &TIPEdit::FocusEntered, [this] { enteredAt = FocusedField(); });
+        QObject::connect(ipe, &TIPEdit::FocusExited, [this] { ++exits; });
         window.show();
         QApplication::setActiveWindow(&window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

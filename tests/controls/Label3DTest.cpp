@@ -300,6 +300,26 @@ TEST(Label3DText, AutoSizeFitsTheUnrotatedText) {
     EXPECT_EQ(label.size(), TextExtent(TestFont(), " "));
 }
 
+// An auto-sized tsShadow label makes room for its shadow: none of it is cut
+// off, whether the style and the shift come before the caption or after it.
+TEST(Label3DText, AutoSizeKeepsRoomForTheShadow) {
+    Stage flat;
+    flat.label->move(10, 10);
+    flat.label->SetTextStyle(tsNone);
+    flat.label->SetCaption("Subnet Mask");
+    Stage shadowed;
+    shadowed.label->move(10, 10);
+    shadowed.label->SetCaption("Subnet Mask");
+    shadowed.label->SetTextStyle(tsShadow);
+    shadowed.label->SetShift(3);
+
+    EXPECT_EQ(shadowed.label->size(), flat.label->size() + QSize(3, 3));
+    EXPECT_TRUE(
+        SameImage(shadowed.Grab(), Layered(flat.Grab(), {{{3, 3}, kShadow}, {{0, 0}, Qt::black}})));
+    shadowed.label->SetShift(0);
+    EXPECT_EQ(shadowed.label->size(), flat.label->size()) << "no shadow to make room for";
+}
+
 TEST(Label3DText, EllipsesSwitchAutoSizeOffAndLeaveItOff) {
     TLabel3D label;
     ASSERT_TRUE(label.AutoSize());
@@ -393,18 +413,11 @@ struct LinkStage : Stage {
     LinkStage() : Stage(QSize(200, 80)) {
         FixedText("example", QRect(20, 20, 100, 20));
         label->SetFontColor(clBlue);
-        label->OnClick = [this](QObject* sender) {
-            EXPECT_EQ(sender, label);
+        QObject::connect(label, &TLabel3D::Clicked, [this] {
             events << QStringLiteral("click after %1 opens").arg(shell.Targets().size());
-        };
-        label->OnMouseEnter = [this](QObject* sender) {
-            EXPECT_EQ(sender, label);
-            events << "enter";
-        };
-        label->OnMouseExit = [this](QObject* sender) {
-            EXPECT_EQ(sender, label);
-            events << "exit";
-        };
+        });
+        QObject::connect(label, &TLabel3D::MouseEntered, [this] { events << "enter"; });
+        QObject::connect(label, &TLabel3D::MouseExited, [this] { events << "exit"; });
         Show();
     }
     void Enter() { QTest::mouseMove(label, QPoint(5, 5)); }

@@ -153,10 +153,7 @@ const QRect kInside(5, 2, 55, 13);
 TEST(QlFancyButtonSettings, EffectSettersClampAfterTheEqualityTest) {
     TQlEffect look;
     int changes = 0;
-    look.OnEffectChange = [&](QObject* sender) {
-        EXPECT_EQ(sender, &look);
-        ++changes;
-    };
+    QObject::connect(&look, &TQlEffect::Changed, [&] { ++changes; });
     look.SetFrameWidth(1);
     EXPECT_EQ(look.FrameWidth(), 3);
     look.SetFrameWidth(99);
@@ -183,7 +180,7 @@ TEST(QlFancyButtonSettings, EffectSettersClampAfterTheEqualityTest) {
 TEST(QlFancyButtonSettings, GlyphSettersClampAndTheStripAlwaysFires) {
     TQlGlyph glyphs;
     int changes = 0;
-    glyphs.OnGlyphChange = [&](QObject*) { ++changes; };
+    QObject::connect(&glyphs, &TQlGlyph::Changed, [&] { ++changes; });
     glyphs.SetNumber(0);
     EXPECT_EQ(glyphs.Number(), 1);
     EXPECT_EQ(changes, 1); // 0 differs from the stored 1
@@ -476,7 +473,7 @@ TEST(QlFancyButtonPaint, SettingsChangesRepaintTheButton) {
 struct Clicks {
     int count = 0;
     explicit Clicks(TQlFancyButton& button) {
-        button.OnClick = [this](QObject*) { ++count; };
+        QObject::connect(&button, &TQlFancyButton::Clicked, [this] { ++count; });
     }
 };
 
@@ -485,9 +482,8 @@ TEST(QlFancyButtonPointer, RightButtonNeverClicksMiddleButtonDoes) {
     stage.Show();
     Clicks clicks(*stage.button);
     bool pressedAtMouseDown = true;
-    stage.button->OnMouseDown = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
-        pressedAtMouseDown = stage.button->Pressed();
-    };
+    QObject::connect(stage.button, &TQlFancyButton::MousePressed,
+                     [&] { pressedAtMouseDown = stage.button->Pressed(); });
     const QPoint face(32, 8);
     stage.Hover(face);
     ASSERT_TRUE(stage.button->Hot());
@@ -497,7 +493,7 @@ TEST(QlFancyButtonPointer, RightButtonNeverClicksMiddleButtonDoes) {
     EXPECT_EQ(clicks.count, 0);
 
     stage.Press(Qt::MiddleButton, face);
-    EXPECT_FALSE(pressedAtMouseDown); // OnMouseDown comes first
+    EXPECT_FALSE(pressedAtMouseDown); // MousePressed comes first
     EXPECT_TRUE(stage.button->Pressed());
     EXPECT_EQ(stage.button->ImageIndex(), 3);
     stage.Release(Qt::MiddleButton, face);
@@ -545,10 +541,9 @@ TEST(QlFancyButtonPointer, DoubleClickFiresTwice) {
     stage.Show();
     Clicks clicks(*stage.button);
     EventCounter doubleClicks(stage.button, QEvent::MouseButtonDblClick);
-    int pressedAtRelease = 0; // OnMouseUp comes before the button's own handling
-    stage.button->OnMouseUp = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
-        pressedAtRelease += stage.button->Pressed();
-    };
+    int pressedAtRelease = 0; // MouseReleased comes before the button's own handling
+    QObject::connect(stage.button, &TQlFancyButton::MouseReleased,
+                     [&] { pressedAtRelease += stage.button->Pressed(); });
     const QPoint face(32, 8);
     stage.Hover(face);
     // Press, release, and a second press and release: Qt delivers the second

@@ -4,6 +4,7 @@
 #include "tests/support/ModalBoxCloser.h"
 
 #include <QBuffer>
+#include <QClipboard>
 #include <QDesignerFormEditorInterface>
 #include <QDesignerTaskMenuExtension>
 #include <QDomDocument>
@@ -11,11 +12,14 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFormBuilder>
+#include <QGuiApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QMetaProperty>
 #include <QPixmap>
 #include <QPluginLoader>
 #include <QSet>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUiLoader>
@@ -151,6 +155,47 @@ TEST(DesignerPlugin, TheAdvancedEditShowsOneTextProperty) {
             shown << QString::fromLatin1(property.name());
     }
     EXPECT_EQ(shown, QStringList{"Text"});
+}
+
+// The controls' events are signals, so a form connects them as the
+// designer's signal/slot editor writes it, and QUiLoader makes the connection:
+// one without an argument, one that carries a text.
+TEST(DesignerPlugin, AFormConnectsTheControlsSignals) {
+    QByteArray form = R"(<ui version="4.0"><widget class="QWidget" name="form">
+        <property name="geometry"><rect><x>0</x><y>0</y><width>200</width><height>90</height></rect></property>
+        <widget class="maskwell::TLabel3D" name="link">
+         <property name="geometry"><rect><x>0</x><y>0</y><width>60</width><height>17</height></rect></property>
+         <property name="Caption"><string>Open</string></property>
+        </widget>
+        <widget class="maskwell::TIPEdit" name="address">
+         <property name="geometry"><rect><x>0</x><y>30</y><width>169</width><height>21</height></rect></property>
+        </widget>
+        <widget class="QSpinBox" name="clicks"/>
+        <widget class="QLineEdit" name="pasted"/>
+       </widget>
+       <connections>
+        <connection><sender>link</sender><signal>Clicked()</signal>
+         <receiver>clicks</receiver><slot>stepUp()</slot></connection>
+        <connection><sender>address</sender><signal>PasteRequested(QString)</signal>
+         <receiver>pasted</receiver><slot>setText(QString)</slot></connection>
+       </connections></ui>)";
+    QBuffer buffer(&form);
+    const std::unique_ptr<QWidget> loaded(PluginLoader()->load(&buffer));
+    ASSERT_NE(loaded, nullptr);
+    loaded->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(loaded.get()));
+    auto* link = loaded->findChild<QWidget*>("link");
+    auto* address = loaded->findChild<QWidget*>("address");
+    ASSERT_TRUE(link && address);
+
+    QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(loaded->findChild<QSpinBox*>("clicks")->value(), 1);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("10.1.2.3/8"));
+    QLineEdit* firstOctet = address->findChildren<QLineEdit*>().front();
+    firstOctet->setFocus();
+    QTest::keyClick(firstOctet, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(loaded->findChild<QLineEdit*>("pasted")->text(), "10.1.2.3/8");
 }
 
 // Grey outline pixels along the left end of an fmNone oval button.

@@ -10,6 +10,7 @@
 #include "controls/advedit/AdvEditTyping.h"
 #include "platform/Locale.h"
 #include "tests/fuzz/FuzzSupport.h"
+#include "tests/support/MixedCaseReference.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -60,7 +61,7 @@ void RequireOwnType(const QString& value, TAdvEditType type, const char* how) {
 
 // SetText: the value as stored, checked.
 QString Assigned(const QString& value, TAdvEditType type, int precision) {
-    const QString stored = NormalizedValue(value, type, precision);
+    QString stored = NormalizedValue(value, type, precision);
     RequireOwnType(stored, type, "an assignment");
     Require(NormalizedValue(stored, type, precision) == stored,
             "storing " + Quoted(stored) + " again gave " +
@@ -76,29 +77,6 @@ QString FloatAssigned(double number, TAdvEditType type, int precision, bool grou
         RequireOwnType(stored, type, "a money regrouping");
     }
     return stored;
-}
-
-QString MixedCaseReference(const QString& text) {
-    const auto upper = [](QChar c) { return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c; };
-    const auto lower = [](QChar c) { return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + 32) : c; };
-    QString result;
-    bool wordStart = true;
-    const int n = static_cast<int>(text.size());
-    for (int i = 1; i <= n; ++i) {
-        const QChar c = text[i - 1];
-        if (QStringLiteral(" ',-.").contains(c)) {
-            result += c;
-            wordStart = true;
-        } else {
-            result += wordStart ? upper(c) : lower(c);
-            wordStart = false;
-        }
-        if (result == u"Mc" || (i > 2 && result.indexOf(u" Mc") + 1 == i - 2))
-            wordStart = true;
-        else if (i > n - 3 && (result.endsWith(u" I") || result.endsWith(u" II")))
-            wordStart = true;
-    }
-    return result;
 }
 
 bool IsRangeSeparator(QChar c) {
@@ -160,7 +138,7 @@ void RunAdvEditText(const std::uint8_t* data, std::size_t size) {
         value = Assigned(in.Text(24), type, precision);
     }
     if (type == etMixedCase && value.size() <= 128) {
-        Require(MixedCaseText(value) == MixedCaseReference(value),
+        Require(MixedCaseText(value) == test::MixedCaseReference(value),
                 "the mixed case of " + Quoted(value));
     }
 

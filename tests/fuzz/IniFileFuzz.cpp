@@ -5,6 +5,7 @@
 // when it is new, are added); writing the same value again changes nothing.
 #include "platform/IniFile.h"
 #include "tests/fuzz/FuzzSupport.h"
+#include "tests/support/FileContents.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,11 +65,6 @@ QByteArray WithoutBreak(QByteArray line) {
     return line;
 }
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // In memory where the system has it: every write is synced to the disk.
 QString TempRoot() {
     const QFileInfo shm(QStringLiteral("/dev/shm"));
@@ -98,7 +94,7 @@ void RunIniFile(const std::uint8_t* data, std::size_t size) {
     }
     TIniFile ini(path);
     ini.WriteString(section, key, value);
-    const QByteArray after = Contents(path);
+    const QByteArray after = test::WholeFile(path);
     Require(ini.ReadString(section, key, QStringLiteral("<missing>")) == value,
             "written " + Quoted(value) + " read back as " +
                 Quoted(ini.ReadString(section, key, QStringLiteral("<missing>"))));
@@ -133,7 +129,7 @@ void RunIniFile(const std::uint8_t* data, std::size_t size) {
 
     // The same value once more changes nothing.
     ini.WriteString(section, key, value);
-    Require(Contents(path) == after, "writing the same value again changed the file");
+    Require(test::WholeFile(path) == after, "writing the same value again changed the file");
 }
 
 } // namespace maskwell::fuzz

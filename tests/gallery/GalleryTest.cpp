@@ -6,6 +6,7 @@
 #include "controls/advedit/AdvEdit.h"
 #include "gallery/GalleryPage.h"
 #include "gallery/GalleryWindow.h"
+#include "gallery/SignalLog.h"
 #include "tests/support/PaintProbe.h"
 #include "tests/support/QtPrinters.h"
 
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -157,6 +159,32 @@ TEST_P(GalleryPages, EverySamplePainted) {
         // Its stage shows all of it: nothing clipped, nothing under a caption.
         EXPECT_TRUE(sample->parentWidget()->rect().contains(sample->geometry()))
             << sample->objectName().toStdString();
+    }
+}
+
+// The page's summary is read whole in a window narrower than the samples:
+// none of it lies beyond the visible part of the page, under the side column.
+TEST_P(GalleryPages, SummaryIsWhollyInView) {
+    window->resize(900, 700);
+    GalleryPage& page = Visit(GetParam().page);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const auto* summary = page.findChild<QLabel*>("Summary");
+    ASSERT_NE(summary, nullptr);
+    EXPECT_EQ(summary->visibleRegion(), QRegion(summary->rect()));
+    EXPECT_GE(summary->height(), summary->heightForWidth(summary->width()));
+}
+
+// The panel has an editor for every property the form designer shows for the
+// control's class, named after it.
+TEST_P(GalleryPages, PanelShowsEveryDesignableProperty) {
+    GalleryPage& page = Visit(GetParam().page);
+    const QMetaObject* meta = page.Samples().front()->metaObject();
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (property.isDesignable()) {
+            EXPECT_NE(page.Properties().findChild<QWidget*>(property.name()), nullptr)
+                << property.name();
+        }
     }
 }
 
@@ -325,7 +353,7 @@ INSTANTIATE_TEST_SUITE_P(
         PanelRow{"ButtonShape",
                  kFancyButton,
                  "Capsule",
-                 "Shape",
+                 "FancyEffects_Shape",
                  "btnOval",
                  [](QWidget& w) { return Number(As<TQlFancyButton>(w).FancyEffects()->Shape()); },
                  "1",
@@ -334,7 +362,7 @@ INSTANTIATE_TEST_SUITE_P(
             "ButtonFrameWidthClamped",
             kFancyButton,
             "Rounded",
-            "FrameWidth",
+            "FancyEffects_FrameWidth",
             "20",
             [](QWidget& w) { return Number(As<TQlFancyButton>(w).FancyEffects()->FrameWidth()); },
             "14",
@@ -343,7 +371,7 @@ INSTANTIATE_TEST_SUITE_P(
             "ButtonFace",
             kFancyButton,
             "Square",
-            "FaceColor",
+            "FancyEffects_FaceColor",
             "clLime",
             [](QWidget& w) { return ColorName(As<TQlFancyButton>(w).FancyEffects()->FaceColor()); },
             "clLime",
@@ -403,14 +431,14 @@ TEST_P(GalleryReadBack, PanelShowsTheStoredValue) {
 INSTANTIATE_TEST_SUITE_P(
     Property, GalleryReadBack,
     ::testing::Values(
-        ReadBackRow{"FrameWidthAbove14", kFancyButton, "Rounded", "FrameWidth", "20", "FrameWidth",
-                    "14"},
-        ReadBackRow{"FrameWidthBelow3", kFancyButton, "Rounded", "FrameWidth", "1", "FrameWidth",
-                    "3"},
-        ReadBackRow{"CornerRadiusAbove145", kFancyButton, "Square", "CornerRadius", "200",
-                    "CornerRadius", "145"},
-        ReadBackRow{"GlyphNumberZero", kFancyButton, "lyLeft", "GlyphNumber", "0", "GlyphNumber",
-                    "1"},
+        ReadBackRow{"FrameWidthAbove14", kFancyButton, "Rounded", "FancyEffects_FrameWidth", "20",
+                    "FancyEffects_FrameWidth", "14"},
+        ReadBackRow{"FrameWidthBelow3", kFancyButton, "Rounded", "FancyEffects_FrameWidth", "1",
+                    "FancyEffects_FrameWidth", "3"},
+        ReadBackRow{"CornerRadiusAbove145", kFancyButton, "Square", "FancyEffects_CornerRadius",
+                    "200", "FancyEffects_CornerRadius", "145"},
+        ReadBackRow{"GlyphNumberZero", kFancyButton, "lyLeft", "Glyphs_Number", "0",
+                    "Glyphs_Number", "1"},
         ReadBackRow{"ButtonNoWiderThan145", kFancyButton, "Capsule", "Width", "200", "Width",
                     "145"},
         ReadBackRow{"NegativeEscapement", kLabel3D, "tsRaised", "Escapement", "-30", "Escapement",
@@ -441,16 +469,53 @@ TEST_F(Gallery, PanelFollowsTypingInTheControl) {
     QTest::keyClicks(&last, "77");
 
     EXPECT_EQ(Shown(*page.Properties().findChild<QLineEdit*>("Text")), "192.168.0.77");
-    EXPECT_EQ(page.Properties().findChild<QLabel*>("Value")->text(), "3232235597 (C0A8004D)");
+    EXPECT_EQ(Shown(*page.Properties().findChild<QWidget*>("Value")), "3232235597 (C0A8004D)");
 }
 
+// Every signal of a sample, with its arguments; a signal repeated takes over
+// its line.
 TEST_F(Gallery, SampleEventsAreLogged) {
     GalleryPage& page = Visit(kFancyButton);
     QWidget& button = Sample(page, "Rounded");
+    QTest::mouseMove(&button, QPoint(40, 12));
     QTest::mouseMove(&button, button.rect().center());
     QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
 
-    EXPECT_EQ(page.findChild<QPlainTextEdit*>("EventLog")->toPlainText(), "Rounded: OnClick");
+    EXPECT_EQ(page.findChild<QPlainTextEdit*>("EventLog")->toPlainText(),
+              "Rounded: MouseMoved(NoModifier, QPoint(48,12)) (2 times)\n"
+              "Rounded: MousePressed(LeftButton, NoModifier, QPoint(48,12))\n"
+              "Rounded: MouseReleased(LeftButton, NoModifier, QPoint(48,12))\n"
+              "Rounded: Clicked");
+}
+
+// A control with signals the gallery has no code for, as a control's new
+// drag-and-drop signals are.
+class Dropper : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString Text READ Text NOTIFY TextChanged)
+
+public:
+    QString Text() const { return {}; }
+
+signals:
+    void Dropped(const QString& text, QPoint where, Qt::DropAction action);
+    void TextChanged();
+};
+
+// The log hears each of them with its arguments, but neither a property's
+// change signal nor Qt's own signals.
+TEST(SignalLog, HearsEverySignalOfTheControlButItsPropertiesChanges) {
+    QStringList lines;
+    SignalLog log([&](const QObject& control, const QMetaMethod&,
+                      const QString& line) { lines << control.objectName() + ": " + line; },
+                  nullptr);
+    Dropper dropper;
+    dropper.setObjectName("DragTo");
+    log.Watch(&dropper);
+    emit dropper.Dropped("10.0.0.1", {3, 4}, Qt::MoveAction);
+    emit dropper.TextChanged();
+    dropper.setWindowTitle("Dropper");
+    EXPECT_EQ(lines, QStringList{"DragTo: Dropped(\"10.0.0.1\", QPoint(3,4), MoveAction)"});
 }
 
 TEST_F(Gallery, ShapeSamplesAreMadeFromTheirForm) {
@@ -480,7 +545,7 @@ TEST_F(Gallery, StageFollowsAControlThatGrows) {
     page.Select(&label);
     const QSize before = label.size();
 
-    Edit(*page.Properties().findChild<QWidget*>("FontPixels"), "36");
+    Edit(*page.Properties().findChild<QWidget*>("Font"), "36");
     Showcase(page); // lays the stages out again
 
     EXPECT_GT(label.width(), before.width());
@@ -489,3 +554,5 @@ TEST_F(Gallery, StageFollowsAControlThatGrows) {
 
 } // namespace
 } // namespace maskwell::gallery
+
+#include "GalleryTest.moc"

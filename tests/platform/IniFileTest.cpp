@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/IniFile.h"
 
+#include "tests/support/FileContents.h"
 #include "tests/support/FileSizeLimit.h"
 
 #include <QDir>
@@ -25,15 +26,10 @@ protected:
     QString PathOf(const QString& name) const { return dir_.filePath(name); }
 
     void Put(const QString& name, const QByteArray& bytes) const {
-        QFile file(PathOf(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
+        ASSERT_TRUE(test::WriteWholeFile(PathOf(name), bytes));
     }
 
-    QByteArray Get(const QString& name) const {
-        QFile file(PathOf(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QByteArray Get(const QString& name) const { return test::WholeFile(PathOf(name), "<missing>"); }
 
     static QString WriteFailure(const std::function<void()>& write) {
         try {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/IniFile.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QDir>
@@ -86,10 +87,7 @@ protected:
         return static_cast<ChildResult>(WEXITSTATUS(status));
     }
 
-    QByteArray Contents() const {
-        QFile file(Path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray Contents() const { return test::WholeFile(Path()); }
 
     QTemporaryDir dir_;
 };

@@ -79,7 +79,8 @@ TEST_F(PageControl, PagesFillTheAreaBelowTheTabs) {
 
 TEST_F(PageControl, PressOnTheFreeAreaReachesThePageButNotThroughAChild) {
     std::vector<Qt::MouseButton> presses;
-    first->OnMouseDown = [&](QMouseEvent* event) { presses.push_back(event->button()); };
+    QObject::connect(first, &TTabSheet::MousePressed,
+                     [&](QMouseEvent* event) { presses.push_back(event->button()); });
     QTest::mousePress(first, Qt::RightButton, {}, QPoint(150, 150));
     QTest::mouseRelease(first, Qt::RightButton, {}, QPoint(150, 150));
     QTest::mousePress(first, Qt::MiddleButton, {}, QPoint(150, 150));

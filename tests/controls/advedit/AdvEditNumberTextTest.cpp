@@ -4,6 +4,7 @@
 #include "controls/advedit/AdvEditText.h"
 #include "controls/advedit/AdvEditTyping.h"
 #include "platform/Locale.h"
+#include "tests/support/MixedCaseReference.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QLocale>
@@ -136,30 +137,6 @@ TEST_F(SeparatorsRestored, EveryLocaleReadsBackWhatItsFieldsWrite) {
     }
 }
 
-// The word rules as they read, kept as the reference for the linear walk.
-QString MixedCaseReference(const QString& text) {
-    const auto upper = [](QChar c) { return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c; };
-    const auto lower = [](QChar c) { return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + 32) : c; };
-    QString result;
-    bool wordStart = true;
-    const int n = static_cast<int>(text.size());
-    for (int i = 1; i <= n; ++i) {
-        const QChar c = text[i - 1];
-        if (QStringLiteral(" ',-.").contains(c)) {
-            result += c;
-            wordStart = true;
-        } else {
-            result += wordStart ? upper(c) : lower(c);
-            wordStart = false;
-        }
-        if (result == u"Mc" || (i > 2 && result.indexOf(u" Mc") + 1 == i - 2))
-            wordStart = true;
-        else if (i > n - 3 && (result.endsWith(u" I") || result.endsWith(u" II")))
-            wordStart = true;
-    }
-    return result;
-}
-
 TEST(MixedCaseLinear, AgreesWithTheWordRulesOnRandomNames) {
     std::mt19937 random(15);
     const QString alphabet = QStringLiteral("mcMCiIdo ',-.xX");
@@ -168,7 +145,7 @@ TEST(MixedCaseLinear, AgreesWithTheWordRulesOnRandomNames) {
         const int length = static_cast<int>(random() % 24);
         for (int i = 0; i < length; ++i)
             text += alphabet[static_cast<qsizetype>(random() % alphabet.size())];
-        ASSERT_EQ(MixedCaseText(text), MixedCaseReference(text)) << text.toStdString();
+        ASSERT_EQ(MixedCaseText(text), test::MixedCaseReference(text)) << text.toStdString();
     }
 }
 

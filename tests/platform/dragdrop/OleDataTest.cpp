@@ -56,6 +56,7 @@ TEST(OleGlobalMemory, BlocksStartZeroedAndCountTheirLocks) {
     EXPECT_EQ(GlobalSize(memory), 6u);
     auto* first = static_cast<char*>(GlobalLock(memory));
     EXPECT_EQ(QByteArray(first, 6), QByteArray(6, '\0'));
+    // NOLINTNEXTLINE(bugprone-not-null-terminated-result): bytes, not a C string
     std::memcpy(first, "abc", 3);
     EXPECT_EQ(GlobalLock(memory), first); // blocks never move
     EXPECT_EQ(GlobalUnlock(memory), TRUE);
@@ -85,6 +86,7 @@ TEST(OleGlobalMemory, ReleasingAMediumFreesItsMemoryOrReleasesItsOwner) {
     EXPECT_EQ(owner->Count(), 1u);
     EXPECT_EQ(BytesOf(shared), QByteArray("y")); // the owner's, still there
     GlobalFree(shared);
+    // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDelete): the atomic count is 1 here, not 0
     EXPECT_EQ(owner->Release(), 0u);
 }
 
@@ -162,7 +164,7 @@ TEST(OleDropFiles, NamesAreReadFromTheirOffsetInEitherWidthUpToAnEmptyName) {
 
     memory = DropFilesBlock({"/x/ä", "/y"});
     EXPECT_EQ(DropFilesNames(memory), (QStringList{"/x/ä", "/y"}));
-    EXPECT_EQ(GlobalSize(memory), sizeof(DROPFILES) + (5 + 3 + 1) * 2);
+    EXPECT_EQ(GlobalSize(memory), sizeof(DROPFILES) + std::size_t{5 + 3 + 1} * 2);
     GlobalFree(memory);
 
     memory = GlobalFromBytes("short");

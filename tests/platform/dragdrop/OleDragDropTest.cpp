@@ -23,7 +23,7 @@ QString UnicodeTextOf(IDataObject* data) {
     STGMEDIUM medium;
     if (!data || data->GetData(&ask, &medium) != S_OK)
         return QStringLiteral("<none>");
-    const QString text = ZeroTerminatedUtf16(medium.hGlobal);
+    QString text = ZeroTerminatedUtf16(medium.hGlobal);
     ReleaseStgMedium(&medium);
     return text;
 }
