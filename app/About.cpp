@@ -18,7 +18,7 @@
 
 namespace maskwell {
 
-const QString TAboutF::WebAddress = QStringLiteral("maskwell.example.org");
+const QString TAboutF::kWebAddress = QStringLiteral("maskwell.example.org");
 
 namespace {
 
@@ -56,8 +56,8 @@ void TAboutF::CreateControls() {
         FormLabel(Panel1, "Maskwell Team", {40, 70, 150, 18}, PixelFont("Courier New", 16, true));
     Label3D2 = FormLabel(Panel1, QString::fromUtf8("\u00A9 2026 Maskwell Team"), {40, 90, 144, 16},
                          PixelFont("Courier New", 13, true));
-    Label3D5 = FormLabel(Panel1, WebAddress, {32, 108, 158, 16}, PixelFont("Arial", 13, true, true),
-                         taCenter, clBlue);
+    Label3D5 = FormLabel(Panel1, kWebAddress, {32, 108, 158, 16},
+                         PixelFont("Arial", 13, true, true), taCenter, clBlue);
     Label3D5->setCursor(Qt::PointingHandCursor);
     Label3D5->setFocusPolicy(Qt::TabFocus); // a link the keyboard reaches
     Label3D5->setAccessibleDescription(QStringLiteral("Opens the maker's web page"));
@@ -110,7 +110,7 @@ void TAboutF::OkBClick() {
 }
 
 void TAboutF::Label3D5Click() {
-    ShellOpen(WebAddress);
+    ShellOpen(kWebAddress);
 }
 
 void TAboutF::Label3D5MouseEnter() {

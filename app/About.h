@@ -20,7 +20,7 @@ class TAboutF : public QWidget {
 
 public:
     // The maker's web address, shown by the link label and opened by a click.
-    static const QString WebAddress;
+    static const QString kWebAddress;
 
     explicit TAboutF(QWidget& mainWindow);
 

@@ -80,7 +80,7 @@ QImage WindowIconAtSize(int size) {
 QIcon ApplicationIcon() {
     const QImage drawing = WindowIcon(); // drawn once, then scaled to each size
     QIcon icon;
-    for (const int size : WindowManagerSizes)
+    for (const int size : kWindowManagerSizes)
         icon.addPixmap(QPixmap::fromImage(Scaled(drawing, size)));
     return icon;
 }

@@ -20,14 +20,14 @@ QImage WindowIcon();
 QImage WindowIconAtSize(int size);
 
 // The sizes the desktop's icon theme gets, in pixels.
-inline constexpr int IconThemeSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+inline constexpr int kIconThemeSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 // The sizes the running window offers its window manager (title bar, task bar,
 // window switcher, up to twice the common 64 at a doubled scale). The 256
 // pixel picture is left to the installed icon theme: sent with the window it
 // would cost about a megabyte of memory at start-up for a size no window
 // manager draws from the window itself.
-inline constexpr int WindowManagerSizes[] = {16, 22, 24, 32, 48, 64, 128};
+inline constexpr int kWindowManagerSizes[] = {16, 22, 24, 32, 48, 64, 128};
 
 // The window icon with a picture at each window manager size.
 QIcon ApplicationIcon();

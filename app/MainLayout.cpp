@@ -34,8 +34,8 @@ namespace maskwell {
 namespace {
 
 constexpr QSize clientSize(292, 299);
-const TColor lightGrey = RGBColor(238, 238, 238);
-const TColor paleGreen = RGBColor(213, 255, 213);
+const TColor kLightGrey = RGBColor(238, 238, 238);
+const TColor kPaleGreen = RGBColor(213, 255, 213);
 
 // A control filled with one of the design's light colours keeps black text
 // under any desktop palette (a dark theme's light text would vanish on it).
@@ -65,8 +65,8 @@ QComboBox* MaskSelector(QWidget* parent, const QRect& box, const QString& hint,
     combo->setMaxVisibleItems(999); // the drop-down shows every row at once
     combo->setToolTip(hint);
     QPalette palette = combo->palette();
-    palette.setColor(QPalette::Button, ResolveColor(lightGrey));
-    palette.setColor(QPalette::Base, ResolveColor(lightGrey));
+    palette.setColor(QPalette::Button, ResolveColor(kLightGrey));
+    palette.setColor(QPalette::Base, ResolveColor(kLightGrey));
     combo->setPalette(palette);
     KeepDarkText(combo);
     for (const std::string_view row : rows)
@@ -102,8 +102,8 @@ TAdvEdit* ResultField(QWidget* parent, const QRect& box, const QString& name) {
     field->SetEditAlign(eaCenter);
     field->SetEditType(etString);
     field->SetAutoSelect(false);
-    field->SetColor(lightGrey);
-    field->SetFocusColor(paleGreen);
+    field->SetColor(kLightGrey);
+    field->SetFocusColor(kPaleGreen);
     // Black on the light fills, also when a dark desktop palette makes the
     // window text light.
     field->SetFontColor(clBlack);
@@ -189,7 +189,7 @@ void TMaskwellForm::CreateAddressLine() {
     Label3D2 = FormLabel(Panel2, "IP Address:", {7, 10, 61, 12}, verdana);
     IPE = new TIPEdit(Panel2);
     IPE->setGeometry(72, 6, 169, 21);
-    IPE->SetColor(lightGrey);
+    IPE->SetColor(kLightGrey);
     KeepDarkText(IPE); // the octets and dots on the light fill
     IPE->setToolTip("IP Address");
     Describe(IPE, "IP address", "The address to subnet, typed octet by octet");
@@ -265,8 +265,8 @@ void TMaskwellForm::CreateAddressInfoPage() {
     Describe(CBA1, "Address type",
              "the address's class; choosing another moves the address into it");
     QPalette palette = CBA1->palette();
-    palette.setColor(QPalette::Button, ResolveColor(lightGrey));
-    palette.setColor(QPalette::Base, ResolveColor(lightGrey));
+    palette.setColor(QPalette::Button, ResolveColor(kLightGrey));
+    palette.setColor(QPalette::Base, ResolveColor(kLightGrey));
     CBA1->setPalette(palette);
     KeepDarkText(CBA1);
     L10 = FormLabel(TabSheet2, QString(), {0, 52, 265, 14}, courier);

@@ -34,7 +34,7 @@ std::optional<int> StoredRow(const TIniSection& stored, const CalculatorState& s
     const bool rowNamesTheMask = addressClass && addressClass->Lists;
     if (!rowNamesTheMask) {
         if (const std::optional<int> bits = stored.ReadInteger(MaskBitsKey)) {
-            if (*bits == NoMaskBits)
+            if (*bits == kNoMaskBits)
                 return -1;
             const std::string text = std::to_string(*bits);
             for (int row = 0; row < state.CB2.Count(); ++row)
@@ -76,7 +76,7 @@ std::optional<SubnetListSettings> LoadSettings(const TIniFile& ini, CalculatorSt
     const std::vector<TIniSection> sections =
         ini.ReadSections({SettingsSection, SubnetListSection}); // the one read
     const TIniSection& stored = sections.front();
-    SelectRowInAllFour(state, DefaultMaskRow);
+    SelectRowInAllFour(state, kDefaultMaskRow);
 
     const QString address = stored.ReadString(AddressKey, DefaultAddress);
     state.IPE.SetText(address.toStdString());
@@ -104,7 +104,7 @@ void StoreSettings(TIniFile& ini, const CalculatorState& state,
     // The mask bits of CB1's row: the four lists are parallel.
     const int row = state.CB1.ItemIndex();
     const bool hasBits = row >= 0 && row < state.CB2.Count();
-    const int bits = hasBits ? QString::fromStdString(state.CB2.Item(row)).toInt() : NoMaskBits;
+    const int bits = hasBits ? QString::fromStdString(state.CB2.Item(row)).toInt() : kNoMaskBits;
     // One replacement of the file: a refused store changes nothing, and two
     // windows closing together leave the keys of one of them, never a mix.
     std::vector<TIniValue> values{

@@ -41,13 +41,13 @@ inline constexpr const char* SettingsSection = "conf";
 inline constexpr const char* AddressKey = "ipaddr";
 inline constexpr const char* MaskKey = "mask";
 inline constexpr const char* MaskBitsKey = "maskbits";
-inline constexpr int NoMaskBits = -1;
+inline constexpr int kNoMaskBits = -1;
 inline constexpr const char* SubnetListSection = "subnets";
 inline constexpr const char* SubnetListOpenKey = "open";
 inline constexpr const char* SubnetListWidthKey = "width";
 inline constexpr const char* SubnetListHeightKey = "height";
 inline constexpr const char* DefaultAddress = "192.168.0.1";
-inline constexpr int DefaultMaskRow = 14; // mask bits 24 in the class A lists
+inline constexpr int kDefaultMaskRow = 14; // mask bits 24 in the class A lists
 
 // The subnet list window as the last run left it: whether it was open, and
 // its size (invalid where the file has none).

@@ -162,7 +162,7 @@ bool TSubnetsWindow::GoTo(const QString& text) {
     const std::optional<AddressInput> address = ParseAddressInput(typed);
     if (!address) {
         const std::string refusal = AddressInputRefusal(typed);
-        SayWhyNot(Latin1(refusal.empty() ? std::string(AddressInputHint) : refusal));
+        SayWhyNot(Latin1(refusal.empty() ? std::string(kAddressInputHint) : refusal));
         return false;
     }
     const SubnetList& list = model_->List();

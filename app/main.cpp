@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
 
     const std::vector<std::string_view> arguments(argv, argv + argc);
     const maskwell::CommandLine commandLine = maskwell::ReadCommandLine(arguments);
-    if (commandLine.What != maskwell::CommandLine::OpenWindow)
+    if (commandLine.action != maskwell::CommandLine::OpenWindow)
         return maskwell::RunWithoutWindow(commandLine);
 
     // The toolkit takes its own options (-platform, -style, ...) out of argv.
@@ -34,8 +34,8 @@ int main(int argc, char** argv) {
     int endingSignal = 0;
     {
         maskwell::TMaskwellForm MaskwellForm;
-        if (commandLine.Address)
-            MaskwellForm.SetStartAddress(*commandLine.Address);
+        if (commandLine.address)
+            MaskwellForm.SetStartAddress(*commandLine.address);
         maskwell::TAboutF AboutF(MaskwellForm); // hidden until About is chosen
         MaskwellForm.SetAboutWindow(&AboutF);
         const maskwell::SessionEnd sessionEnd(MaskwellForm);

@@ -332,7 +332,7 @@ void TIPEdit::ByteKeyUp(int index, const QKeyEvent& event) {
         return; // a held key is released once, at the end
     // Only the release of the digit that filled the field moves on: arrows,
     // Tab, Shift, the Ctrl combinations and the keys of a paste never do.
-    if (!fillingKey_ || fillingKey_->Field != index || !fillingKey_->IsReleasedBy(event))
+    if (!fillingKey_ || fillingKey_->field != index || !fillingKey_->IsReleasedBy(event))
         return;
     fillingKey_.reset();
     const TIPByteEdit* field = FByteEdits[static_cast<std::size_t>(index)];
@@ -355,9 +355,9 @@ void TIPEdit::ByteKeyUp(int index, const QKeyEvent& event) {
 bool TIPEdit::KeyDown::IsReleasedBy(const QKeyEvent& event) const {
     // Told by the scan code where the platform gives one: the key's symbol
     // may change when a modifier comes up first.
-    if (ScanCode != 0 && event.nativeScanCode() != 0)
-        return ScanCode == event.nativeScanCode();
-    return Key == event.key();
+    if (scanCode != 0 && event.nativeScanCode() != 0)
+        return scanCode == event.nativeScanCode();
+    return key == event.key();
 }
 
 void TIPEdit::MoveToField(int index) {

@@ -179,9 +179,9 @@ private:
     // The digit key whose press filled a field, until the next key goes down
     // or the field is left; its release moves on.
     struct KeyDown {
-        int Field;
-        int Key;
-        quint32 ScanCode;
+        int field;
+        int key;
+        quint32 scanCode;
         bool IsReleasedBy(const QKeyEvent& event) const;
     };
     std::optional<KeyDown> fillingKey_;

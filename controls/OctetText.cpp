@@ -50,13 +50,13 @@ OctetKeyVerdict FilterOctetCharacter(char16_t character, const OctetFieldState& 
     if (character == u'\b' || character == selectAll || character == copy)
         return OctetKeyVerdict::Accept;
     if (character >= u'0' && character <= u'9') {
-        const qsizetype kept = field.TextLength - field.SelectedLength;
+        const qsizetype kept = field.textLength - field.selectedLength;
         if (kept >= 3)
-            return field.Index < 3 && field.CursorAtEnd ? OctetKeyVerdict::CarryToNextField
+            return field.index < 3 && field.cursorAtEnd ? OctetKeyVerdict::CarryToNextField
                                                         : OctetKeyVerdict::Discard;
         return kept == 2 ? OctetKeyVerdict::Fill : OctetKeyVerdict::Accept;
     }
-    if (character == u'.' && field.Index < 3 && !field.JustAdvanced)
+    if (character == u'.' && field.index < 3 && !field.justAdvanced)
         return OctetKeyVerdict::MoveToNextField;
     return OctetKeyVerdict::Discard;
 }

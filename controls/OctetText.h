@@ -14,14 +14,14 @@ namespace maskwell {
 
 // An octet field as the key rules see it when a key goes down in it.
 struct OctetFieldState {
-    int Index = 0; // 0 to 3, the first octet first
-    qsizetype TextLength = 0;
-    qsizetype SelectedLength = 0;
-    bool CursorAtEnd = true;
+    int index = 0; // 0 to 3, the first octet first
+    qsizetype textLength = 0;
+    qsizetype selectedLength = 0;
+    bool cursorAtEnd = true;
     // The control moved into this field after three digits, and no other key
     // has gone down here since: a "." typed now only confirms that move, so
     // that 192.168.0.1 typed with its dots lands in four fields.
-    bool JustAdvanced = false;
+    bool justAdvanced = false;
 };
 
 // What a character typed into an octet field does.

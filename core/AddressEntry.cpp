@@ -120,7 +120,7 @@ bool PasteAddress(CalculatorState& state, std::string_view text,
         if (reason.empty())
             reason = text.find_first_not_of(" \t\r\n") == std::string_view::npos
                          ? "the clipboard is empty"
-                         : std::string(AddressInputHint);
+                         : std::string(kAddressInputHint);
         state.Notices.Notice(reason);
         return false;
     }

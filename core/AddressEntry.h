@@ -40,7 +40,7 @@ std::string MaskNotOfferedText(std::string_view classLetter, int bits,
 
 // Reads text as an address and takes it; text that is no address changes
 // nothing and gives a notice saying why: the clipboard is empty, the reader's
-// refusal, or else AddressInputHint. Returns whether the address was taken.
+// refusal, or else kAddressInputHint. Returns whether the address was taken.
 bool PasteAddress(CalculatorState& state, std::string_view text,
                   const std::function<void()>& repairAddress);
 

@@ -16,12 +16,12 @@ namespace {
 // The first octet each class row moves an address to, and the range of first
 // octets it leaves alone (the leading bits 0, 10, 110 and 1110).
 struct ClassMove {
-    int Low;
-    int High;
-    std::string_view NewFirstOctet;
+    int low;
+    int high;
+    std::string_view newFirstOctet;
 };
 
-constexpr ClassMove classMoves[] = {
+constexpr ClassMove kClassMoves[] = {
     {std::numeric_limits<int>::min(), 127, "1"},
     {128, 191, "128"},
     {192, 223, "192"},
@@ -48,10 +48,10 @@ void CBA1Change(CalculatorState& state) {
     const std::string rest = dot == std::string::npos ? std::string() : address.substr(dot + 1);
 
     const int row = state.CBA1.ItemIndex();
-    if (row >= 0 && row < static_cast<int>(std::size(classMoves))) {
-        const ClassMove& move = classMoves[row];
-        if (firstOctet < move.Low || firstOctet > move.High)
-            state.IPE.SetText(std::string(move.NewFirstOctet) + "." + rest);
+    if (row >= 0 && row < static_cast<int>(std::size(kClassMoves))) {
+        const ClassMove& move = kClassMoves[row];
+        if (firstOctet < move.low || firstOctet > move.high)
+            state.IPE.SetText(std::string(move.newFirstOctet) + "." + rest);
     }
     RebindCheckbox(state);
     UpdateAddressInfo(state);

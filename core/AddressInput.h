@@ -33,11 +33,11 @@ std::optional<AddressInput> ParseAddressInput(std::string_view text);
 // Why ParseAddressInput refuses text, where the reason is one a user can act
 // on: "octet 300 is above 255", "mask bits 33 is above 32", "mask 255.0.255.0
 // is not contiguous". Empty for any other refused text (blank, letters, a
-// missing octet...), which AddressInputHint answers.
+// missing octet...), which kAddressInputHint answers.
 std::string AddressInputRefusal(std::string_view text);
 
 // What the reader accepts, said to a user who gave it something else.
-inline constexpr std::string_view AddressInputHint =
+inline constexpr std::string_view kAddressInputHint =
     "paste an IPv4 address such as 192.168.1.10 or 192.168.1.10/24";
 
 } // namespace maskwell

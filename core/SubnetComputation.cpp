@@ -13,11 +13,11 @@ namespace maskwell {
 namespace {
 
 struct MaskBitsRow {
-    std::string_view Bits;
-    MaskCut Cut;
+    std::string_view bits;
+    MaskCut cut;
 };
 
-constexpr std::array<MaskBitsRow, 21> maskBitsRows{{
+constexpr std::array<MaskBitsRow, 21> kMaskBitsRows{{
     {"10", {64, 2}},  {"11", {32, 2}},  {"12", {16, 2}},  {"13", {8, 2}},  {"14", {4, 2}},
     {"15", {2, 2}},   {"16", {256, 2}}, {"17", {128, 3}}, {"18", {64, 3}}, {"19", {32, 3}},
     {"20", {16, 3}},  {"21", {8, 3}},   {"22", {4, 3}},   {"23", {2, 3}},  {"24", {256, 4}},
@@ -36,15 +36,15 @@ std::string Dotted(std::string_view o1, std::string_view o2, std::string_view o3
 } // namespace
 
 std::optional<MaskCut> MaskCutOf(std::string_view maskBits) {
-    for (const MaskBitsRow& row : maskBitsRows)
-        if (row.Bits == maskBits)
-            return row.Cut;
+    for (const MaskBitsRow& row : kMaskBitsRows)
+        if (row.bits == maskBits)
+            return row.cut;
     return std::nullopt;
 }
 
 void StartCalc(CalculatorState& state) {
     if (const std::optional<MaskCut> cut = MaskCutOf(state.CB2.Text())) {
-        MegaCalc(state, cut->BlockSize, cut->OctetPosition);
+        MegaCalc(state, cut->blockSize, cut->octetPosition);
     } else {
         // Without a mask there are no results; any shown belong to an
         // earlier address or mask.

@@ -13,8 +13,8 @@ namespace maskwell {
 // many consecutive values of that octet one subnet spans. A whole network
 // octet is block size 256: mask bits 16 on octet 2, mask bits 24 on octet 4.
 struct MaskCut {
-    int BlockSize;
-    int OctetPosition;
+    int blockSize;
+    int octetPosition;
 };
 
 // The cut for a mask-bits text "10" to "30", compared as a whole text; none for

@@ -114,7 +114,7 @@ MaskwellPlugins::MaskwellPlugins(QObject* parent) : QObject(parent) {
          tr("Advanced edit"),
          tr("A single-line edit with edit types, prefix and suffix, focus colours, an attached "
             "label, a lookup list and persistence."),
-         QSize(121, TAdvEdit::DefaultHeight),
+         QSize(121, TAdvEdit::kDefaultHeight),
          {},
          &Create<TAdvEdit>,
          &AdvEditIcon,

@@ -10,8 +10,8 @@ namespace maskwell {
 // One character of a pixel map and the colour it stands for (ARGB; an alpha
 // below 255 makes the image carry transparency).
 struct PixelKey {
-    char Key;
-    QRgb Colour;
+    char key;
+    QRgb colour;
 };
 
 // Builds an image from rows of key characters, top row first, all rows of the

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    for (const int size : maskwell::IconThemeSizes) {
+    for (const int size : maskwell::kIconThemeSizes) {
         const QString folder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
         const QString file =
             root.filePath(folder + u'/' + QLatin1String(maskwell::ApplicationId) + ".png");

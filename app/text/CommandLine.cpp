@@ -71,12 +71,12 @@ const std::string_view kAddressForms = "such as 192.168.1.10 or 192.168.1.10/24"
 
 // What the options ask, gathered before anything is decided.
 struct Options {
-    bool Help = false, HelpAll = false, Version = false, Print = false, List = false;
-    std::optional<std::string_view> Format;
-    std::vector<std::string_view> Unknown;
-    std::string Problem; // the first value problem
-    std::vector<std::string_view> Positional;
-    bool WindowSystemNamed = false;
+    bool help = false, helpAll = false, version = false, print = false, list = false;
+    std::optional<std::string_view> format;
+    std::vector<std::string_view> unknown;
+    std::string problem; // the first value problem
+    std::vector<std::string_view> positional;
+    bool windowSystemNamed = false;
 };
 
 // Reads one option (its name after the dashes, "name=value" split) at
@@ -89,34 +89,34 @@ std::size_t ReadOption(std::span<const std::string_view> arguments, std::size_t 
     const bool hasValue = equals != std::string_view::npos;
     const auto flag = [&](bool& set) {
         set = true;
-        if (hasValue && options.Problem.empty())
-            options.Problem = "Unexpected value after '--" + PrintableArgument(name) + "'.";
+        if (hasValue && options.problem.empty())
+            options.problem = "Unexpected value after '--" + PrintableArgument(name) + "'.";
         return std::size_t{1};
     };
     if (name == "?" || name == "h" || name == "help")
-        return flag(options.Help);
+        return flag(options.help);
     if (name == "help-all")
-        return flag(options.HelpAll);
+        return flag(options.helpAll);
     if (name == "v" || name == "version")
-        return flag(options.Version);
+        return flag(options.version);
     if (name == "print")
-        return flag(options.Print);
+        return flag(options.print);
     if (name == "list")
-        return flag(options.List);
+        return flag(options.list);
     if (name == "format") {
         if (hasValue) {
-            options.Format = word.substr(equals + 1);
+            options.format = word.substr(equals + 1);
             return 1;
         }
         if (i + 1 < arguments.size()) {
-            options.Format = arguments[i + 1];
+            options.format = arguments[i + 1];
             return 2;
         }
-        if (options.Problem.empty())
-            options.Problem = "Missing value after '--format'.";
+        if (options.problem.empty())
+            options.problem = "Missing value after '--format'.";
         return 1;
     }
-    options.Unknown.push_back(word);
+    options.unknown.push_back(word);
     return 1;
 }
 
@@ -126,13 +126,13 @@ Options ReadOptions(std::span<const std::string_view> arguments) {
     for (std::size_t i = 1; i < arguments.size();) {
         const std::string_view argument = arguments[i];
         if (optionsEnded || argument == "-" || !argument.starts_with('-')) {
-            options.Positional.push_back(argument);
+            options.positional.push_back(argument);
             ++i;
         } else if (argument == "--") {
             optionsEnded = true;
             ++i;
         } else if (const ToolkitOption* option = ToolkitOptionAt(arguments, i)) {
-            options.WindowSystemNamed |= option->Name == "platform" || option->Name == "display";
+            options.windowSystemNamed |= option->Name == "platform" || option->Name == "display";
             i += option->Value.empty() || i + 1 == arguments.size() ? 1 : 2;
         } else if (IsToolkitOptionWithEquals(argument)) {
             ++i;
@@ -154,15 +154,15 @@ std::string UnknownOptionsProblem(const std::vector<std::string_view>& names) {
 
 CommandLine Asking(CommandLine::Action what, std::string_view program) {
     CommandLine commandLine;
-    commandLine.What = what;
-    commandLine.Program = program;
+    commandLine.action = what;
+    commandLine.program = program;
     return commandLine;
 }
 
 CommandLine Refusal(std::string problem) {
     CommandLine commandLine;
-    commandLine.What = CommandLine::Refuse;
-    commandLine.Problem = std::move(problem);
+    commandLine.action = CommandLine::Refuse;
+    commandLine.problem = std::move(problem);
     return commandLine;
 }
 
@@ -206,57 +206,57 @@ std::string RepairedAddressReason(const AddressInput& input) {
 CommandLine ReadCommandLine(std::span<const std::string_view> arguments) {
     const std::string_view program = arguments.empty() ? "maskwell" : arguments.front();
     const Options options = ReadOptions(arguments);
-    if (!options.Unknown.empty())
-        return Refusal(UnknownOptionsProblem(options.Unknown));
-    if (!options.Problem.empty())
-        return Refusal(options.Problem);
-    if (options.Help)
+    if (!options.unknown.empty())
+        return Refusal(UnknownOptionsProblem(options.unknown));
+    if (!options.problem.empty())
+        return Refusal(options.problem);
+    if (options.help)
         return Asking(CommandLine::ShowHelp, program);
-    if (options.HelpAll)
+    if (options.helpAll)
         return Asking(CommandLine::ShowHelpAll, program);
-    if (options.Version)
+    if (options.version)
         return Asking(CommandLine::ShowVersion, program);
 
     CommandLine commandLine = Asking(CommandLine::OpenWindow, program);
-    commandLine.WindowSystemNamed = options.WindowSystemNamed;
-    if (options.Format) {
-        const std::optional<OutputFormat> format = OutputFormatNamed(*options.Format);
+    commandLine.windowSystemNamed = options.windowSystemNamed;
+    if (options.format) {
+        const std::optional<OutputFormat> format = OutputFormatNamed(*options.format);
         if (!format)
             return Refusal("--format takes text, json or csv, not '" +
-                           PrintableArgument(*options.Format) + "'");
-        if (!options.Print && !options.List)
+                           PrintableArgument(*options.format) + "'");
+        if (!options.print && !options.list)
             return Refusal("--format goes with --print or --list");
-        commandLine.Format = *format;
+        commandLine.format = *format;
     }
-    if (options.Print && options.List)
+    if (options.print && options.list)
         return Refusal("--print and --list cannot be given together");
-    if (options.List) {
-        if (options.Positional.size() != 1)
-            return Refusal(options.Positional.empty()
+    if (options.list) {
+        if (options.positional.size() != 1)
+            return Refusal(options.positional.empty()
                                ? "--list needs an address, such as 10.0.0.0/30"
                                : "--list takes one address, its mask after a slash");
-        commandLine.What = CommandLine::ListSubnets;
-        commandLine.Inputs.assign(options.Positional.begin(), options.Positional.end());
+        commandLine.action = CommandLine::ListSubnets;
+        commandLine.inputs.assign(options.positional.begin(), options.positional.end());
         return commandLine;
     }
-    if (options.Print) {
-        if (options.Positional.empty())
+    if (options.print) {
+        if (options.positional.empty())
             return Refusal("--print needs an address, such as 192.168.1.10/24, or - to read "
                            "them from standard input");
-        commandLine.What = CommandLine::PrintResults;
-        commandLine.Inputs.assign(options.Positional.begin(), options.Positional.end());
+        commandLine.action = CommandLine::PrintResults;
+        commandLine.inputs.assign(options.positional.begin(), options.positional.end());
         return commandLine;
     }
-    if (options.Positional.empty())
+    if (options.positional.empty())
         return commandLine;
-    if (options.Positional.size() > 1)
+    if (options.positional.size() > 1)
         return Refusal("the window takes one address, its mask after a slash "
                        "(10.0.0.1/255.255.255.0); --print takes several");
-    const std::string_view text = options.Positional.front();
+    const std::string_view text = options.positional.front();
     if (text == "-")
         return Refusal("- (standard input) goes with --print");
-    commandLine.Address = ParseAddressInput(text);
-    if (!commandLine.Address)
+    commandLine.address = ParseAddressInput(text);
+    if (!commandLine.address)
         return Refusal("'" + PrintableArgument(text) + "': " + NotAnAddressReason(text));
     return commandLine;
 }

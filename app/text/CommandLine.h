@@ -31,14 +31,14 @@ struct CommandLine {
         ShowVersion,
         Refuse
     };
-    Action What = OpenWindow;
-    std::optional<AddressInput> Address; // OpenWindow: the address the window starts with
-    std::vector<std::string> Inputs;     // PrintResults: the addresses, "-" for standard input;
+    Action action = OpenWindow;
+    std::optional<AddressInput> address; // OpenWindow: the address the window starts with
+    std::vector<std::string> inputs;     // PrintResults: the addresses, "-" for standard input;
                                          // ListSubnets: the one address
-    OutputFormat Format = OutputFormat::Text;
-    bool WindowSystemNamed = false; // -platform or -display names where a window opens
-    std::string Program;            // as the program was started, for the usage line
-    std::string Problem;            // Refuse: one line naming what is wrong, safe to print
+    OutputFormat format = OutputFormat::Text;
+    bool windowSystemNamed = false; // -platform or -display names where a window opens
+    std::string program;            // as the program was started, for the usage line
+    std::string problem;            // Refuse: one line naming what is wrong, safe to print
 };
 
 // Reads the arguments, program name first: on the standard library alone,

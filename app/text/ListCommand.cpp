@@ -62,7 +62,7 @@ void WriteJsonLines(const SubnetList& list, OutputBuffer& out) {
 int RunList(const CommandLine& commandLine, const TextStreams& streams) {
     OutputBuffer out(streams.Output);
     ProblemReport problems(out, streams.Errors);
-    const std::string& text = commandLine.Inputs.front();
+    const std::string& text = commandLine.inputs.front();
     std::optional<AddressInput> input = ParseAddressInput(text);
     std::string refusal = input ? RepairedAddressReason(*input) : NotAnAddressReason(text);
     SubnetList list;
@@ -78,7 +78,7 @@ int RunList(const CommandLine& commandLine, const TextStreams& streams) {
     // A pipe that holds a whole megabyte takes it in one hand-over to its
     // reader, not sixteen; on a file or a terminal this does nothing.
     fcntl(streams.Output, F_SETPIPE_SZ, 1 << 20);
-    switch (commandLine.Format) {
+    switch (commandLine.format) {
     case OutputFormat::Json:
         WriteJsonLines(list, out);
         break;

@@ -22,7 +22,7 @@ class PrintRun {
 public:
     PrintRun(const CommandLine& commandLine, const TextStreams& streams)
         : streams_(streams), out_(streams.Output), problems_(out_, streams.Errors),
-          writer_(PrintWriter(commandLine.Format, out_)) {}
+          writer_(PrintWriter(commandLine.format, out_)) {}
 
     void Argument(std::string_view text) {
         Take(text, [&] { return "'" + PrintableArgument(text) + "'"; });
@@ -97,7 +97,7 @@ private:
 
 int RunPrint(const CommandLine& commandLine, const TextStreams& streams) {
     PrintRun run(commandLine, streams);
-    for (const std::string& input : commandLine.Inputs) {
+    for (const std::string& input : commandLine.inputs) {
         if (input == "-")
             run.StandardInput();
         else

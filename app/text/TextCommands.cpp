@@ -21,11 +21,11 @@ int WriteOutput(std::string_view text, const TextStreams& streams) {
 } // namespace
 
 int RunWithoutWindow(const CommandLine& commandLine, const TextStreams& streams) {
-    switch (commandLine.What) {
+    switch (commandLine.action) {
     case CommandLine::ShowHelp:
     case CommandLine::ShowHelpAll:
         return WriteOutput(
-            CommandLineHelp(commandLine.Program, commandLine.What == CommandLine::ShowHelpAll),
+            CommandLineHelp(commandLine.program, commandLine.action == CommandLine::ShowHelpAll),
             streams);
     case CommandLine::ShowVersion:
         return WriteOutput("Maskwell " + std::string(ProductVersion) + "\n", streams);
@@ -34,7 +34,7 @@ int RunWithoutWindow(const CommandLine& commandLine, const TextStreams& streams)
     case CommandLine::ListSubnets:
         return RunList(commandLine, streams);
     case CommandLine::Refuse:
-        WriteProblemLine(streams.Errors, commandLine.Problem);
+        WriteProblemLine(streams.Errors, commandLine.problem);
         return 2;
     case CommandLine::OpenWindow:
         break;

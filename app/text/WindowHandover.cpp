@@ -28,7 +28,7 @@ bool Exists(const std::string& path) {
 // display, no Wayland display or socket (the default one included), and no
 // platform named on the command line or in the environment.
 bool NoWindowSystem(const CommandLine& commandLine) {
-    if (commandLine.WindowSystemNamed || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") ||
+    if (commandLine.windowSystemNamed || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") ||
         IsSet("WAYLAND_SOCKET") || IsSet("QT_QPA_PLATFORM"))
         return false;
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string_view> arguments(argv, argv + argc);
     const maskwell::CommandLine commandLine = maskwell::ReadCommandLine(arguments);
-    if (commandLine.What != maskwell::CommandLine::OpenWindow)
+    if (commandLine.action != maskwell::CommandLine::OpenWindow)
         return maskwell::RunWithoutWindow(commandLine);
     return maskwell::HandOverToWindow(commandLine, argv);
 }

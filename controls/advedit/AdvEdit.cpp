@@ -243,7 +243,7 @@ void TAdvEdit::Change() {
 
 QSize TAdvEdit::minimumSizeHint() const {
     const QSize hint = QLineEdit::minimumSizeHint();
-    return {hint.width(), std::min(hint.height(), DefaultHeight)};
+    return {hint.width(), std::min(hint.height(), kDefaultHeight)};
 }
 
 // --- Property setters --------------------------------------------------------

@@ -117,12 +117,12 @@ class TAdvEdit : public QLineEdit {
 
 public:
     // The height a field is made for (a new one is 121 x 21).
-    static constexpr int DefaultHeight = 21;
+    static constexpr int kDefaultHeight = 21;
 
     explicit TAdvEdit(QWidget* parent = nullptr);
     ~TAdvEdit() override;
 
-    // The line edit's, but never taller than DefaultHeight: with a designer's
+    // The line edit's, but never taller than kDefaultHeight: with a designer's
     // font a line edit asks for more, and a new field would be placed taller.
     QSize minimumSizeHint() const override;
 

@@ -72,7 +72,7 @@ TEST_F(About, WebAddressUnderlinesUnderThePointerAndOpensOnAClick) {
     StartWithAbout();
     form->About1->trigger();
     TLabel3D* link = about->Label3D5;
-    EXPECT_EQ(link->Caption(), TAboutF::WebAddress);
+    EXPECT_EQ(link->Caption(), TAboutF::kWebAddress);
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
 
     QEnterEvent enter(QPointF(5, 5), link->mapToGlobal(QPointF(5, 5)),
@@ -88,7 +88,7 @@ TEST_F(About, WebAddressUnderlinesUnderThePointerAndOpensOnAClick) {
 
     test::ShellOpenRecorder opened;
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(20, 8));
-    EXPECT_EQ(opened.Targets(), QStringList{TAboutF::WebAddress});
+    EXPECT_EQ(opened.Targets(), QStringList{TAboutF::kWebAddress});
 }
 
 TEST_F(About, PanelDragsTheWindowWithAnyButtonButALabelDoesNot) {

@@ -252,7 +252,7 @@ TEST_F(Accessibility, AboutIsADialogWithAFocusedOkAndALink) {
     EXPECT_TRUE(ok->state().focused);
     QAccessibleInterface* link = Of(about.Label3D5);
     EXPECT_EQ(link->role(), QAccessible::Link);
-    EXPECT_EQ(link->text(QAccessible::Name), TAboutF::WebAddress);
+    EXPECT_EQ(link->text(QAccessible::Name), TAboutF::kWebAddress);
     EXPECT_TRUE(link->state().focusable);
     EXPECT_EQ(link->actionInterface()->actionNames(),
               QStringList{QAccessibleActionInterface::pressAction()});

@@ -66,7 +66,7 @@ TEST_P(WindowIconSizes, KeepTheDrawingSharpWhenEnlarged) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ThemeSizes, WindowIconSizes, ::testing::ValuesIn(IconThemeSizes),
+INSTANTIATE_TEST_SUITE_P(ThemeSizes, WindowIconSizes, ::testing::ValuesIn(kIconThemeSizes),
                          [](const ::testing::TestParamInfo<int>& info) {
                              return "Size" + std::to_string(info.param);
                          });

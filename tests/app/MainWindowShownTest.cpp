@@ -191,7 +191,7 @@ TEST_F(MainWindowShown, AboutWindowNamesTheProgramItsVersionAndItsMaker) {
     EXPECT_TRUE(about.Label3D2->Caption().contains(u'\u00A9'))
         << about.Label3D2->Caption().toStdString();
     EXPECT_TRUE(about.Label3D2->Caption().contains(about.Label3D4->Caption()));
-    EXPECT_EQ(about.Label3D5->Caption(), TAboutF::WebAddress);
+    EXPECT_EQ(about.Label3D5->Caption(), TAboutF::kWebAddress);
     EXPECT_EQ(about.OkB->Caption(), "OK");
     form->SetAboutWindow(nullptr);
 }

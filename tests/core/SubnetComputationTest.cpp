@@ -111,11 +111,11 @@ TEST_F(SubnetComputation, EveryRowMatchesThe32BitNetworkArithmetic) {
 TEST_F(SubnetComputation, OnlyTheTwentyOneMaskBitsTextsCompute) {
     for (const char* text : {"", "8", "9", "31", "32", "010", "24 ", "+24"})
         EXPECT_FALSE(MaskCutOf(text).has_value()) << "'" << text << "'";
-    EXPECT_EQ(MaskCutOf("16")->BlockSize, 256);
-    EXPECT_EQ(MaskCutOf("16")->OctetPosition, 2);
-    EXPECT_EQ(MaskCutOf("17")->BlockSize, 128);
-    EXPECT_EQ(MaskCutOf("17")->OctetPosition, 3);
-    EXPECT_EQ(MaskCutOf("24")->OctetPosition, 4);
+    EXPECT_EQ(MaskCutOf("16")->blockSize, 256);
+    EXPECT_EQ(MaskCutOf("16")->octetPosition, 2);
+    EXPECT_EQ(MaskCutOf("17")->blockSize, 128);
+    EXPECT_EQ(MaskCutOf("17")->octetPosition, 3);
+    EXPECT_EQ(MaskCutOf("24")->octetPosition, 4);
 }
 
 TEST_F(SubnetComputation, NothingSelectedEmptiesResultsAndRefreshesAddressInfo) {
