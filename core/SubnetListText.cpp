@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/SubnetListText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -64,8 +65,7 @@ public:
         }
         *out++ = separator;
         const std::string_view mark = SubnetMarkText(row.Mark);
-        std::memcpy(out, mark.data(), mark.size());
-        out += mark.size();
+        out = std::copy(mark.begin(), mark.end(), out); // an unmarked row's mark has no data
         *out++ = '\n';
         return out;
     }

@@ -28,7 +28,8 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 File TemporaryFile(std::string_view contents) {
     File file(std::tmpfile(), &std::fclose);
-    std::fwrite(contents.data(), 1, contents.size(), file.get());
+    if (!contents.empty()) // an empty view may have no data to write from
+        std::fwrite(contents.data(), 1, contents.size(), file.get());
     std::fflush(file.get());
     ::lseek(fileno(file.get()), 0, SEEK_SET);
     return file;
