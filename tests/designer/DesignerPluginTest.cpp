@@ -56,6 +56,17 @@ std::unique_ptr<QUiLoader> PluginLoader() {
     return loader;
 }
 
+// A .ui form loaded through the plugin and shown on screen, or null when it
+// did not load or was never exposed.
+std::unique_ptr<QWidget> ShownForm(QByteArray form) {
+    QBuffer buffer(&form);
+    std::unique_ptr<QWidget> loaded(PluginLoader()->load(&buffer));
+    if (!loaded)
+        return nullptr;
+    loaded->show();
+    return QTest::qWaitForWindowExposed(loaded.get()) ? std::move(loaded) : nullptr;
+}
+
 TEST(DesignerPlugin, LoadsAndListsTheFiveControls) {
     QPluginLoader loader(kPluginFile);
     ASSERT_TRUE(loader.load()) << loader.errorString().toStdString();
@@ -161,7 +172,7 @@ TEST(DesignerPlugin, TheAdvancedEditShowsOneTextProperty) {
 // designer's signal/slot editor writes it, and QUiLoader makes the connection:
 // one without an argument, one that carries a text.
 TEST(DesignerPlugin, AFormConnectsTheControlsSignals) {
-    QByteArray form = R"(<ui version="4.0"><widget class="QWidget" name="form">
+    const QByteArray form = R"(<ui version="4.0"><widget class="QWidget" name="form">
         <property name="geometry"><rect><x>0</x><y>0</y><width>200</width><height>90</height></rect></property>
         <widget class="maskwell::TLabel3D" name="link">
          <property name="geometry"><rect><x>0</x><y>0</y><width>60</width><height>17</height></rect></property>
@@ -179,11 +190,8 @@ TEST(DesignerPlugin, AFormConnectsTheControlsSignals) {
         <connection><sender>address</sender><signal>PasteRequested(QString)</signal>
          <receiver>pasted</receiver><slot>setText(QString)</slot></connection>
        </connections></ui>)";
-    QBuffer buffer(&form);
-    const std::unique_ptr<QWidget> loaded(PluginLoader()->load(&buffer));
+    const std::unique_ptr<QWidget> loaded = ShownForm(form);
     ASSERT_NE(loaded, nullptr);
-    loaded->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(loaded.get()));
     auto* link = loaded->findChild<QWidget*>("link");
     auto* address = loaded->findChild<QWidget*>("address");
     ASSERT_TRUE(link && address);
@@ -710,7 +718,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The advanced edit's events are signals a form connects as the designer's
 // signal/slot editor writes them; QUiLoader makes the connections.
 TEST(DesignerPlugin, AFormConnectsTheAdvancedEditsSignals) {
-    QByteArray form = R"(<ui version="4.0"><widget class="QWidget" name="form">
+    const QByteArray form = R"(<ui version="4.0"><widget class="QWidget" name="form">
         <property name="geometry"><rect><x>0</x><y>0</y><width>200</width><height>90</height></rect></property>
         <widget class="maskwell::TAdvEdit" name="edit">
          <property name="geometry"><rect><x>0</x><y>0</y><width>121</width><height>21</height></rect></property>
@@ -727,11 +735,8 @@ TEST(DesignerPlugin, AFormConnectsTheAdvancedEditsSignals) {
         <connection><sender>edit</sender><signal>LookupSelected(QString)</signal>
          <receiver>selected</receiver><slot>setWindowTitle(QString)</slot></connection>
        </connections></ui>)";
-    QBuffer buffer(&form);
-    const std::unique_ptr<QWidget> loaded(PluginLoader()->load(&buffer));
+    const std::unique_ptr<QWidget> loaded = ShownForm(form);
     ASSERT_NE(loaded, nullptr);
-    loaded->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(loaded.get()));
     auto* edit = loaded->findChild<QWidget*>("edit");
     auto* changed = loaded->findChild<QWidget*>("changed");
     auto* clicked = loaded->findChild<QWidget*>("clicked");
