@@ -66,6 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
                   std::string(200000, ' ') + "10.1.2.3/20\n192.168.7.9/26\n", 2, second,
                   "maskwell: line 1: '" + std::string(80, ' ') +
                       "\u2026': longer than 4096 bytes\n"},
+        LinesCase{"RepairedAddressAndMaskNotOfferedAreRefusedByLine",
+                  "250.1.2.3/20\n10.0.0.1/8\n10.1.2.3/20\n", 2, first,
+                  "maskwell: line 1: '250.1.2.3/20': the first octet must be 1 to 239\n"
+                  "maskwell: line 2: '10.0.0.1/8': mask bits 8 is not offered for a class A "
+                  "address; choose 10 to 30\n"},
         LinesCase{"ArgumentsAndInputInTheirOrder",
                   "10.1.2.3/20\n",
                   0,
